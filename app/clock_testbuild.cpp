@@ -1,0 +1,1 @@
+// System clock: added with the main window.

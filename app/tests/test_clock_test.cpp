@@ -1,0 +1,56 @@
+#include "app/test_clock.h"
+
+#include <gtest/gtest.h>
+
+namespace orlavox {
+namespace {
+
+TEST(TestClock, ParsesStartAndRate) {
+  auto spec = ParseTestClock("2026-12-05 23:59:58");
+  ASSERT_TRUE(spec);
+  EXPECT_EQ(spec->Rate, 1u);
+  CivilTime t = TestClockTime(*spec, 0);
+  EXPECT_EQ(t.Year, 2026);
+  EXPECT_EQ(t.Month, 12);
+  EXPECT_EQ(t.Day, 5);
+  EXPECT_EQ(t.Hour, 23);
+  EXPECT_EQ(t.Second, 58);
+  EXPECT_EQ(t.DayOfWeek, 6);  // a Saturday
+  t = TestClockTime(*spec, 2500);
+  EXPECT_EQ(t.Day, 6);
+  EXPECT_EQ(t.Hour, 0);
+  EXPECT_EQ(t.Second, 0);
+  EXPECT_EQ(t.Millisecond, 500);
+  EXPECT_EQ(t.DayOfWeek, 0);  // Sunday
+
+  spec = ParseTestClock("2024-02-28 23:00:00 x3600");
+  ASSERT_TRUE(spec);
+  EXPECT_EQ(spec->Rate, 3600u);
+  t = TestClockTime(*spec, 2000);  // two hours of test time
+  EXPECT_EQ(t.Month, 2);
+  EXPECT_EQ(t.Day, 29);  // leap day
+  EXPECT_EQ(t.Hour, 1);
+  EXPECT_EQ(t.DayOfWeek, 4);  // Thursday
+}
+
+TEST(TestClock, RejectsMalformedText) {
+  for (const char* bad : {"", "2026-12-05", "2026-13-05 10:00:00", "2026-02-30 10:00:00",
+                          "2026-12-05 24:00:00", "2026-12-05 10:00:00 x0", "2026-12-05 10:00:00 x",
+                          "2026-12-05 10:00:00 y2", "2026-12-05T10:00:00", "2026-12-05 10:00:00x2"})
+    EXPECT_FALSE(ParseTestClock(bad)) << bad;
+}
+
+TEST(TestClock, CivilRoundTripAcrossCenturies) {
+  for (int y : {1601, 1900, 1970, 2000, 2038, 2100, 2400}) {
+    for (int m = 1; m <= 12; ++m) {
+      const CivilTime t = CivilFromMs(DaysFromCivil(y, m, 28) * 86400000LL);
+      EXPECT_EQ(t.Year, y);
+      EXPECT_EQ(t.Month, m);
+      EXPECT_EQ(t.Day, 28);
+    }
+  }
+  EXPECT_EQ(CivilFromMs(DaysFromCivil(2000, 1, 1) * 86400000LL).DayOfWeek, 6);  // Saturday
+}
+
+}  // namespace
+}  // namespace orlavox

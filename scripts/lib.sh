@@ -1,0 +1,59 @@
+# Shared by the run and test scripts: builds and the Wine session.
+# shellcheck shell=bash
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+generator_args() {
+  if command -v ninja >/dev/null 2>&1; then echo "-G Ninja"; fi
+}
+
+# build_win32 <build dir> [cmake args...]: the program, its voices and the Win32 tests.
+build_win32() {
+  local dir=$1; shift
+  # shellcheck disable=SC2046
+  cmake -S "$ROOT" -B "$dir" $(generator_args) \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+}
+
+# build_native <build dir> [cmake args...]: the core library, unit tests and benchmarks.
+build_native() {
+  local dir=$1; shift
+  # shellcheck disable=SC2046
+  cmake -S "$ROOT" -B "$dir" $(generator_args) "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+}
+
+# start_xvfb: starts a private X server and exports DISPLAY; XVFB_PID holds its pid.
+start_xvfb() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then break; fi
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 1 100); do
+    if xdpyinfo >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+# wine_prefix <dir> [fresh]: prepares a Wine prefix and exports WINEPREFIX.
+wine_prefix() {
+  local dir=$1 fresh=${2:-}
+  export WINEDEBUG=-all
+  export WINEPREFIX=$dir
+  if [ -n "$fresh" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$dir"
+  fi
+  if [ ! -f "$dir/system.reg" ]; then
+    mkdir -p "$dir"
+    # No Mono or Gecko installers: they would wait for a click.
+    WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+}
