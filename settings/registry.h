@@ -1,0 +1,65 @@
+#pragma once
+// A small registry wrapper: one root, at most one open key at a time.
+// Paths are taken from the root and may begin with a backslash.
+#include <windows.h>
+
+#include <string>
+
+namespace orlavox {
+
+// An open registry key; closes itself.
+class RegKey {
+ public:
+  RegKey() = default;
+  explicit RegKey(HKEY key) : key_(key) {}
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  RegKey(RegKey&& o) noexcept : key_(o.Release()) {}
+  RegKey& operator=(RegKey&& o) noexcept {
+    Reset(o.Release());
+    return *this;
+  }
+  ~RegKey() { Reset(); }
+  HKEY Get() const { return key_; }
+  explicit operator bool() const { return key_ != nullptr; }
+  HKEY Release() {
+    HKEY k = key_;
+    key_ = nullptr;
+    return k;
+  }
+  void Reset(HKEY k = nullptr) {
+    if (key_) RegCloseKey(key_);
+    key_ = k;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+enum class ReadStatus { Ok, Missing, BadData };
+
+class Registry {
+ public:
+  // Strings longer than this are not settings: they read as bad data.
+  static constexpr DWORD kMaxStringBytes = 32768;
+
+  explicit Registry(HKEY root = HKEY_CURRENT_USER) : root_(root) {}
+
+  bool OpenKey(const std::string& path, bool create);
+  void CloseKey() { key_.Reset(); }
+  bool KeyExists(const std::string& path) const;
+  bool ValueExists(const char* name) const;
+  // A missing value reads as "" (Missing); a value of another type, or a
+  // string too large, reads as "" (BadData).
+  ReadStatus ReadString(const char* name, std::string& out) const;
+  bool WriteString(const char* name, const std::string& value);
+  bool DeleteValue(const char* name);
+  // Deletes the key with all its subkeys and values.
+  bool DeleteKey(const std::string& path);
+
+ private:
+  HKEY root_;
+  RegKey key_;
+};
+
+}  // namespace orlavox
