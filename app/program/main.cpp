@@ -1,3 +1,21 @@
+// Program entry: the application object, the main window, the message loop.
 #include <windows.h>
-// Program entry; the main window lands with the next change.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include "app/application.h"
+#include "app/main_form.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace orlavox;
+  TApplication app;
+  app.SetShowMainForm(false);  // the first clock tick shows the window
+  app.SetTitle(kApplicationTitle);
+  app.SetHelpFile("");
+  if (!app.Initialize()) return 1;
+  TMainForm form(app);
+  app.SetMainForm(&form);
+  if (!form.Create()) return 1;
+  const int code = app.Run();
+  form.FormDestroy();
+  app.SetMainForm(nullptr);
+  return code;
+}

@@ -1,1 +1,0 @@
-// System clock: added with the main window.

@@ -1,0 +1,18 @@
+#pragma once
+// The main window's keyboard short-cuts: Ctrl+A, Ctrl+S and Ctrl+H, with Ctrl
+// the only modifier held.
+namespace orlavox {
+
+enum class KeyCommand { None, AlarmSetup, Settings, Help };
+
+inline KeyCommand DecideKeyCommand(unsigned key, bool ctrl, bool shift, bool alt) {
+  if (!ctrl || shift || alt) return KeyCommand::None;
+  switch (key) {
+    case 'A': return KeyCommand::AlarmSetup;
+    case 'S': return KeyCommand::Settings;
+    case 'H': return KeyCommand::Help;
+    default: return KeyCommand::None;
+  }
+}
+
+}  // namespace orlavox

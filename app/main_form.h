@@ -1,0 +1,148 @@
+#pragma once
+// The main window: owner of the settings, the clock timer, the voice plug-in,
+// the tray icon and every dialog; lives for the whole run.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/clock_tick.h"
+#include "app/ui/menu.h"
+#include "app/ui/window.h"
+#include "settings/clock_settings.h"
+#include "shell/sys_tray_icon.h"
+#include "speech/global_hot_key.h"
+#include "speech/speak_thread.h"
+
+namespace orlavox {
+
+inline constexpr const char* kApplicationTitle = "Multilingual Orlavox";
+inline constexpr const char* kMutexName = "OrlavoxLite";
+// Sent by the speech worker when the voice has finished.
+inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
+inline constexpr unsigned kSpeakShortCut = GlobalHotKey::kCtrl | GlobalHotKey::kAlt | 'S';  // 49235
+
+class TMainForm : public ui::Window {
+ public:
+  explicit TMainForm(TApplication& app);
+  ~TMainForm() override;
+
+  // Creates the native window (hidden) and runs FormCreate.
+  bool Create();
+
+  // --- Start-up, keys and shutdown
+  void FormCreate();
+  void FirstRunExecute();
+  bool FormKeyDown(UINT key);  // true when the key ran a command
+  void Exit2Click() { Close(); }
+  bool FormCloseQuery();
+  void FormDestroy();
+  // Attempts a close, as the close box does.
+  void Close();
+  bool Closed() const { return closed_; }
+
+  // --- Clock tick
+  void Timer1Timer();
+
+  // --- Settings store
+  void CheckRegistry();
+  void OpenRegistry();
+  void SaveSettings();
+  void ApplyGlobalShortcut();
+
+  // --- Display
+  void UpdateHours();
+  void UpdateMinutes();
+  void UpdateSeconds();
+  void UpdateDate();
+  void UpdateMiniTime();
+  void DrawBlinkColon(bool shown);
+  void ChangeMode();
+  void ChangeButtonMode();
+  void MI_bigClick();
+  void MI_smallClick();
+
+  // --- Tray and taskbar
+  void ShowMainWindow();
+  void HideMainWindow();
+  void ShowTaskbarButton();
+  void HideTaskbarButton();
+  void UpdateTrayIcon();
+  void SetTrayHint(const SYSTEMTIME& st);
+
+  // --- Speech
+  void StartAnnouncement();
+  void ThreadDone();
+  void EnableSpeech();
+  void DisableSpeech();
+  void SetSpeechControls(bool enabled);
+
+  // --- Alarm
+  void Alarm();
+
+  // --- Dialogs reached from the keys and the menu
+  void AlarmButtonClick();
+  void SetupButtonClick();
+  void HelpButtonClick();
+
+  // Messages of the application window that belong to the main window (the
+  // tray's "TaskbarCreated", minimising); false when not handled.
+  bool HandleApplicationMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+  // --- State (public: the dialogs and the tests read and set it)
+  orlavox::ClockSettings ClockSettings;
+  std::string ProgramFolder;
+  bool AlarmActive = false;
+  bool AlarmHandled = false;
+  bool FirstRun = false;
+  bool NewVersion = false;
+  bool MainWindowPending = false;
+  bool SpeechBusy = false;
+  bool FirstRunPending = true;
+  bool BlinkColonOn = true;
+  bool CloseRequested = false;
+  // Events counted for the measurements of the test build.
+  struct {
+    unsigned TrayIcons = 0;
+    unsigned TrayHints = 0;
+    unsigned Announcements = 0;
+  } Counters;
+  UINT Timer1Interval() const { return timer1Interval_; }
+  bool SpeechControlsEnabled() const;
+
+  orlavox::TickTime TickTime;
+  orlavox::LastTick LastTick;
+
+  HMODULE VoiceModule = nullptr;
+  SpeakProcType SpeakProc = nullptr;
+  std::vector<std::string> LanguageList;
+
+  // Child windows (null until created).
+  HWND AnnounceButton = nullptr;
+  HWND LangSelButton = nullptr;
+
+  ui::PopupMenu MainPopupMenu;
+  ui::PopupMenu LangMenu;
+  GlobalHotKey GlobalSpeechKey;
+  orlavox::SysTrayIcon SysTrayIcon;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void BuildMainPopupMenu();
+  void ApplyWindowShape();
+  void SetTimer1(UINT interval, bool enabled);
+  void PopupMainMenuAtCursor();
+  void SysTrayDblClick();
+
+  TApplication& app_;
+  HANDLE instanceMutex_ = nullptr;  // held until the process ends
+  UINT timer1Interval_ = 100;
+  bool timer1Enabled_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace orlavox

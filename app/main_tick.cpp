@@ -1,0 +1,61 @@
+// The clock tick: read the clock, compare with the previous tick, do the work
+// of each change.
+#include "app/clock_source.h"
+#include "app/main_form.h"
+#include "shell/tray_hint.h"
+
+namespace orlavox {
+
+void TMainForm::Timer1Timer() {
+  if (FirstRunPending) FirstRunExecute();
+  if (CloseRequested) {
+    Close();
+    if (closed_) return;  // the loop is ending; start nothing new
+  }
+
+  SYSTEMTIME st;
+  ReadLocalTime(st);
+  TickTime = DecodeTickTime(st);
+
+  TickInputs in;
+  in.Now = TickTime;
+  in.Last = LastTick;
+  in.SmallDisplay = ClockSettings.SmallDisplay;
+  in.AnnounceOn = ClockSettings.AnnounceOn;
+  in.AnnounceInterval = ClockSettings.AnnounceInterval;
+  in.AlarmOn = ClockSettings.AlarmOn;
+  in.AlarmHour = ClockSettings.AlarmHour;
+  in.AlarmMinute = ClockSettings.AlarmMinute;
+  in.SpeechBusy = SpeechBusy;
+  in.AlarmActive = AlarmActive;
+  in.AlarmHandled = AlarmHandled;
+  in.BlinkColonOn = BlinkColonOn;
+
+  for (TickAction action : PlanTick(in)) {
+    switch (action) {
+      case TickAction::UpdateSeconds: UpdateSeconds(); break;
+      case TickAction::ShowColon: DrawBlinkColon(true); BlinkColonOn = false; break;
+      case TickAction::BlankColon: DrawBlinkColon(false); BlinkColonOn = true; break;
+      case TickAction::SetTrayHint: SetTrayHint(st); break;
+      case TickAction::UpdateMiniTime: UpdateMiniTime(); break;
+      case TickAction::UpdateMinutes: UpdateMinutes(); break;
+      case TickAction::UpdateTrayIcon: UpdateTrayIcon(); break;
+      case TickAction::StartAnnouncement: StartAnnouncement(); break;
+      case TickAction::ClearAlarmHandled: AlarmHandled = false; break;
+      case TickAction::UpdateHours: UpdateHours(); break;
+      case TickAction::UpdateDate: UpdateDate(); break;
+      case TickAction::RememberTime: LastTick = Remember(TickTime); break;
+      case TickAction::Alarm: Alarm(); break;
+    }
+  }
+}
+
+void TMainForm::SetTrayHint(const SYSTEMTIME& st) {
+  char time[80] = "", date[80] = "";
+  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
+  SysTrayIcon.SetHint(TrayHintText(time, date));
+  ++Counters.TrayHints;
+}
+
+}  // namespace orlavox

@@ -1,0 +1,28 @@
+#pragma once
+// Queries the test build answers through its probe message.
+namespace orlavox {
+
+enum ProbeQuery : unsigned {
+  kProbeHour = 0,
+  kProbeMinute,
+  kProbeSecond,
+  kProbeDay,
+  kProbeDayOfWeek,
+  kProbeSpeechBusy,
+  kProbeCloseRequested,
+  kProbeFirstRun,
+  kProbeNewVersion,
+  kProbeFirstRunPending,
+  kProbeMainWindowPending,
+  kProbeTimerInterval,
+  kProbeGdiObjects,     // live GDI objects of the process
+  kProbeUserObjects,    // live icons and menus of the process
+  kProbeTrayIconCount,  // tray icons built so far
+  kProbeTrayHintCount,  // tooltip updates so far
+  kProbeAnnouncements,  // announcements started so far
+  kProbeSpeechEnabled,  // the speech controls are enabled
+  kProbeSelectedLanguage,
+  kProbeLanguageCount,
+};
+
+}  // namespace orlavox

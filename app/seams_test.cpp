@@ -1,0 +1,88 @@
+// The test build's seams: its clock and its probe.
+//
+// The clock. With ORLAVOX_TEST_CLOCK = "YYYY-MM-DD HH:MM:SS[ xN]"
+// the local time starts at that moment when the process starts and runs N
+// times faster than real time; without it, the system clock.
+#include "app/clock_source.h"
+#include "app/main_form.h"
+#include "app/probe_queries.h"
+#include "app/seams.h"
+#include "app/test_clock.h"
+#include "app/ui/resource_count.h"
+
+namespace orlavox {
+namespace {
+
+struct TestClock {
+  bool Active = false;
+  TestClockSpec Spec;
+  LARGE_INTEGER Start{}, Frequency{};
+
+  TestClock() {
+    char text[64];
+    const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_CLOCK", text, sizeof text);
+    if (n > 0 && n < sizeof text)
+      if (auto spec = ParseTestClock(text)) Set(*spec);
+  }
+  void Set(const TestClockSpec& spec) {
+    Spec = spec;
+    QueryPerformanceFrequency(&Frequency);
+    QueryPerformanceCounter(&Start);
+    Active = true;
+  }
+};
+
+// Constructed before main: the clock starts with the process.
+TestClock g_clock;
+
+}  // namespace
+
+void SetTestClock(const TestClockSpec& spec) { g_clock.Set(spec); }
+
+void ReadLocalTime(SYSTEMTIME& st) {
+  if (!g_clock.Active) {
+    GetLocalTime(&st);
+    return;
+  }
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  const uint64_t elapsedMs = uint64_t(now.QuadPart - g_clock.Start.QuadPart) * 1000 / uint64_t(g_clock.Frequency.QuadPart);
+  const CivilTime t = TestClockTime(g_clock.Spec, elapsedMs);
+  st.wYear = WORD(t.Year);
+  st.wMonth = WORD(t.Month);
+  st.wDay = WORD(t.Day);
+  st.wDayOfWeek = WORD(t.DayOfWeek);
+  st.wHour = WORD(t.Hour);
+  st.wMinute = WORD(t.Minute);
+  st.wSecond = WORD(t.Second);
+  st.wMilliseconds = WORD(t.Millisecond);
+}
+
+bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
+  switch (query) {
+    case kProbeHour: result = f.TickTime.Hour; break;
+    case kProbeMinute: result = f.TickTime.Minute; break;
+    case kProbeSecond: result = f.TickTime.Second; break;
+    case kProbeDay: result = f.TickTime.Day; break;
+    case kProbeDayOfWeek: result = f.TickTime.DayOfWeek; break;
+    case kProbeSpeechBusy: result = f.SpeechBusy; break;
+    case kProbeCloseRequested: result = f.CloseRequested; break;
+    case kProbeFirstRun: result = f.FirstRun; break;
+    case kProbeNewVersion: result = f.NewVersion; break;
+    case kProbeFirstRunPending: result = f.FirstRunPending; break;
+    case kProbeMainWindowPending: result = f.MainWindowPending; break;
+    case kProbeTimerInterval: result = f.Timer1Interval(); break;
+    case kProbeGdiObjects: result = ui::CountGdiObjects(); break;
+    case kProbeUserObjects: result = ui::CountUserObjects(); break;
+    case kProbeTrayIconCount: result = f.Counters.TrayIcons; break;
+    case kProbeTrayHintCount: result = f.Counters.TrayHints; break;
+    case kProbeAnnouncements: result = f.Counters.Announcements; break;
+    case kProbeSpeechEnabled: result = f.SpeechControlsEnabled(); break;
+    case kProbeSelectedLanguage: result = f.ClockSettings.SelectedLanguage; break;
+    case kProbeLanguageCount: result = LRESULT(f.LanguageList.size()); break;
+    default: return false;
+  }
+  return true;
+}
+
+}  // namespace orlavox

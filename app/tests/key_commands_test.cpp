@@ -1,0 +1,20 @@
+#include "app/key_commands.h"
+
+#include <gtest/gtest.h>
+
+namespace orlavox {
+namespace {
+
+TEST(KeyCommands, OnlyCtrlAlonePicksACommand) {
+  EXPECT_EQ(DecideKeyCommand('A', true, false, false), KeyCommand::AlarmSetup);
+  EXPECT_EQ(DecideKeyCommand('S', true, false, false), KeyCommand::Settings);
+  EXPECT_EQ(DecideKeyCommand('H', true, false, false), KeyCommand::Help);
+  EXPECT_EQ(DecideKeyCommand('A', true, true, false), KeyCommand::None);   // Ctrl+Shift+A
+  EXPECT_EQ(DecideKeyCommand('A', false, false, true), KeyCommand::None);  // Alt+A
+  EXPECT_EQ(DecideKeyCommand('S', true, false, true), KeyCommand::None);   // Ctrl+Alt+S is the hot key
+  EXPECT_EQ(DecideKeyCommand('A', false, false, false), KeyCommand::None);
+  EXPECT_EQ(DecideKeyCommand('X', true, false, false), KeyCommand::None);
+}
+
+}  // namespace
+}  // namespace orlavox

@@ -1,0 +1,193 @@
+// The main window in this process: start-up, close deferral and window shapes.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include "app/seams.h"
+#include "settings/registry.h"
+
+namespace orlavox {
+namespace {
+
+bool HasValue(const char* name) {
+  Registry reg;
+  return reg.OpenKey(kSettingsKey, false) && reg.ValueExists(name);
+}
+
+bool QuitPosted() {
+  MSG msg;
+  return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(int(msg.wParam));
+      return;
+    }
+    DispatchMessageA(&msg);
+  }
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Registry().DeleteKey("\\Software\\Brenvik");
+    app_.SetShowMainForm(false);
+    app_.SetTitle(kApplicationTitle);
+    ASSERT_TRUE(app_.Initialize());
+  }
+  void TearDown() override {
+    if (form_) form_->FormDestroy();
+    app_.SetMainForm(nullptr);
+    form_.reset();
+    QuitPosted();
+    Registry().DeleteKey("\\Software\\Brenvik");
+  }
+  TMainForm& Start() {
+    form_ = std::make_unique<TMainForm>(app_);
+    app_.SetMainForm(form_.get());
+    EXPECT_TRUE(form_->Create());
+    return *form_;
+  }
+  SIZE WindowSize() {
+    RECT r;
+    GetWindowRect(form_->Handle(), &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+  }
+  TApplication app_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainFormTest, FirstStartIsHiddenUntilTheFirstTick) {
+  TMainForm& f = Start();
+  EXPECT_TRUE(f.FirstRun);
+  EXPECT_TRUE(f.MainWindowPending);
+  EXPECT_FALSE(IsWindowVisible(f.Handle()));
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // no taskbar button
+  f.Timer1Timer();
+  EXPECT_TRUE(IsWindowVisible(f.Handle()));
+  EXPECT_FALSE(f.MainWindowPending);
+  EXPECT_TRUE(f.FirstRunPending);  // no notice was due that cleared it
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // ShowInTaskbar is off
+}
+
+TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("BinSettings", "10000001000");  // StartInTray, ShowInTaskbar
+    reg.WriteString("CurrentVer", "2.5");
+  }
+  TMainForm& f = Start();
+  for (int i = 0; i < 3; ++i) f.Timer1Timer();
+  EXPECT_FALSE(IsWindowVisible(f.Handle()));
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  // From the tray the window comes back with its taskbar button.
+  f.ShowMainWindow();
+  f.ShowTaskbarButton();
+  EXPECT_TRUE(IsWindowVisible(f.Handle()));
+  EXPECT_TRUE(IsWindowVisible(app_.Handle()));
+  f.HideMainWindow();
+  EXPECT_FALSE(IsWindowVisible(f.Handle()));
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+}
+
+TEST_F(MainFormTest, CloseWhileSpeakingWaitsAndSavesOnce) {
+  TMainForm& f = Start();
+  f.Timer1Timer();
+  f.SpeechBusy = true;
+  SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(f.CloseRequested);
+  EXPECT_FALSE(f.Closed());
+  EXPECT_FALSE(HasValue("BinSettings"));
+  f.Timer1Timer();
+  f.Timer1Timer();
+  EXPECT_FALSE(f.Closed());
+  EXPECT_FALSE(HasValue("BinSettings"));
+  EXPECT_FALSE(QuitPosted());
+
+  f.SpeechBusy = false;  // the voice has finished
+  f.Timer1Timer();
+  EXPECT_TRUE(f.Closed());
+  EXPECT_TRUE(HasValue("BinSettings"));
+  EXPECT_TRUE(QuitPosted());
+  EXPECT_FALSE(IsWindowVisible(f.Handle()));
+
+  // Written once: later ticks and close attempts write nothing.
+  Registry reg;
+  ASSERT_TRUE(reg.OpenKey(kSettingsKey, false));
+  reg.DeleteValue("BinSettings");
+  f.Timer1Timer();
+  SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_FALSE(HasValue("BinSettings"));
+}
+
+TEST_F(MainFormTest, WindowShapes) {
+  TMainForm& f = Start();
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  // First run: frameless big display with a rounded region.
+  EXPECT_EQ(WindowSize().cx, 292);
+  EXPECT_EQ(WindowSize().cy, 130);
+  EXPECT_NE(GetWindowRgn(f.Handle(), probe), ERROR);
+  EXPECT_EQ(GetWindowLongA(f.Handle(), GWL_STYLE) & WS_CAPTION, 0);
+
+  f.ClockSettings.Windowless = false;
+  f.ChangeMode();
+  EXPECT_EQ(WindowSize().cx, 298);
+  EXPECT_EQ(WindowSize().cy, caption + 136);
+  EXPECT_EQ(GetWindowRgn(f.Handle(), probe), ERROR);  // no region left behind
+  char text[64];
+  GetWindowTextA(f.Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "Multilingual Orlavox");
+  EXPECT_NE(GetWindowLongA(f.Handle(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
+  EXPECT_EQ(GetWindowLongA(f.Handle(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+
+  f.MI_smallClick();
+  EXPECT_EQ(f.ClockSettings.SmallDisplay, 1);
+  EXPECT_TRUE(f.MainPopupMenu.Find("MI_small")->Checked);
+  EXPECT_FALSE(f.MainPopupMenu.Find("MI_big")->Checked);
+  EXPECT_EQ(WindowSize().cx, 156);
+  EXPECT_EQ(WindowSize().cy, caption + 38);
+  GetWindowTextA(f.Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "Orlavox");
+  EXPECT_NE(GetWindowLongA(f.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+
+  f.ClockSettings.Windowless = true;
+  f.ChangeMode();
+  EXPECT_EQ(WindowSize().cx, 150);
+  EXPECT_EQ(WindowSize().cy, 40);
+  EXPECT_NE(GetWindowRgn(f.Handle(), probe), ERROR);
+  GetWindowTextA(f.Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "Orlavox");  // frameless shapes keep the caption they had
+
+  f.MI_bigClick();
+  EXPECT_EQ(WindowSize().cx, 292);
+  EXPECT_TRUE(f.MainPopupMenu.Find("MI_big")->Checked);
+  DeleteObject(probe);
+}
+
+TEST_F(MainFormTest, GlobalShortcutFollowsTheSetting) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("BinSettings", "00000000001");
+  }
+  TMainForm& f = Start();
+  EXPECT_TRUE(f.GlobalSpeechKey.Active());
+  EXPECT_EQ(f.GlobalSpeechKey.HotKey(), 49235u);
+  EXPECT_EQ(f.MainPopupMenu.Find("MI_Speak")->ShortCut, "Ctrl+Alt+S");
+  f.ClockSettings.GlobalShortcut = false;
+  f.ApplyGlobalShortcut();
+  EXPECT_FALSE(f.GlobalSpeechKey.Active());
+  EXPECT_EQ(f.MainPopupMenu.Find("MI_Speak")->ShortCut, "");
+  // The hot key can be registered again once released.
+  EXPECT_TRUE(RegisterHotKey(nullptr, 0x7000, MOD_CONTROL | MOD_ALT, 'S'));
+  UnregisterHotKey(nullptr, 0x7000);
+}
+
+}  // namespace
+}  // namespace orlavox

@@ -1,0 +1,64 @@
+#include "app/ui/window.h"
+
+namespace orlavox::ui {
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+Window::~Window() { Destroy(); }
+
+void Window::Destroy() {
+  if (hwnd_) {
+    HWND h = hwnd_;
+    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    DestroyWindow(h);
+  }
+}
+
+bool Window::Create(const WindowClass& cls, const char* caption, DWORD style, DWORD exStyle, int x, int y,
+                    int width, int height, HWND parent, HMENU menuOrId) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (!GetClassInfoExA(Instance(), cls.Name, &wc)) {
+    wc = WNDCLASSEXA{};
+    wc.cbSize = sizeof wc;
+    wc.style = cls.Style;
+    wc.lpfnWndProc = &Window::Proc;
+    wc.hInstance = Instance();
+    wc.hIcon = cls.Icon;
+    wc.hIconSm = cls.Icon;
+    wc.hCursor = cls.Cursor ? cls.Cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = cls.Background;
+    wc.lpszClassName = cls.Name;
+    if (!RegisterClassExA(&wc)) return false;
+  }
+  return CreateWindowExA(exStyle, cls.Name, caption, style, x, y, width, height, parent, menuOrId, Instance(),
+                         this) != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Window* self;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    LRESULT r = self->HandleMessage(msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      self->hwnd_ = nullptr;
+    }
+    return r;
+  } catch (...) {
+    // A failing handler must not take the clock down; the message counts as handled.
+    return 0;
+  }
+}
+
+}  // namespace orlavox::ui

@@ -1,0 +1,64 @@
+#include "settings/settings_store.h"
+
+#include "settings/registry.h"
+
+namespace orlavox {
+namespace {
+
+StoredString Read(const Registry& reg, const char* name) {
+  std::string text;
+  if (reg.ReadString(name, text) == ReadStatus::BadData) return std::nullopt;
+  return text;
+}
+
+void WriteAutoStart(Registry& reg, bool on, const std::string& programPath) {
+  if (on) {
+    if (reg.OpenKey(kRunKey, false) || reg.OpenKey(kRunKeyNT, false) || reg.OpenKey(kRunKey, true))
+      reg.WriteString(kRunValue, programPath);
+  } else {
+    if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
+    if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
+  }
+  reg.CloseKey();
+}
+
+}  // namespace
+
+bool CheckFirstRunInRegistry() {
+  Registry reg;
+  bool settings = false, oldEdition = false;
+  if (reg.KeyExists(kSettingsKey) && reg.OpenKey(kSettingsKey, false)) settings = reg.ValueExists("BinSettings");
+  if (reg.KeyExists(kOldEditionKey) && reg.OpenKey(kOldEditionKey, false)) oldEdition = reg.ValueExists("WindowTop");
+  return DecideFirstRun(settings, oldEdition);
+}
+
+LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop) {
+  Registry reg;
+  reg.OpenKey(kSettingsKey, true);  // unopened, every value reads as empty
+  StoredSettings stored;
+  stored.BinSettings = Read(reg, "BinSettings");
+  stored.LNumSettings = Read(reg, "LNumSettings");
+  stored.SNumSettings = Read(reg, "SNumSettings");
+  stored.WaveFileName = Read(reg, "WaveFileName");
+  stored.SelLang = Read(reg, "SelLang");
+  stored.CurrentVer = Read(reg, "CurrentVer");
+  LoadedSettings loaded = DecodeSettings(stored, firstRun, desktop);
+  if (loaded.WriteCurrentVer) reg.WriteString("CurrentVer", kCurrentVersion);
+  return loaded;
+}
+
+bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
+                            const std::string& programPath) {
+  const EncodedSettings e = EncodeSettings(s, windowTop, windowLeft);
+  Registry reg;
+  bool ok = reg.OpenKey(kSettingsKey, true);
+  ok = reg.WriteString("BinSettings", e.BinSettings) && ok;
+  ok = reg.WriteString("LNumSettings", e.LNumSettings) && ok;
+  ok = reg.WriteString("SNumSettings", e.SNumSettings) && ok;
+  ok = reg.WriteString("WaveFileName", e.WaveFileName) && ok;
+  ok = reg.WriteString("SelLang", e.SelLang) && ok;
+  WriteAutoStart(reg, s.AutoStart, programPath);
+  return ok;
+}
+
+}  // namespace orlavox

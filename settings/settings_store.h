@@ -1,0 +1,23 @@
+#pragma once
+// Where ClockSettings live: HKEY_CURRENT_USER\Software\Brenvik\Orlavox Lite,
+// plus the log-on entry under the Run keys. The meaning of the stored
+// strings is in clock_settings.h; this is only the registry traffic.
+#include <string>
+
+#include "settings/clock_settings.h"
+
+namespace orlavox {
+
+// The first-run test: neither edition has left its settings.
+bool CheckFirstRunInRegistry();
+
+// Reads the settings key (creating it), writes "CurrentVer" when it differs
+// from this version, and decodes what was read.
+LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
+
+// Writes the settings and creates or removes the log-on entry. Returns false
+// when a value could not be written; the caller goes on all the same.
+bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
+                            const std::string& programPath);
+
+}  // namespace orlavox

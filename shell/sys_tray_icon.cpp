@@ -1,0 +1,76 @@
+#include "shell/sys_tray_icon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "shell/tray_hint.h"
+
+namespace orlavox {
+
+SysTrayIcon::~SysTrayIcon() {
+  if (added_) Notify(NIM_DELETE);
+  Destroy();
+  if (icon_) DestroyIcon(icon_);
+}
+
+bool SysTrayIcon::Show(UINT id) {
+  id_ = id;
+  // Explorer announces a restart to every top-level window with this message.
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  if (!hwnd_ && !Create(ui::WindowClass{"OrlavoxTrayWindow"}, "", WS_POPUP, 0, 0, 0, 0, 0, nullptr)) return false;
+  added_ = Notify(NIM_ADD);
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = kRecordSize;
+  nid.hWnd = hwnd_;
+  nid.uID = id_;
+  nid.uVersion = 0;  // classic notifications
+  Shell_NotifyIconA(NIM_SETVERSION, &nid);
+  return added_;
+}
+
+bool SysTrayIcon::Notify(DWORD message) {
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = kRecordSize;
+  nid.hWnd = hwnd_;
+  nid.uID = id_;
+  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  nid.uCallbackMessage = kCallbackMessage;
+  nid.hIcon = icon_;
+  const std::string tip = CutTrayTip(hint_);
+  std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+  return Shell_NotifyIconA(message, &nid) != FALSE;
+}
+
+void SysTrayIcon::SetIcon(HICON icon) {
+  HICON old = icon_;
+  icon_ = icon;
+  if (hwnd_) Notify(NIM_MODIFY);
+  if (old && old != icon) DestroyIcon(old);
+}
+
+void SysTrayIcon::SetHint(const std::string& hint) {
+  hint_ = hint;
+  if (hwnd_) Notify(NIM_MODIFY);
+}
+
+LRESULT SysTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kCallbackMessage) {
+    switch (LOWORD(lp)) {
+      case WM_LBUTTONDBLCLK:
+        if (OnDblClick) OnDblClick();
+        break;
+      case WM_RBUTTONDOWN:
+        if (OnRightClick) OnRightClick();
+        break;
+    }
+    return 0;
+  }
+  if (taskbarCreated_ && msg == taskbarCreated_) {
+    added_ = Notify(NIM_ADD);
+    return 0;
+  }
+  return Default(msg, wp, lp);
+}
+
+}  // namespace orlavox
