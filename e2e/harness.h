@@ -1,0 +1,53 @@
+#pragma once
+// Runs the test build of the clock as a user would, in its own process, and
+// looks at it from outside: its windows, its registry values and (through the
+// test build's probe message) its state.
+#include <windows.h>
+
+#include <string>
+
+#include "app/probe_queries.h"
+
+namespace orlavox::e2e {
+
+std::string DistTestDir();  // folder of the test build, with a trailing backslash
+std::string OutputDir();    // where tests leave files for people to look at
+
+// Registry of the settings, as the program sees it.
+void ResetRegistry();  // no settings of either edition, no log-on entry
+std::string ReadValue(const char* key, const char* name);  // "<absent>" when missing
+void WriteValue(const char* key, const char* name, const std::string& value);
+void WriteSettings(const std::string& bin, const std::string& lnum, const std::string& snum);
+
+class ClockProcess {
+ public:
+  ~ClockProcess();
+  // Starts dist-test\Orlavox.exe; testClock is ORLAVOX_TEST_CLOCK ("" for the real clock).
+  bool Start(const std::string& testClock = "", const std::string& exe = "");
+  // The main window, once it exists (and is visible, if asked).
+  HWND WaitForMainWindow(bool visible, DWORD timeoutMs = 15000);
+  HWND MainWindow();
+  LRESULT Probe(ProbeQuery q);
+  // Posts WM_CLOSE to the main window and waits for the process to end.
+  bool Close(DWORD timeoutMs = 15000);
+  bool WaitExit(DWORD timeoutMs);
+  bool Running() const;
+  DWORD Pid() const { return pi_.dwProcessId; }
+  void Kill();
+
+ private:
+  PROCESS_INFORMATION pi_{};
+};
+
+// Waits until pred() holds, checking every 50 ms.
+template <class Pred>
+bool WaitFor(Pred pred, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (pred()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(50);
+  }
+}
+
+}  // namespace orlavox::e2e
