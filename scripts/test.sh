@@ -33,6 +33,15 @@ else
   echo "native build failed" >&2; failed=$((failed + 1))
 fi
 
+echo "== native: settings decoder under libFuzzer"
+fuzz_log=$(mktemp)
+if bash "$ROOT/scripts/fuzz.sh" 300000 >"$fuzz_log" 2>&1 && grep -q '^Done' "$fuzz_log"; then
+  cat "$fuzz_log"; passed=$((passed + 1))
+else
+  cat "$fuzz_log"; echo "fuzzing found a failing input or did not run" >&2; failed=$((failed + 1))
+fi
+rm -f "$fuzz_log"
+
 echo "== win32: program, voices and tests (MinGW-w64 i686)"
 if build_win32 build/win32; then
   start_xvfb || exit 1

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Whole-process CPU and memory of the clock under Wine, side by side with the
+# bare timer window, over the same span. Usage:
+#   bench/run-wine-cpu.sh [seconds] [update interval ms]
+# Prints CPU ms of each, the ratio clock/baseline, and RssAnon.
+set -euo pipefail
+source "$(dirname "$0")/../scripts/lib.sh"
+span=${1:-60}
+interval=${2:-100}
+cd "$ROOT"
+build_win32 build/win32 >/dev/null
+baseline="$ROOT/build/win32/bench/baseline_timer.exe"
+
+started_xvfb=
+if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
+wine_prefix "$ROOT/build/wineprefix-bench"
+cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
+trap cleanup EXIT
+
+# The clock in its settings for the measurement: big framed display, the given interval.
+printf -v lnum '01000100%04d0000' "$interval"
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d 00000000000 /f >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f >/dev/null
+
+wine "$ROOT/dist/Orlavox.exe" &
+wine "$baseline" "$interval" &
+
+pid_of() {  # the Wine process whose command line names the exe
+  local name=$1 p
+  for _ in $(seq 1 100); do
+    p=$(pgrep -f "$name" | while read -r q; do
+          if tr '\0' ' ' <"/proc/$q/cmdline" 2>/dev/null | grep -qi "$name" &&
+             grep -q "WINEPREFIX=$WINEPREFIX" "/proc/$q/environ" 2>/dev/null; then echo "$q"; fi
+        done | tail -n 1)
+    [ -n "$p" ] && { echo "$p"; return; }
+    sleep 0.1
+  done
+}
+cpu_ns() { local s=0 v; for f in /proc/"$1"/task/*/schedstat; do read -r v _ <"$f" && s=$((s + v)); done; echo "$s"; }
+
+clock_pid=$(pid_of 'Orlavox.exe')
+base_pid=$(pid_of 'baseline_timer.exe')
+sleep 5  # past start-up
+c0=$(cpu_ns "$clock_pid"); b0=$(cpu_ns "$base_pid")
+sleep "$span"
+c1=$(cpu_ns "$clock_pid"); b1=$(cpu_ns "$base_pid")
+rss() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
+clock_ms=$(( (c1 - c0) / 1000000 )); base_ms=$(( (b1 - b0) / 1000000 ))
+echo "span ${span}s, UpdateInterval ${interval} ms"
+echo "clock:    ${clock_ms} ms CPU, RssAnon $(rss "$clock_pid") kB"
+echo "baseline: ${base_ms} ms CPU, RssAnon $(rss "$base_pid") kB"
+awk -v c="$clock_ms" -v b="$base_ms" 'BEGIN { if (b > 0) printf "ratio clock/baseline: %.2f\n", c / b }'
