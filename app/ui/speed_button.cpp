@@ -1,0 +1,149 @@
+#include "app/ui/speed_button.h"
+
+#include <commctrl.h>
+
+namespace orlavox::ui {
+
+bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const std::string& hint) {
+  hint_ = hint;
+  if (!Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
+                      x, y, width, height, parent))
+    return false;
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, Instance(),
+                             nullptr);
+  if (tooltip_) {
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    ti.lpszText = const_cast<char*>(hint_.c_str());
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  return true;
+}
+
+void SpeedButton::SetGlyph(HBITMAP normal, HBITMAP disabled, GlyphPlace place) {
+  glyph_ = normal;
+  disabledGlyph_ = disabled;
+  place_ = place;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void SpeedButton::SetCaption(const std::string& caption, HFONT font) {
+  caption_ = caption;
+  font_ = font;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void SpeedButton::SetFlat(bool flat) {
+  flat_ = flat;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void SpeedButton::Move(int x, int y, int width, int height) { MoveWindow(hwnd_, x, y, width, height, TRUE); }
+
+void SpeedButton::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void SpeedButton::Paint(HDC target) {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  const int w = r.right, h = r.bottom;
+  // Composed off screen, shown with one blit: no flicker.
+  MemoryDC mem(target);
+  Bitmap canvas(CreateCompatibleBitmap(target, w, h));
+  Selection sel(mem.Get(), canvas.Get());
+  HDC dc = mem.Get();
+  const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+  if (flat_ && PaintBackground)
+    PaintBackground(dc, r);
+  else
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  if (pressed_ && hot_) {
+    RECT e = r;
+    DrawEdge(dc, &e, BDR_SUNKENOUTER, BF_RECT);
+  } else if (!flat_ || (hot_ && enabled)) {
+    RECT e = r;
+    DrawEdge(dc, &e, flat_ ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
+  }
+  const int shift = pressed_ && hot_ ? 1 : 0;
+  HBITMAP glyph = enabled || !disabledGlyph_ ? glyph_ : disabledGlyph_;
+  if (glyph) {
+    BITMAP bm{};
+    GetObjectA(glyph, sizeof bm, &bm);
+    const int gx = (w - bm.bmWidth) / 2 + shift;
+    const int gy = (place_ == GlyphPlace::Bottom ? h - bm.bmHeight : (h - bm.bmHeight) / 2) + shift;
+    MemoryDC src(dc);
+    Selection gs(src.Get(), glyph);
+    const COLORREF ground = GetPixel(src.Get(), 0, bm.bmHeight - 1);
+    TransparentBlt(dc, gx, gy, bm.bmWidth, bm.bmHeight, src.Get(), 0, 0, bm.bmWidth, bm.bmHeight, ground);
+  }
+  if (!caption_.empty()) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    Selection fs(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT t = r;
+    OffsetRect(&t, shift, shift);
+    DrawTextA(dc, caption_.c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+}
+
+LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PaintDC pdc(hwnd_);
+      Paint(pdc.Get());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_ENABLE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
+        TrackMouseEvent(&tme);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+      }
+      if (pressed_) {
+        POINT pt{short(LOWORD(lp)), short(HIWORD(lp))};
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        const bool inside = PtInRect(&r, pt) != FALSE;
+        if (inside != hot_) {
+          hot_ = inside;
+          InvalidateRect(hwnd_, nullptr, FALSE);
+        }
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      pressed_ = true;
+      hot_ = true;
+      SetCapture(hwnd_);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool click = pressed_ && hot_;
+      pressed_ = false;
+      ReleaseCapture();
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      if (click && IsWindowEnabled(hwnd_) && OnClick) OnClick();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return 0;
+  }
+  return Default(msg, wp, lp);
+}
+
+}  // namespace orlavox::ui

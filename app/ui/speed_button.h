@@ -1,0 +1,49 @@
+#pragma once
+// A speed button: a small, never-focused button showing a glyph (or a short
+// caption), with a hint shown when the mouse rests on it. Flat buttons show
+// no border until the mouse is over them and let the parent's picture show
+// through; raised ones always show their border.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/ui/gdi.h"
+#include "app/ui/window.h"
+
+namespace orlavox::ui {
+
+class SpeedButton : public Window {
+ public:
+  enum class GlyphPlace { Centre, Bottom };
+
+  bool Create(HWND parent, int x, int y, int width, int height, const std::string& hint);
+  // Glyph bitmaps are not owned; their ground colour is drawn as transparent
+  // (the colour of the bottom-left pixel).
+  void SetGlyph(HBITMAP normal, HBITMAP disabled, GlyphPlace place = GlyphPlace::Centre);
+  void SetCaption(const std::string& caption, HFONT font);
+  void SetFlat(bool flat);
+  bool Flat() const { return flat_; }
+  void Move(int x, int y, int width, int height);
+  void SetVisible(bool visible);
+
+  std::function<void()> OnClick;
+  // Paints what lies beneath the button (in the button's own coordinates),
+  // for flat buttons.
+  std::function<void(HDC, const RECT&)> PaintBackground;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Paint(HDC dc);
+  HWND tooltip_ = nullptr;
+  std::string hint_;
+  std::string caption_;
+  HFONT font_ = nullptr;
+  HBITMAP glyph_ = nullptr, disabledGlyph_ = nullptr;
+  GlyphPlace place_ = GlyphPlace::Centre;
+  bool flat_ = false, hot_ = false, pressed_ = false;
+};
+
+}  // namespace orlavox::ui
