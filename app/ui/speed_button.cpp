@@ -24,9 +24,9 @@ bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const
   return true;
 }
 
-void SpeedButton::SetGlyph(HBITMAP normal, HBITMAP disabled, GlyphPlace place) {
-  glyph_ = normal;
-  disabledGlyph_ = disabled;
+void SpeedButton::SetGlyph(GlyphPainter paint, int size, GlyphPlace place) {
+  glyph_ = std::move(paint);
+  glyphSize_ = size;
   place_ = place;
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -68,16 +68,10 @@ void SpeedButton::Paint(HDC target) {
     DrawEdge(dc, &e, flat_ ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
   }
   const int shift = pressed_ && hot_ ? 1 : 0;
-  HBITMAP glyph = enabled || !disabledGlyph_ ? glyph_ : disabledGlyph_;
-  if (glyph) {
-    BITMAP bm{};
-    GetObjectA(glyph, sizeof bm, &bm);
-    const int gx = (w - bm.bmWidth) / 2 + shift;
-    const int gy = (place_ == GlyphPlace::Bottom ? h - bm.bmHeight : (h - bm.bmHeight) / 2) + shift;
-    MemoryDC src(dc);
-    Selection gs(src.Get(), glyph);
-    const COLORREF ground = GetPixel(src.Get(), 0, bm.bmHeight - 1);
-    TransparentBlt(dc, gx, gy, bm.bmWidth, bm.bmHeight, src.Get(), 0, 0, bm.bmWidth, bm.bmHeight, ground);
+  if (glyph_) {
+    const int gx = (w - glyphSize_) / 2 + shift;
+    const int gy = (place_ == GlyphPlace::Bottom ? h - glyphSize_ : (h - glyphSize_) / 2) + shift;
+    glyph_(dc, gx, gy, enabled);
   }
   if (!caption_.empty()) {
     SetBkMode(dc, TRANSPARENT);

@@ -18,9 +18,10 @@ class SpeedButton : public Window {
   enum class GlyphPlace { Centre, Bottom };
 
   bool Create(HWND parent, int x, int y, int width, int height, const std::string& hint);
-  // Glyph bitmaps are not owned; their ground colour is drawn as transparent
-  // (the colour of the bottom-left pixel).
-  void SetGlyph(HBITMAP normal, HBITMAP disabled, GlyphPlace place = GlyphPlace::Centre);
+  // The glyph is drawn by `paint` (a size x size picture at x, y, in its
+  // enabled or disabled look), centred or at the bottom edge.
+  using GlyphPainter = std::function<void(HDC dc, int x, int y, bool enabled)>;
+  void SetGlyph(GlyphPainter paint, int size, GlyphPlace place = GlyphPlace::Centre);
   void SetCaption(const std::string& caption, HFONT font);
   void SetFlat(bool flat);
   bool Flat() const { return flat_; }
@@ -41,7 +42,8 @@ class SpeedButton : public Window {
   std::string hint_;
   std::string caption_;
   HFONT font_ = nullptr;
-  HBITMAP glyph_ = nullptr, disabledGlyph_ = nullptr;
+  GlyphPainter glyph_;
+  int glyphSize_ = 0;
   GlyphPlace place_ = GlyphPlace::Centre;
   bool flat_ = false, hot_ = false, pressed_ = false;
 };
