@@ -1,0 +1,114 @@
+#pragma once
+// Owners of GDI and user objects: each frees its handle when it goes out of
+// scope, so no path through a drawing routine leaks one.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+namespace orlavox {
+
+// Owns a handle and frees it with Free::operator().
+template <class H, class Free>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(H h) : h_(h) {}
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& o) noexcept : h_(o.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
+    Reset(o.Release());
+    return *this;
+  }
+  ~UniqueHandle() { Reset(); }
+
+  H Get() const { return h_; }
+  explicit operator bool() const { return h_ != nullptr; }
+  H Release() { return std::exchange(h_, nullptr); }
+  void Reset(H h = nullptr) {
+    if (h_) Free()(h_);
+    h_ = h;
+  }
+
+ private:
+  H h_ = nullptr;
+};
+
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DeleteDcFree {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct DestroyIconFree {
+  void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct DestroyImageListFree {
+  void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
+};
+
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconFree>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListFree>;
+
+// A memory DC compatible with `like` (the screen when null).
+class MemoryDc : public UniqueHandle<HDC, DeleteDcFree> {
+ public:
+  explicit MemoryDc(HDC like = nullptr) : UniqueHandle(CreateCompatibleDC(like)) {}
+};
+
+// The screen's DC, for as long as the object lives.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  ~ScreenDc() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() {
+    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+  }
+  bool Ok() const { return old_ && old_ != HGDI_ERROR; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Saves a DC's state (clipping, selected objects) and restores it.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+  ~SavedDc() {
+    if (id_) RestoreDC(dc_, id_);
+  }
+  bool Ok() const { return id_ != 0; }
+
+ private:
+  HDC dc_;
+  int id_;
+};
+
+// A top-down 32-bit DIB section: pixels readable as 0x00RRGGBB words.
+UniqueBitmap CreateDib32(int width, int height, void** bits);
+
+}  // namespace orlavox
