@@ -1,4 +1,5 @@
 #include "display/clock_data.h"
+#include "display/face_layout.h"
 
 #include <gtest/gtest.h>
 

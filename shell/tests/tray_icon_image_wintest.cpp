@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -18,14 +19,20 @@ constexpr uint32_t kMagenta = 0xFF00FF, kBlack = 0x000000, kWhite = 0xFFFFFF, kB
 
 HINSTANCE Self() { return GetModuleHandleA(nullptr); }
 
-Surface Drawn(HICON icon) {
+// An icon's pixels drawn over magenta.
+struct Pixels16 {
+  std::vector<uint32_t> Px;
+  uint32_t At(int x, int y) const { return Px[size_t(y * 16 + x)]; }
+};
+
+Pixels16 Drawn(HICON icon) {
   Surface s(16, 16, kMagenta);
   EXPECT_TRUE(DrawIconEx(s.Dc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL));
-  return s;
+  return {s.Pixels()};
 }
 
 TEST(TrayIcon, DialResourceIsTheHandlessClock) {
-  const Surface dial = Drawn(LoadIconA(Self(), MAKEINTRESOURCEA(IDI_TRAY_DIAL)));
+  const Pixels16 dial = Drawn(LoadIconA(Self(), MAKEINTRESOURCEA(IDI_TRAY_DIAL)));
   for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) EXPECT_EQ(dial.At(x, y), kMagenta);
   for (int x = 7; x <= 8; ++x)
     for (int y = 7; y <= 8; ++y) EXPECT_EQ(dial.At(x, y), kBlack);  // centre
@@ -37,7 +44,7 @@ TEST(TrayIcon, DialResourceIsTheHandlessClock) {
   EXPECT_EQ(dial.At(8, 5), kWhite);
   EXPECT_EQ(dial.At(11, 8), kWhite);
   int marks = 0;
-  for (uint32_t p : dial.Pixels()) marks += p == kBlue;
+  for (uint32_t p : dial.Px) marks += p == kBlue;
   EXPECT_EQ(marks, 4 * 4 + 8);
 }
 
@@ -52,7 +59,7 @@ std::vector<std::pair<int, int>> HandPixels(int x1, int y1) {
 }
 
 TEST(TrayIcon, HandsArePaintedOnTheDial) {
-  const Surface dial = Drawn(LoadIconA(Self(), MAKEINTRESOURCEA(IDI_TRAY_DIAL)));
+  const Pixels16 dial = Drawn(LoadIconA(Self(), MAKEINTRESOURCEA(IDI_TRAY_DIAL)));
   struct Case {
     int h, m, hx, hy, mx, my;
   } cases[] = {{12, 0, 8, 3, 8, 1},  {0, 0, 8, 3, 8, 1},  {3, 0, 13, 8, 8, 1},
@@ -61,14 +68,19 @@ TEST(TrayIcon, HandsArePaintedOnTheDial) {
     SCOPED_TRACE(testing::Message() << c.h << ":" << c.m);
     UniqueIcon icon = MakeTrayIcon(Self(), c.h, c.m);
     ASSERT_TRUE(icon);
-    const Surface got = Drawn(icon.Get());
-    std::vector<uint32_t> expected = dial.Pixels();
+    const Pixels16 got = Drawn(icon.Get());
+    std::vector<uint32_t> expected = dial.Px;
     for (auto [x, y] : HandPixels(c.hx, c.hy)) expected[size_t(y * 16 + x)] = kBlack;
     for (auto [x, y] : HandPixels(c.mx, c.my)) expected[size_t(y * 16 + x)] = kBlack;
-    const std::vector<uint32_t> actual = got.Pixels();
+    const std::vector<uint32_t>& actual = got.Px;
     for (int i = 0; i < 256; ++i) EXPECT_EQ(actual[size_t(i)], expected[size_t(i)]) << "pixel " << i % 16 << "," << i / 16;
-    // The end points keep the dial's colour: the hour hand's end lies on white.
-    EXPECT_EQ(got.At(c.hx, c.hy), dial.At(c.hx, c.hy));
+    // LineTo leaves the end point itself: the minute hand's end shows the dial,
+    // and so does the hour hand's unless the minute hand runs over it.
+    EXPECT_EQ(got.At(c.mx, c.my), dial.At(c.mx, c.my));
+    const auto minute = HandPixels(c.mx, c.my);
+    if (std::find(minute.begin(), minute.end(), std::pair{c.hx, c.hy}) == minute.end()) {
+      EXPECT_EQ(got.At(c.hx, c.hy), dial.At(c.hx, c.hy));
+    }
   }
 }
 
@@ -79,6 +91,11 @@ TEST(TrayIcon, NoGdiObjectsLeakFromIconsOrFaces) {
     UniqueBrush a(CreateSolidBrush(1)), b(CreateSolidBrush(2)), c(CreateSolidBrush(3));
     EXPECT_EQ(CountGdiObjects(), start + 3);
   }
+  EXPECT_EQ(CountGdiObjects(), start);
+  // A tray icon holds bitmaps of its own, so a forgotten icon shows too.
+  HICON kept = MakeTrayIcon(Self(), 1, 2).Release();
+  EXPECT_GT(CountGdiObjects(), start);
+  DestroyIcon(kept);
   EXPECT_EQ(CountGdiObjects(), start);
 
   TClockData store(Self());

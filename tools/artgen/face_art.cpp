@@ -201,7 +201,7 @@ Canvas FaceImage(ImageList list, int index) {
     case orlavox::kMiscAlarmOn: return AlarmIndicator();
     // Only the left nine columns show in the colon's cell; the dots sit there,
     // level with the middle of the large digits.
-    case orlavox::kMiscBigColon: return Colon(size.Width, size.Height, {4.5, 10.0}, {4.5, 23.0}, 4.0, 0.075, 16.5);
+    case orlavox::kMiscBigColon: return Colon(size.Width, size.Height, {4.5, 10.0}, {4.5, 23.0}, 4.4, 0.075, 16.5);
     case orlavox::kMiscDayLabel: return Label(size.Width, size.Height, "DAY", 3, 7);
     case orlavox::kMiscBigBackground: return BigBackground();
     case orlavox::kMiscSmallBackground: return SmallBackground();
