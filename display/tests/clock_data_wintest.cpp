@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 #include <cstdint>
 
 namespace orlavox {
@@ -111,6 +113,29 @@ TEST(ClockData, MissingResourcesLeaveTheStoreUnloaded) {
   EXPECT_FALSE(store.Loaded());
   MemoryDc dc;
   EXPECT_FALSE(store.Draw(dc.Get(), ImageList::HrMin, 0, 0, 0));
+}
+
+TEST(ClockData, TheProgramIconIsTheExesFirstIcon) {
+  // Explorer shows the first icon group of an exe: it must be the program's.
+  char path[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+  UniqueIcon first(ExtractIconA(Self(), path, 0));
+  ASSERT_TRUE(first);
+  HICON program = LoadIconA(Self(), MAKEINTRESOURCEA(IDI_PROGRAM));
+  HICON dial = LoadIconA(Self(), MAKEINTRESOURCEA(IDI_TRAY_DIAL));
+  auto pixels = [](HICON icon) {
+    void* bits = nullptr;
+    UniqueBitmap dib = CreateDib32(32, 32, &bits);
+    MemoryDc dc;
+    SelectGuard select(dc.Get(), dib.Get());
+    auto* px = static_cast<uint32_t*>(bits);
+    for (int i = 0; i < 32 * 32; ++i) px[i] = 0xFF00FF;
+    DrawIconEx(dc.Get(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    return std::vector<uint32_t>(px, px + 32 * 32);
+  };
+  EXPECT_EQ(pixels(first.Get()), pixels(program));
+  EXPECT_NE(pixels(first.Get()), pixels(dial));
 }
 
 }  // namespace

@@ -187,17 +187,5 @@ TEST(FacePlan, EveryPlanOfADayStaysInItsListsAndCells) {
         }
 }
 
-TEST(FacePlan, TwelveHourTable) {
-  EXPECT_EQ(ToTwelveHour(0).Hour, 12);
-  EXPECT_FALSE(ToTwelveHour(0).Pm);
-  EXPECT_EQ(ToTwelveHour(11).Hour, 11);
-  EXPECT_FALSE(ToTwelveHour(11).Pm);
-  EXPECT_EQ(ToTwelveHour(12).Hour, 12);
-  EXPECT_TRUE(ToTwelveHour(12).Pm);
-  EXPECT_EQ(ToTwelveHour(13).Hour, 1);
-  EXPECT_TRUE(ToTwelveHour(23).Pm);
-  EXPECT_EQ(ToTwelveHour(23).Hour, 11);
-}
-
 }  // namespace
 }  // namespace orlavox
