@@ -1,31 +1,33 @@
 #pragma once
-// Owners of GDI objects and device contexts: each releases what it holds.
+// Owners of GDI and user objects and of loaded modules: each frees its handle when it goes out of
+// scope, so no path through a drawing routine leaks one.
 #include <windows.h>
+#include <commctrl.h>
 
-namespace orlavox::ui {
+#include <utility>
 
-template <class H>
-class GdiObject {
+namespace orlavox {
+
+// Owns a handle and frees it with Free::operator().
+template <class H, class Free>
+class UniqueHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(H h) : h_(h) {}
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& o) noexcept : h_(o.Release()) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
+  UniqueHandle() = default;
+  explicit UniqueHandle(H h) : h_(h) {}
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& o) noexcept : h_(o.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
     Reset(o.Release());
     return *this;
   }
-  ~GdiObject() { Reset(); }
+  ~UniqueHandle() { Reset(); }
+
   H Get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
-  H Release() {
-    H h = h_;
-    h_ = nullptr;
-    return h;
-  }
+  H Release() { return std::exchange(h_, nullptr); }
   void Reset(H h = nullptr) {
-    if (h_) DeleteObject(h_);
+    if (h_) Free()(h_);
     h_ = h;
   }
 
@@ -33,21 +35,88 @@ class GdiObject {
   H h_ = nullptr;
 };
 
-using Bitmap = GdiObject<HBITMAP>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-using Font = GdiObject<HFONT>;
-using Region = GdiObject<HRGN>;
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DeleteDcFree {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct DestroyIconFree {
+  void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct DestroyImageListFree {
+  void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
+};
 
-// GetDC / ReleaseDC.
-class WindowDC {
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconFree>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListFree>;
+
+// A memory DC compatible with `like` (the screen when null).
+class MemoryDc : public UniqueHandle<HDC, DeleteDcFree> {
  public:
-  explicit WindowDC(HWND w) : w_(w), dc_(GetDC(w)) {}
-  ~WindowDC() {
+  explicit MemoryDc(HDC like = nullptr) : UniqueHandle(CreateCompatibleDC(like)) {}
+};
+
+// The screen's DC, for as long as the object lives.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  ~ScreenDc() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() {
+    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+  }
+  bool Ok() const { return old_ && old_ != HGDI_ERROR; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Saves a DC's state (clipping, selected objects) and restores it.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+  ~SavedDc() {
+    if (id_) RestoreDC(dc_, id_);
+  }
+  bool Ok() const { return id_ != 0; }
+
+ private:
+  HDC dc_;
+  int id_;
+};
+
+// GetDC / ReleaseDC of a window.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND w) : w_(w), dc_(GetDC(w)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
     if (dc_) ReleaseDC(w_, dc_);
   }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
   HDC Get() const { return dc_; }
 
  private:
@@ -56,93 +125,27 @@ class WindowDC {
 };
 
 // BeginPaint / EndPaint.
-class PaintDC {
+class PaintDc {
  public:
-  explicit PaintDC(HWND w) : w_(w) { dc_ = BeginPaint(w, &ps_); }
-  ~PaintDC() { EndPaint(w_, &ps_); }
-  PaintDC(const PaintDC&) = delete;
-  PaintDC& operator=(const PaintDC&) = delete;
+  explicit PaintDc(HWND w) : w_(w), dc_(BeginPaint(w, &ps_)) {}
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  ~PaintDc() { EndPaint(w_, &ps_); }
   HDC Get() const { return dc_; }
-  const RECT& Area() const { return ps_.rcPaint; }
 
  private:
   HWND w_;
-  HDC dc_;
   PAINTSTRUCT ps_{};
-};
-
-// CreateCompatibleDC / DeleteDC.
-class MemoryDC {
- public:
-  explicit MemoryDC(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {}
-  ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
   HDC dc_;
 };
 
-// Selects an object into a DC and puts the previous one back.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
-  ~Selection() {
-    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
-  }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
+struct FreeLibraryFree {
+  void operator()(HMODULE h) const { FreeLibrary(h); }
 };
+// A loaded library (a voice plug-in, the help control).
+using UniqueModule = UniqueHandle<HMODULE, FreeLibraryFree>;
 
-// SaveDC / RestoreDC: clip regions and the like set inside are undone.
-class SavedDC {
- public:
-  explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
-  ~SavedDC() {
-    if (id_) RestoreDC(dc_, id_);
-  }
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
+// A top-down 32-bit DIB section: pixels readable as 0x00RRGGBB words.
+UniqueBitmap CreateDib32(int width, int height, void** bits);
 
- private:
-  HDC dc_;
-  int id_;
-};
-
-// A loaded module (a voice plug-in, the help control); FreeLibrary on release.
-class Module {
- public:
-  Module() = default;
-  explicit Module(HMODULE h) : h_(h) {}
-  Module(const Module&) = delete;
-  Module& operator=(const Module&) = delete;
-  Module(Module&& o) noexcept : h_(o.Release()) {}
-  Module& operator=(Module&& o) noexcept {
-    Reset(o.Release());
-    return *this;
-  }
-  ~Module() { Reset(); }
-  HMODULE Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  HMODULE Release() {
-    HMODULE h = h_;
-    h_ = nullptr;
-    return h;
-  }
-  void Reset(HMODULE h = nullptr) {
-    if (h_) FreeLibrary(h_);
-    h_ = h;
-  }
-
- private:
-  HMODULE h_ = nullptr;
-};
-
-}  // namespace orlavox::ui
+}  // namespace orlavox

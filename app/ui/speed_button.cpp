@@ -51,9 +51,9 @@ void SpeedButton::Paint(HDC target) {
   GetClientRect(hwnd_, &r);
   const int w = r.right, h = r.bottom;
   // Composed off screen, shown with one blit: no flicker.
-  MemoryDC mem(target);
-  Bitmap canvas(CreateCompatibleBitmap(target, w, h));
-  Selection sel(mem.Get(), canvas.Get());
+  MemoryDc mem(target);
+  UniqueBitmap canvas(CreateCompatibleBitmap(target, w, h));
+  SelectGuard sel(mem.Get(), canvas.Get());
   HDC dc = mem.Get();
   const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
   if (flat_ && PaintBackground)
@@ -76,7 +76,7 @@ void SpeedButton::Paint(HDC target) {
   if (!caption_.empty()) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    Selection fs(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectGuard fs(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     RECT t = r;
     OffsetRect(&t, shift, shift);
     DrawTextA(dc, caption_.c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -87,7 +87,7 @@ void SpeedButton::Paint(HDC target) {
 LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
-      PaintDC pdc(hwnd_);
+      PaintDc pdc(hwnd_);
       Paint(pdc.Get());
       return 0;
     }

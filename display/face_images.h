@@ -1,0 +1,112 @@
+#pragma once
+// The pictures of the clock face: four image lists, an image addressed by
+// list and index, each with its own size. The artwork generator draws them to
+// these sizes and the image store checks what it loads against them.
+#include <cstdint>
+
+#include "resources/resource_ids.h"
+
+namespace orlavox {
+
+enum class ImageList : uint8_t {
+  HrMin,  // large digits of hours and minutes
+  Sec,    // medium digits of the seconds
+  MS,     // small digits: day of the month, time line of the small display
+  Misc,   // labels, indicators, colons, blanks and the two backgrounds
+};
+inline constexpr int kImageListCount = 4;
+
+// Digit lists: index 0..9 the digit, index 10 a blank digit.
+inline constexpr uint8_t kDigitImageCount = 11;
+inline constexpr uint8_t kBlankDigit = 10;
+inline constexpr uint8_t kMiscImageCount = 22;
+
+// Indices into MiscList.
+enum MiscImage : uint8_t {
+  kMiscSunday = 0,  // weekday labels 0..6, Sunday to Saturday
+  kMiscSaturday = 6,
+  kMiscAm = 7,
+  kMiscPm = 8,
+  kMiscAnnounceOn = 9,
+  kMiscAlarmOn = 10,
+  kMiscBigColon = 11,
+  kMiscDayLabel = 12,
+  kMiscBlankAmPm = 13,
+  kMiscBlankPatch = 14,
+  kMiscBigBackground = 15,
+  kMiscSmallBackground = 16,
+  kMiscSmallAm = 17,
+  kMiscSmallPm = 18,
+  kMiscSmallBlankMarker = 19,
+  kMiscSmallColon = 20,
+  kMiscSmallBlankColon = 21,
+};
+
+struct ImageSize {
+  int16_t Width = 0;
+  int16_t Height = 0;
+};
+
+constexpr int ImageCount(ImageList list) {
+  return list == ImageList::Misc ? kMiscImageCount : kDigitImageCount;
+}
+
+// Size of image `index` of `list`; 0 x 0 when there is no such image.
+constexpr ImageSize ImageSizeOf(ImageList list, int index) {
+  if (index < 0 || index >= ImageCount(list)) return {};
+  switch (list) {
+    case ImageList::HrMin: return {31, 47};
+    case ImageList::Sec: return {22, 33};
+    case ImageList::MS: return {14, 21};
+    case ImageList::Misc: break;
+  }
+  constexpr ImageSize kMisc[kMiscImageCount] = {
+      {26, 13}, {26, 13}, {23, 13}, {26, 13}, {24, 13}, {20, 13}, {23, 13},  // weekdays
+      {19, 11}, {19, 11},                                                    // AM, PM
+      {13, 15}, {28, 9},                                                     // announce, alarm
+      {13, 29}, {27, 11}, {26, 24}, {26, 13},                                // colon, label, blanks
+      {292, 130}, {150, 40},                                                 // backgrounds
+      {7, 19}, {7, 19}, {7, 19}, {4, 21}, {4, 21},                           // small display
+  };
+  return kMisc[index];
+}
+
+// Resource id of an image.
+constexpr int ImageResourceId(ImageList list, int index) {
+  switch (list) {
+    case ImageList::HrMin: return IDB_HRMIN_BASE + index;
+    case ImageList::Sec: return IDB_SEC_BASE + index;
+    case ImageList::MS: return IDB_MS_BASE + index;
+    case ImageList::Misc: break;
+  }
+  return IDB_MISC_BASE + index;
+}
+
+// The LCD's ground: blank images are this colour, every image carries it.
+struct Rgb8 {
+  uint8_t R, G, B;
+};
+inline constexpr Rgb8 kGround = {165, 173, 156};
+
+// Button glyphs, 16 x 16, each with a disabled variant.
+enum class Glyph : uint8_t {
+  AlarmClock,
+  Settings,
+  Dots,          // three dots at the bottom edge
+  Question,      // question mark
+  Speaker,       // loudspeaker
+  DownTriangle,  // small triangle pointing down, at the bottom edge
+  Ok,
+  Cancel,
+  Help,
+  Play,          // play triangle (sound preview)
+  None,
+};
+inline constexpr int kGlyphCount = IDB_GLYPH_COUNT;
+inline constexpr int kGlyphSize = 16;
+
+constexpr int GlyphResourceId(Glyph g, bool enabled) {
+  return IDB_GLYPH_BASE + 2 * static_cast<int>(g) + (enabled ? 0 : 1);
+}
+
+}  // namespace orlavox

@@ -1,0 +1,118 @@
+#include "display/face_layout.h"
+
+namespace orlavox {
+namespace {
+
+constexpr PaintHandler kAll = PaintHandler::Hour1PaintboxPaint;
+constexpr PaintHandler kNone = PaintHandler::None;
+
+// Date1Paintbox and Date2Paintbox move up beside the time line in the small
+// display and stay shown there (nothing draws into them then).
+constexpr std::array<CellInfo, kCellCount> kCells = {{
+    {Cell::Hour1, "Hour1Paintbox", {21, 36, 31, 47}, {21, 36, 31, 47}, true, false, kAll},
+    {Cell::Hour2, "Hour2Paintbox", {50, 36, 31, 47}, {50, 36, 31, 47}, true, false, kAll},
+    {Cell::Col, "ColPaintBox", {81, 43, 9, 33}, {81, 43, 9, 33}, true, false, kNone},
+    {Cell::Min1, "Min1Paintbox", {92, 36, 31, 47}, {92, 36, 31, 47}, true, false, kAll},
+    {Cell::Min2, "Min2Paintbox", {121, 36, 31, 47}, {121, 36, 31, 47}, true, false, kAll},
+    {Cell::Sec1, "Sec1PaintBox", {153, 50, 22, 33}, {153, 50, 22, 33}, true, false, kAll},
+    {Cell::Sec2, "Sec2PaintBox", {173, 50, 22, 33}, {173, 50, 22, 33}, true, false, kAll},
+    {Cell::AP, "APPaintBox", {18, 46, 22, 33}, {18, 46, 22, 33}, true, false, kNone},
+    {Cell::Misc, "MiscPaintbox", {22, 14, 141, 21}, {22, 14, 141, 21}, true, false, kAll},
+    {Cell::Date1, "Date1Paintbox", {166, 16, 14, 21}, {50, 10, 14, 21}, true, true, kAll},
+    {Cell::Date2, "Date2Paintbox", {180, 16, 14, 21}, {64, 10, 14, 21}, true, true, kNone},
+    {Cell::Weekday, "WeekdayPaintBox", {21, 82, 174, 14}, {21, 82, 174, 14}, true, false, kAll},
+    {Cell::MT, "MTPaintBox", {9, 10, 80, 21}, {9, 10, 80, 21}, false, true, PaintHandler::MTPaintBoxPaint},
+}};
+
+constexpr std::array<ButtonInfo, kButtonCount> kButtons = {{
+    {Button::Alarm, "AlarmButton", {10, 102, 40, 22}, {10, 102, 40, 22}, "Alarm setup", Glyph::AlarmClock, false, "",
+     true, false, ButtonShown::BigOnly},
+    {Button::Setup, "SetupButton", {60, 102, 40, 22}, {60, 102, 40, 22}, "Settings", Glyph::Settings, false, "", true,
+     false, ButtonShown::BigOnly},
+    {Button::Options, "OptionsButton", {110, 102, 40, 22}, {110, 102, 40, 22}, "Options", Glyph::Dots, true, "", true,
+     true, ButtonShown::BigOnly},
+    {Button::Help, "HelpButton", {160, 102, 40, 22}, {160, 102, 40, 22}, "Help", Glyph::Question, false, "", true,
+     false, ButtonShown::Always},
+    {Button::Announce, "AnnounceButton", {210, 102, 58, 22}, {103, 9, 24, 22}, "Announce the time", Glyph::Speaker,
+     false, "", true, false, ButtonShown::Both},
+    {Button::LangSel, "LangSelButton", {267, 102, 15, 22}, {267, 102, 15, 22}, "Language selector",
+     Glyph::DownTriangle, true, "", true, true, ButtonShown::BigOnly},
+    {Button::Minimize, "MinimizeButton", {275, 4, 14, 12}, {132, 4, 14, 12}, "Minimize", Glyph::None, false, "_",
+     false, false, ButtonShown::FramelessOnly},
+}};
+
+constexpr Shortcut kNoKey = {};
+constexpr MenuItemInfo kSep(const char* name) { return {name, "", MenuKind::Separator, kNoKey, false, 0}; }
+
+constexpr std::array<MenuItemInfo, kMainMenuItemCount> kMainMenu = {{
+    {"MI_Speak", "Speak!", MenuKind::Item, {true, true, 'S'}, true, IDM_SPEAK},
+    kSep("N8"),
+    {"MenuItem3", "&Alarm setup...", MenuKind::Item, {true, false, 'A'}, false, IDM_ALARM_SETUP},
+    {"MenuItem4", "&Settings...", MenuKind::Item, {true, false, 'S'}, false, IDM_SETTINGS},
+    {"MenuItem5", "&Help...", MenuKind::Item, {true, false, 'H'}, false, IDM_HELP},
+    kSep("MenuItem6"),
+    {"MI_big", "&Big display", MenuKind::Radio, kNoKey, false, IDM_BIG_DISPLAY},
+    {"MI_small", "S&mall display", MenuKind::Radio, kNoKey, false, IDM_SMALL_DISPLAY},
+    kSep("N3"),
+    {"About1", "A&bout...", MenuKind::Item, kNoKey, false, IDM_ABOUT},
+    {"Wantmorefeatures1", "&Want more features?", MenuKind::Item, kNoKey, false, IDM_MORE_FEATURES},
+    kSep("N5"),
+    {"Minimizetotray1", "&Minimize to tray", MenuKind::Item, kNoKey, false, IDM_MINIMIZE_TO_TRAY},
+    kSep("N6"),
+    {"Exit2", "E&xit", MenuKind::Item, kNoKey, false, IDM_EXIT},
+}};
+
+}  // namespace
+
+const std::array<CellInfo, kCellCount>& Cells() { return kCells; }
+const CellInfo& CellOf(Cell c) { return kCells[static_cast<size_t>(c)]; }
+
+PanelRect CellRect(Cell c, DisplayMode mode) {
+  const CellInfo& info = CellOf(c);
+  return mode == DisplayMode::Small ? info.Small : info.Big;
+}
+
+const std::array<ButtonInfo, kButtonCount>& Buttons() { return kButtons; }
+const ButtonInfo& ButtonOf(Button b) { return kButtons[static_cast<size_t>(b)]; }
+
+ScreenPoint OptionsMenuPoint(int windowLeft, int windowTop) {
+  const PanelRect& r = ButtonOf(Button::Options).Big;
+  return {windowLeft + r.Left + 43, windowTop + r.Top + 21};
+}
+
+ScreenPoint LangMenuPoint(int windowLeft, int windowTop) {
+  const PanelRect& r = ButtonOf(Button::LangSel).Big;
+  return {windowLeft + r.Left + 18, windowTop + r.Top + 21};
+}
+
+const std::array<MenuItemInfo, kMainMenuItemCount>& MainPopupMenuItems() { return kMainMenu; }
+
+std::string ShortcutText(const Shortcut& s) {
+  if (s.Key == 0) return {};
+  std::string text;
+  if (s.Ctrl) text += "Ctrl+";
+  if (s.Alt) text += "Alt+";
+  text += s.Key;
+  return text;
+}
+
+std::string MenuItemText(const MenuItemInfo& item, bool globalShortcut) {
+  std::string text = item.Caption;
+  if (item.Keys.Key != 0 && (!item.OnlyWithGlobalShortcut || globalShortcut)) {
+    text += '\t';
+    text += ShortcutText(item.Keys);
+  }
+  return text;
+}
+
+WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight) {
+  if (mode == DisplayMode::Small) {
+    if (windowless) return {BorderStyle::None, 150, 40, nullptr, true, 151, 41, 1, true, kMiscSmallBackground};
+    return {BorderStyle::ToolWindow, 156, captionHeight + 38, "Orlavox", false, 0, 0, 0, false, kMiscSmallBackground};
+  }
+  if (windowless) return {BorderStyle::None, 292, 130, nullptr, true, 293, 131, 2, true, kMiscBigBackground};
+  return {BorderStyle::Single, 298, captionHeight + 136, "Multilingual Orlavox", false, 0, 0, 0, false,
+          kMiscBigBackground};
+}
+
+}  // namespace orlavox

@@ -1,0 +1,84 @@
+#include "display/face_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace orlavox {
+namespace {
+
+TEST(FaceLayout, WindowShapes) {
+  WindowShape s = ShapeFor(DisplayMode::Big, false, 19);
+  EXPECT_EQ(s.Border, BorderStyle::Single);
+  EXPECT_EQ(s.Width, 298);
+  EXPECT_EQ(s.Height, 19 + 136);
+  EXPECT_STREQ(s.Caption, "Multilingual Orlavox");
+  EXPECT_FALSE(s.HasRegion);
+  EXPECT_FALSE(s.MinimizeShown);
+  EXPECT_EQ(s.Background, kMiscBigBackground);
+
+  s = ShapeFor(DisplayMode::Small, false, 23);
+  EXPECT_EQ(s.Border, BorderStyle::ToolWindow);
+  EXPECT_EQ(s.Height, 23 + 38);  // the normal caption height, not the small one
+  EXPECT_STREQ(s.Caption, "Orlavox");
+  EXPECT_EQ(s.Background, kMiscSmallBackground);
+
+  s = ShapeFor(DisplayMode::Big, true, 19);
+  EXPECT_EQ(s.Caption, nullptr);
+  EXPECT_TRUE(s.HasRegion && s.MinimizeShown);
+  EXPECT_EQ(s.Width, 292);
+  EXPECT_EQ(s.Height, 130);
+  EXPECT_EQ(s.RgnRight, 293);
+  EXPECT_EQ(s.RgnEllipse, 2);
+
+  s = ShapeFor(DisplayMode::Small, true, 19);
+  EXPECT_EQ(s.Caption, nullptr);
+  EXPECT_EQ(s.RgnBottom, 41);
+  EXPECT_EQ(s.RgnEllipse, 1);
+}
+
+TEST(FaceLayout, SmallDisplayShowsTheTimeLineAndMovesTheDate) {
+  std::vector<std::string> shownSmall;
+  for (const CellInfo& c : Cells())
+    if (c.ShownSmall) shownSmall.push_back(c.Name);
+  EXPECT_EQ(shownSmall, (std::vector<std::string>{"Date1Paintbox", "Date2Paintbox", "MTPaintBox"}));
+  EXPECT_EQ(CellRect(Cell::Date1, DisplayMode::Small).Left, 50);
+  EXPECT_EQ(CellRect(Cell::Date2, DisplayMode::Small).Top, 10);
+  EXPECT_EQ(CellRect(Cell::Date2, DisplayMode::Big).Left, 180);
+  EXPECT_FALSE(CellOf(Cell::MT).ShownBig);
+  EXPECT_EQ(ButtonOf(Button::Announce).Small.Width, 24);
+  EXPECT_EQ(ButtonOf(Button::Minimize).Small.Left, 132);
+  // Every cell of the big display lies on the panel.
+  for (const CellInfo& c : Cells()) {
+    EXPECT_GE(c.Big.Left, 0);
+    EXPECT_LE(c.Big.Right(), kBackPanel.Width) << c.Name;
+    EXPECT_LE(c.Big.Bottom(), kBackPanel.Height) << c.Name;
+  }
+}
+
+TEST(FaceLayout, PopupMenuPoints) {
+  ScreenPoint p = OptionsMenuPoint(100, 200);
+  EXPECT_EQ(p.X, 100 + 110 + 43);
+  EXPECT_EQ(p.Y, 200 + 102 + 21);
+  p = LangMenuPoint(-300, 5);
+  EXPECT_EQ(p.X, -300 + 267 + 18);
+  EXPECT_EQ(p.Y, 5 + 102 + 21);
+}
+
+TEST(FaceLayout, MenuTextsAndShortcuts) {
+  const auto& items = MainPopupMenuItems();
+  EXPECT_EQ(MenuItemText(items[0], true), "Speak!\tCtrl+Alt+S");
+  EXPECT_EQ(MenuItemText(items[0], false), "Speak!");
+  EXPECT_EQ(MenuItemText(items[2], false), "&Alarm setup...\tCtrl+A");
+  EXPECT_EQ(MenuItemText(items[14], true), "E&xit");
+  int radios = 0, separators = 0;
+  for (const MenuItemInfo& it : items) {
+    radios += it.Kind == MenuKind::Radio;
+    separators += it.Kind == MenuKind::Separator;
+    EXPECT_EQ(it.Kind == MenuKind::Separator, it.Command == 0) << it.Name;
+  }
+  EXPECT_EQ(radios, 2);
+  EXPECT_EQ(separators, 5);
+  EXPECT_EQ(ShortcutText({}), "");
+}
+
+}  // namespace
+}  // namespace orlavox

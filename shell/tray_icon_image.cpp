@@ -1,0 +1,47 @@
+#include "shell/tray_icon_image.h"
+
+#include "resources/resource_ids.h"
+#include "shell/tray_hands.h"
+
+namespace orlavox {
+namespace {
+
+constexpr int kIconSize = 16;
+constexpr COLORREF kTransparentGreen = RGB(0, 128, 0);
+
+}  // namespace
+
+UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute) {
+  // Icons from LoadIcon are shared and stay with the module: not destroyed here.
+  HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
+  if (!dial) return {};
+  UniqueImageList images(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+  if (!images || ImageList_AddIcon(images.Get(), dial) != 0) return {};
+
+  // A DIB section keeps the green exact whatever the screen's colour depth,
+  // so the mask below finds every pixel of it.
+  void* bits = nullptr;
+  UniqueBitmap face = CreateDib32(kIconSize, kIconSize, &bits);
+  MemoryDc dc;
+  UniquePen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  UniqueBrush green(CreateSolidBrush(kTransparentGreen));
+  if (!face || !dc || !pen || !green) return {};
+  {
+    SelectGuard selectFace(dc.Get(), face.Get());
+    SelectGuard selectPen(dc.Get(), pen.Get());
+    if (!selectFace.Ok() || !selectPen.Ok()) return {};
+    const RECT all = {0, 0, kIconSize, kIconSize};
+    FillRect(dc.Get(), &all, green.Get());
+    if (!ImageList_Draw(images.Get(), 0, dc.Get(), 0, 0, ILD_NORMAL)) return {};
+    // LineTo leaves each end point itself unpainted.
+    const TrayHands hands = TrayHandEnds(hour, minute);
+    MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
+    LineTo(dc.Get(), hands.HourEnd.X, hands.HourEnd.Y);
+    MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
+    LineTo(dc.Get(), hands.MinuteEnd.X, hands.MinuteEnd.Y);
+  }  // the face must leave the DC before the image list takes it
+  if (ImageList_AddMasked(images.Get(), face.Get(), kTransparentGreen) != 1) return {};
+  return UniqueIcon(ImageList_GetIcon(images.Get(), 1, ILD_NORMAL));
+}
+
+}  // namespace orlavox

@@ -1,0 +1,19 @@
+#pragma once
+// A stroke font for the labels of the face: capitals drawn as strokes through
+// the centres of a 5 x 7 pixel grid, so straight strokes sit on whole pixels
+// and only the slanted ones are softened.
+#include <string>
+
+#include "raster.h"
+
+namespace artgen {
+
+inline constexpr int kCapHeight = 7;
+
+// Width in pixels of a text, letters one pixel apart.
+int TextWidth(const std::string& text);
+// The text's strokes with the top-left grid pixel of the first letter at
+// pixel (left, top).
+Shape TextShape(const std::string& text, int left, int top, double halfStroke = 0.72);
+
+}  // namespace artgen

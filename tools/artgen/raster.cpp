@@ -1,0 +1,159 @@
+#include "raster.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace artgen {
+namespace {
+
+constexpr int kSamples = 6;  // per axis: 36 samples a pixel
+constexpr double kPi = 3.14159265358979323846;
+
+double SegmentDistance(Pt p, Pt a, Pt b) {
+  const double dx = b.X - a.X, dy = b.Y - a.Y;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.X - (a.X + t * dx), p.Y - (a.Y + t * dy));
+}
+
+uint8_t ToByte(double v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 255.0))); }
+
+}  // namespace
+
+Color Mix(Color a, Color b, double t) {
+  return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t};
+}
+Color Scale(Color c, double f) { return {c.R * f, c.G * f, c.B * f}; }
+
+Shape Polygon(std::vector<Pt> pts) {
+  return [pts = std::move(pts)](double x, double y) {
+    bool in = false;
+    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+      const Pt& a = pts[i];
+      const Pt& b = pts[j];
+      if ((a.Y > y) != (b.Y > y) && x < (b.X - a.X) * (y - a.Y) / (b.Y - a.Y) + a.X) in = !in;
+    }
+    return in;
+  };
+}
+
+Shape Capsule(Pt a, Pt b, double r) {
+  return [=](double x, double y) { return SegmentDistance({x, y}, a, b) <= r; };
+}
+
+Shape Polyline(const std::vector<Pt>& pts, double r) {
+  return [pts, r](double x, double y) {
+    if (pts.size() == 1) return std::hypot(x - pts[0].X, y - pts[0].Y) <= r;
+    for (size_t i = 1; i < pts.size(); ++i)
+      if (SegmentDistance({x, y}, pts[i - 1], pts[i]) <= r) return true;
+    return false;
+  };
+}
+
+Shape Circle(Pt c, double r) {
+  return [=](double x, double y) { return std::hypot(x - c.X, y - c.Y) <= r; };
+}
+
+Shape Ring(Pt c, double r0, double r1) {
+  return [=](double x, double y) {
+    const double d = std::hypot(x - c.X, y - c.Y);
+    return d >= r0 && d <= r1;
+  };
+}
+
+Shape Arc(Pt c, double r0, double r1, double fromDeg, double toDeg) {
+  return [=](double x, double y) {
+    const double d = std::hypot(x - c.X, y - c.Y);
+    if (d < r0 || d > r1) return false;
+    double a = std::atan2(y - c.Y, x - c.X) * 180 / kPi;
+    while (a < fromDeg) a += 360;
+    return a <= toDeg;
+  };
+}
+
+Shape RoundRect(double x0, double y0, double x1, double y1, double radius) {
+  return [=](double x, double y) {
+    if (x < x0 || x > x1 || y < y0 || y > y1) return false;
+    const double cx = std::clamp(x, x0 + radius, x1 - radius);
+    const double cy = std::clamp(y, y0 + radius, y1 - radius);
+    return std::hypot(x - cx, y - cy) <= radius;
+  };
+}
+
+Shape Union(std::vector<Shape> shapes) {
+  return [shapes = std::move(shapes)](double x, double y) {
+    for (const Shape& s : shapes)
+      if (s(x, y)) return true;
+    return false;
+  };
+}
+
+Shape Minus(Shape a, Shape b) {
+  return [=](double x, double y) { return a(x, y) && !b(x, y); };
+}
+
+Shape Shifted(Shape s, double dx, double dy) {
+  return [=](double x, double y) { return s(x - dx, y - dy); };
+}
+
+Canvas::Canvas(int w, int h, Color fill, double alpha)
+    : w_(w), h_(h), r_(size_t(w * h), fill.R * alpha), g_(size_t(w * h), fill.G * alpha),
+      b_(size_t(w * h), fill.B * alpha), a_(size_t(w * h), alpha) {}
+
+double Canvas::Coverage(const Shape& s, int x, int y) {
+  int n = 0;
+  for (int i = 0; i < kSamples; ++i)
+    for (int j = 0; j < kSamples; ++j)
+      if (s(x + (i + 0.5) / kSamples, y + (j + 0.5) / kSamples)) ++n;
+  return double(n) / (kSamples * kSamples);
+}
+
+void Canvas::Paint(const Shape& s, Color c, double opacity) { Paint(s, c, opacity, {0, 0, double(w_), double(h_)}); }
+
+void Canvas::Paint(const Shape& s, Color c, double opacity, Box box) {
+  PaintWith(s, [c](double, double) { return c; }, opacity, box);
+}
+
+void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)>& color, double opacity) {
+  PaintWith(s, color, opacity, {0, 0, double(w_), double(h_)});
+}
+
+void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)>& color, double opacity, Box box) {
+  const int x0 = std::max(0, int(std::floor(box.X0))), x1 = std::min(w_, int(std::ceil(box.X1)));
+  const int y0 = std::max(0, int(std::floor(box.Y0))), y1 = std::min(h_, int(std::ceil(box.Y1)));
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const double a = Coverage(s, x, y) * opacity;
+      if (a <= 0) continue;
+      const Color c = color(x + 0.5, y + 0.5);
+      const size_t i = size_t(y * w_ + x);
+      r_[i] = r_[i] * (1 - a) + c.R * a;
+      g_[i] = g_[i] * (1 - a) + c.G * a;
+      b_[i] = b_[i] * (1 - a) + c.B * a;
+      a_[i] = a_[i] * (1 - a) + a;
+    }
+}
+
+void Canvas::Set(int x, int y, Color c, double alpha) {
+  const size_t i = size_t(y * w_ + x);
+  r_[i] = c.R * alpha;
+  g_[i] = c.G * alpha;
+  b_[i] = c.B * alpha;
+  a_[i] = alpha;
+}
+
+void Canvas::Pixel(int x, int y, uint8_t& r, uint8_t& g, uint8_t& b, uint8_t& a) const {
+  const size_t i = size_t(y * w_ + x);
+  const double al = a_[i];
+  a = ToByte(al * 255);
+  if (a == 0) {
+    r = g = b = 0;
+    return;
+  }
+  r = ToByte(r_[i] / al);
+  g = ToByte(g_[i] / al);
+  b = ToByte(b_[i] / al);
+}
+
+}  // namespace artgen
