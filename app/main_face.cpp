@@ -1,14 +1,91 @@
-// Drawing the clock face (the image store arrives with the artwork).
+// Drawing the clock face and the tray clock. Every drawing operation returns
+// at once while the window is hidden, and stops silently when it cannot draw
+// (before the image store exists, for one).
 #include "app/main_form.h"
+#include "app/ui/gdi.h"
+#include "display/clock_data.h"
+#include "display/face_plan.h"
+#include "display/face_render.h"
+#include "shell/tray_icon_image.h"
 
 namespace orlavox {
+namespace {
 
-void TMainForm::UpdateHours() {}
-void TMainForm::UpdateMinutes() {}
-void TMainForm::UpdateSeconds() {}
-void TMainForm::UpdateDate() {}
-void TMainForm::UpdateMiniTime() {}
-void TMainForm::DrawBlinkColon(bool) {}
-void TMainForm::UpdateTrayIcon() {}
+FaceSettings FaceSettingsOf(const ClockSettings& s) { return FaceSettings{s.Hour24, s.AlarmOn, s.AnnounceOn}; }
+
+}  // namespace
+
+void TMainForm::DrawFacePlan(const FacePlan& plan) {
+  WindowDc dc(hwnd_);
+  if (!dc.Get()) return;
+  DrawPlan(dc.Get(), plan, ClockData, Mode());
+  if (plan.Hour1 == Visibility::Hide) {
+    // The hidden hour cell shows the background: the next paint puts it back.
+    const PanelRect c = CellRect(Cell::Hour1, Mode());
+    RECT r{c.Left, c.Top, c.Right(), c.Bottom()};
+    InvalidateRect(hwnd_, &r, FALSE);
+  }
+}
+
+void TMainForm::UpdateHours() {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanUpdateHours(plan, TickTime, FaceSettingsOf(ClockSettings));
+  DrawFacePlan(plan);
+}
+
+void TMainForm::UpdateMinutes() {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanUpdateMinutes(plan, TickTime);
+  DrawFacePlan(plan);
+}
+
+void TMainForm::UpdateSeconds() {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanUpdateSeconds(plan, TickTime);
+  DrawFacePlan(plan);
+}
+
+void TMainForm::UpdateDate() {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanUpdateDate(plan, TickTime);
+  DrawFacePlan(plan);
+}
+
+void TMainForm::UpdateMiniTime() {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanUpdateMiniTime(plan, TickTime, FaceSettingsOf(ClockSettings));
+  DrawFacePlan(plan);
+}
+
+void TMainForm::DrawBlinkColon(bool shown) {
+  if (!IsWindowVisible(hwnd_)) return;
+  FacePlan plan;
+  PlanBlinkColon(plan, shown);
+  DrawFacePlan(plan);
+}
+
+void TMainForm::FormPaint(HDC target) {
+  // The whole face of the current mode, composed off screen: no flicker.
+  const PanelRect panel = kBackPanel;
+  MemoryDc mem(target);
+  UniqueBitmap canvas(CreateCompatibleBitmap(target, panel.Width, panel.Height));
+  if (!mem.Get() || !canvas) return;
+  SelectGuard select(mem.Get(), canvas.Get());
+  RECT all{0, 0, panel.Width, panel.Height};
+  FillRect(mem.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+  PaintFace(mem.Get(), ClockData, TickTime, FaceSettingsOf(ClockSettings), Mode());
+  BitBlt(target, 0, 0, panel.Width, panel.Height, mem.Get(), 0, 0, SRCCOPY);
+}
+
+void TMainForm::UpdateTrayIcon() {
+  UniqueIcon icon = MakeTrayIcon(ui::Instance(), TickTime.Hour, TickTime.Minute);
+  SysTrayIcon.SetIcon(icon.Release());
+  ++Counters.TrayIcons;
+}
 
 }  // namespace orlavox

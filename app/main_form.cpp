@@ -5,6 +5,9 @@
 #include "app/clock_source.h"
 #include "app/key_commands.h"
 #include "app/seams.h"
+#include "app/ui/gdi.h"
+#include "display/clock_data.h"
+#include "resources/resource_ids.h"
 #include "settings/settings_store.h"
 
 namespace orlavox {
@@ -31,6 +34,7 @@ std::string ModulePath() {
 
 TMainForm::TMainForm(TApplication& app) : app_(app) { BuildMainPopupMenu(); }
 
+
 TMainForm::~TMainForm() {
   KillTimer(hwnd_, kTimer1);
   Destroy();
@@ -41,36 +45,89 @@ bool TMainForm::Create() {
                             LoadIconA(ui::Instance(), MAKEINTRESOURCEA(1)), nullptr};
   if (!ui::Window::Create(cls, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 292, 130, app_.Handle()))
     return false;
+  CreateButtons();
   FormCreate();
   return true;
 }
 
 void TMainForm::BuildMainPopupMenu() {
-  using Item = ui::PopupMenu::Item;
-  auto item = [this](const char* name, const char* caption, const char* shortCut, void (TMainForm::*handler)()) -> Item& {
-    Item it;
-    it.Name = name;
-    it.Caption = caption;
-    it.ShortCut = shortCut;
-    if (handler) it.OnClick = [this, handler](Item&) { (this->*handler)(); };
-    return MainPopupMenu.Add(std::move(it));
-  };
-  item("MI_Speak", "Speak!", "Ctrl+Alt+S", &TMainForm::StartAnnouncement);
-  MainPopupMenu.AddSeparator("N8");
-  item("MenuItem3", "&Alarm setup...", "Ctrl+A", &TMainForm::AlarmButtonClick);
-  item("MenuItem4", "&Settings...", "Ctrl+S", &TMainForm::SetupButtonClick);
-  item("MenuItem5", "&Help...", "Ctrl+H", &TMainForm::HelpButtonClick);
-  MainPopupMenu.AddSeparator("MenuItem6");
-  item("MI_big", "&Big display", "", &TMainForm::MI_bigClick).Radio = true;
-  item("MI_small", "S&mall display", "", &TMainForm::MI_smallClick).Radio = true;
+  for (const MenuItemInfo& info : MainPopupMenuItems()) {
+    if (info.Kind == MenuKind::Separator) {
+      MainPopupMenu.AddSeparator(info.Name);
+      continue;
+    }
+    ui::PopupMenu::Item it;
+    it.Name = info.Name;
+    it.Caption = info.Caption;
+    it.ShortCut = info.OnlyWithGlobalShortcut ? std::string() : ShortcutText(info.Keys);
+    it.Radio = info.Kind == MenuKind::Radio;
+    const unsigned command = info.Command;
+    it.OnClick = [this, command](ui::PopupMenu::Item&) { RunMenuCommand(command); };
+    MainPopupMenu.Add(std::move(it));
+  }
   MainPopupMenu.Find("MI_big")->Checked = true;
-  MainPopupMenu.AddSeparator("N3");
-  item("About1", "A&bout...", "", nullptr);
-  item("Wantmorefeatures1", "&Want more features?", "", nullptr);
-  MainPopupMenu.AddSeparator("N5");
-  item("Minimizetotray1", "&Minimize to tray", "", &TMainForm::HideMainWindow);
-  MainPopupMenu.AddSeparator("N6");
-  item("Exit2", "E&xit", "", &TMainForm::Exit2Click);
+}
+
+void TMainForm::RunMenuCommand(unsigned command) {
+  switch (command) {
+    case IDM_SPEAK: Speak1Click(); break;
+    case IDM_ALARM_SETUP: AlarmButtonClick(); break;
+    case IDM_SETTINGS: SetupButtonClick(); break;
+    case IDM_HELP: HelpButtonClick(); break;
+    case IDM_BIG_DISPLAY: MI_bigClick(); break;
+    case IDM_SMALL_DISPLAY: MI_smallClick(); break;
+    case IDM_MINIMIZE_TO_TRAY: HideMainWindow(); break;
+    case IDM_EXIT: Exit2Click(); break;
+    default: break;  // the about and edition dialogs are not part of the program yet
+  }
+}
+
+ui::SpeedButton& TMainForm::ButtonFor(Button b) {
+  switch (b) {
+    case Button::Alarm: return AlarmButton;
+    case Button::Setup: return SetupButton;
+    case Button::Options: return OptionsButton;
+    case Button::Help: return HelpButton;
+    case Button::Announce: return AnnounceButton;
+    case Button::LangSel: return LangSelButton;
+    case Button::Minimize: break;
+  }
+  return MinimizeButton;
+}
+
+void TMainForm::CreateButtons() {
+  minimizeFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+  for (const ButtonInfo& info : Buttons()) {
+    ui::SpeedButton& b = ButtonFor(info.Id);
+    const PanelRect& r = info.Big;
+    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, info.Hint);
+    if (info.Face != Glyph::None) {
+      const Glyph g = info.Face;
+      b.SetGlyph([this, g](HDC dc, int x, int y, bool enabled) {
+                   if (ClockData) ClockData->DrawGlyph(dc, g, enabled, x, y);
+                 },
+                 kGlyphSize, info.GlyphAtBottom ? ui::SpeedButton::GlyphPlace::Bottom : ui::SpeedButton::GlyphPlace::Centre);
+    } else {
+      b.SetCaption(info.Caption, minimizeFont_.Get());
+    }
+    // Flat buttons let the face's picture show through.
+    b.PaintBackground = [this, &b](HDC dc, const RECT&) {
+      RECT r;
+      GetWindowRect(b.Handle(), &r);
+      MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+      if (ClockData)
+        ClockData->Draw(dc, ImageList::Misc, Mode() == DisplayMode::Small ? kMiscSmallBackground : kMiscBigBackground,
+                        -r.left, -r.top);
+    };
+  }
+  AlarmButton.OnClick = [this] { AlarmButtonClick(); };
+  SetupButton.OnClick = [this] { SetupButtonClick(); };
+  OptionsButton.OnClick = [this] { OptionsButtonClick(); };
+  HelpButton.OnClick = [this] { HelpButtonClick(); };
+  AnnounceButton.OnClick = [this] { AnnounceButtonClick(); };
+  LangSelButton.OnClick = [this] { LangSelButtonClick(); };
+  MinimizeButton.OnClick = [this] { MinimizeButtonClick(); };
 }
 
 void TMainForm::FormCreate() {
@@ -93,7 +150,8 @@ void TMainForm::FormCreate() {
 
   SetTimer1(timer1Interval_, true);
   HideTaskbarButton();
-  MainPopupMenu.CheckRadio(ClockSettings.SmallDisplay == 1 ? 7 : 6);
+  MainPopupMenu.Find("MI_small")->Checked = ClockSettings.SmallDisplay == 1;
+  MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
   ChangeMode();
   ChangeButtonMode();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -184,47 +242,60 @@ void TMainForm::SetTimer1(UINT interval, bool enabled) {
 }
 
 void TMainForm::ApplyWindowShape() {
-  const bool small = ClockSettings.SmallDisplay == 1;
+  const WindowShape shape = ShapeFor(Mode(), ClockSettings.Windowless, GetSystemMetrics(SM_CYCAPTION));
+  if (shape.Caption) SetWindowTextA(hwnd_, shape.Caption);
   const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
-  const int caption = GetSystemMetrics(SM_CYCAPTION);
-  LONG style, exStyle = 0;
-  int width, height;
-  if (ClockSettings.Windowless) {
-    style = WS_POPUP;
-    width = small ? 150 : 292;
-    height = small ? 40 : 130;
-  } else if (!small) {
-    SetWindowTextA(hwnd_, kApplicationTitle);
+  LONG style = WS_POPUP, exStyle = 0;
+  if (shape.Border == BorderStyle::Single) {
     style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    width = 298;
-    height = caption + 136;
-  } else {
-    SetWindowTextA(hwnd_, "Orlavox");
+  } else if (shape.Border == BorderStyle::ToolWindow) {
     style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     exStyle = WS_EX_TOOLWINDOW;
-    width = 156;
-    height = caption + 38;
   }
   // A framed shape never keeps the rounded region of a frameless one.
   SetWindowRgn(hwnd_, nullptr, FALSE);
   SetWindowLongA(hwnd_, GWL_STYLE, style | visible | WS_CLIPCHILDREN);
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle);
-  SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle | (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST));
+  SetWindowPos(hwnd_, nullptr, 0, 0, shape.Width, shape.Height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  if (ClockSettings.Windowless) {
+  if (shape.HasRegion) {
     // The window owns the region from here on.
-    HRGN region = small ? CreateRoundRectRgn(0, 0, 151, 41, 1, 1) : CreateRoundRectRgn(0, 0, 293, 131, 2, 2);
+    HRGN region = CreateRoundRectRgn(0, 0, shape.RgnRight, shape.RgnBottom, shape.RgnEllipse, shape.RgnEllipse);
     if (region && !SetWindowRgn(hwnd_, region, TRUE)) DeleteObject(region);
   }
+  MinimizeButton.SetVisible(shape.MinimizeShown);
 }
 
 void TMainForm::ChangeMode() {
   if (ClockSettings.SmallDisplay > 1) return;
+  const DisplayMode mode = Mode();
   ApplyWindowShape();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  for (const ButtonInfo& info : Buttons()) {
+    if (info.Id == Button::Minimize) {
+      const PanelRect& r = mode == DisplayMode::Small ? info.Small : info.Big;
+      MinimizeButton.Move(r.Left, r.Top, r.Width, r.Height);
+      continue;
+    }
+    ui::SpeedButton& b = ButtonFor(info.Id);
+    switch (info.Shown) {
+      case ButtonShown::BigOnly: b.SetVisible(mode == DisplayMode::Big); break;
+      case ButtonShown::Both: {
+        const PanelRect& r = mode == DisplayMode::Small ? info.Small : info.Big;
+        b.Move(r.Left, r.Top, r.Width, r.Height);
+        break;
+      }
+      case ButtonShown::Always:
+      case ButtonShown::FramelessOnly: break;
+    }
+  }
+  // The cells of the new mode are drawn with the whole face.
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TMainForm::ChangeButtonMode() {}
+void TMainForm::ChangeButtonMode() {
+  for (const ButtonInfo& info : Buttons())
+    if (info.FollowsTransparent) ButtonFor(info.Id).SetFlat(ClockSettings.TransparentButtons);
+}
 
 void TMainForm::MI_bigClick() {
   if (ClockSettings.SmallDisplay == 0) return;
@@ -240,6 +311,30 @@ void TMainForm::MI_smallClick() {
   MainPopupMenu.Find("MI_big")->Checked = false;
   MainPopupMenu.Find("MI_small")->Checked = true;
   ChangeMode();
+}
+
+void TMainForm::BackPanelMouseDown(int button) {
+  if (button != MK_LBUTTON) return;
+  // Drag the window by its face, in every shape.
+  HCURSOR previous = GetCursor();
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEALL)));
+  ReleaseCapture();
+  SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);
+  SetCursor(previous);
+}
+
+void TMainForm::OptionsButtonClick() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  const ScreenPoint p = OptionsMenuPoint(r.left, r.top);
+  MainPopupMenu.Popup(hwnd_, p.X, p.Y);
+}
+
+void TMainForm::LangSelButtonClick() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  const ScreenPoint p = LangMenuPoint(r.left, r.top);
+  LangMenu.Popup(hwnd_, p.X, p.Y);
 }
 
 void TMainForm::ShowMainWindow() {
@@ -311,6 +406,19 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         HideMainWindow();
         return 0;
       }
+      break;
+    case WM_PAINT: {
+      PaintDc dc(hwnd_);
+      FormPaint(dc.Get());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the face covers the whole panel
+    case WM_LBUTTONDOWN:
+      BackPanelMouseDown(MK_LBUTTON);
+      return 0;
+    case WM_RBUTTONDOWN:
+      BackPanelMouseDown(MK_RBUTTON);
       break;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);

@@ -10,6 +10,8 @@
 #include "app/application.h"
 #include "app/clock_tick.h"
 #include "app/ui/menu.h"
+#include "app/ui/speed_button.h"
+#include "display/face_layout.h"
 #include "app/ui/window.h"
 #include "settings/clock_settings.h"
 #include "shell/sys_tray_icon.h"
@@ -17,6 +19,9 @@
 #include "speech/speak_thread.h"
 
 namespace orlavox {
+
+class TClockData;
+struct FacePlan;
 
 inline constexpr const char* kApplicationTitle = "Multilingual Orlavox";
 inline constexpr const char* kMutexName = "OrlavoxLite";
@@ -59,10 +64,15 @@ class TMainForm : public ui::Window {
   void UpdateDate();
   void UpdateMiniTime();
   void DrawBlinkColon(bool shown);
+  void FormPaint(HDC dc);
   void ChangeMode();
   void ChangeButtonMode();
   void MI_bigClick();
   void MI_smallClick();
+  void BackPanelMouseDown(int button);
+  void MinimizeButtonClick() { HideMainWindow(); }
+  void OptionsButtonClick();
+  void LangSelButtonClick();
 
   // --- Tray and taskbar
   void ShowMainWindow();
@@ -74,6 +84,9 @@ class TMainForm : public ui::Window {
 
   // --- Speech
   void StartAnnouncement();
+  void AnnounceButtonClick() { StartAnnouncement(); }
+  void Speak1Click() { StartAnnouncement(); }
+  void GlobalSpeechKeyKeyDown() { StartAnnouncement(); }
   void ThreadDone();
   void EnableSpeech();
   void DisableSpeech();
@@ -119,9 +132,12 @@ class TMainForm : public ui::Window {
   SpeakProcType SpeakProc = nullptr;
   std::vector<std::string> LanguageList;
 
-  // Child windows (null until created).
-  HWND AnnounceButton = nullptr;
-  HWND LangSelButton = nullptr;
+  // The image store; created after the main window, so null at first.
+  const TClockData* ClockData = nullptr;
+  DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
+
+  ui::SpeedButton AlarmButton, SetupButton, OptionsButton, HelpButton, AnnounceButton, LangSelButton,
+      MinimizeButton;
 
   ui::PopupMenu MainPopupMenu;
   ui::PopupMenu LangMenu;
@@ -133,6 +149,10 @@ class TMainForm : public ui::Window {
 
  private:
   void BuildMainPopupMenu();
+  void CreateButtons();
+  void RunMenuCommand(unsigned command);
+  ui::SpeedButton& ButtonFor(Button b);
+  void DrawFacePlan(const FacePlan& plan);
   void ApplyWindowShape();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
@@ -143,6 +163,7 @@ class TMainForm : public ui::Window {
   UINT timer1Interval_ = 100;
   bool timer1Enabled_ = false;
   bool closed_ = false;
+  UniqueFont minimizeFont_;
 };
 
 }  // namespace orlavox

@@ -13,19 +13,19 @@ baseline="$ROOT/build/win32/bench/baseline_timer.exe"
 
 started_xvfb=
 if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
-wine_prefix "$ROOT/build/wineprefix-bench"
+wine_prefix "$ROOT/build/wineprefix-bench" "" desktop
 cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
 trap cleanup EXIT
 
 # The clock in its settings for the measurement: big framed display, the given interval.
 printf -v lnum '01000100%04d0000' "$interval"
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d 00000000000 /f >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d 00000000000 /f </dev/null >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f </dev/null >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f </dev/null >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f </dev/null >/dev/null
 
-wine "$ROOT/dist/Orlavox.exe" &
-wine "$baseline" "$interval" &
+wine "$ROOT/dist/Orlavox.exe" </dev/null &
+wine "$baseline" "$interval" </dev/null &
 
 pid_of() {  # the Wine process whose command line names the exe
   local name=$1 p

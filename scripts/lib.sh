@@ -41,9 +41,13 @@ start_xvfb() {
   return 1
 }
 
-# wine_prefix <dir> [fresh]: prepares a Wine prefix and exports WINEPREFIX.
+# wine_prefix <dir> [fresh] [desktop]: prepares a Wine prefix and exports
+# WINEPREFIX. With "desktop", programs run in a Wine virtual desktop of the
+# screen's size: Wine draws the frames, the taskbar and the tray itself, as a
+# window manager would (without one, every hidden window costs Wine a two-second
+# wait for the X server).
 wine_prefix() {
-  local dir=$1 fresh=${2:-}
+  local dir=$1 fresh=${2:-} desktop=${3:-}
   export WINEDEBUG=-all
   export WINEPREFIX=$dir
   if [ -n "$fresh" ]; then
@@ -53,7 +57,14 @@ wine_prefix() {
   if [ ! -f "$dir/system.reg" ]; then
     mkdir -p "$dir"
     # No Mono or Gecko installers: they would wait for a click.
-    WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i >/dev/null 2>&1
+    WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+  fi
+  if [ -n "$desktop" ]; then
+    local size
+    size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ && !seen++ {print $2}') || size=''
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${size:-1024x768}" /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
 }

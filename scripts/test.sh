@@ -45,7 +45,7 @@ rm -f "$fuzz_log"
 echo "== win32: program, voices and tests (MinGW-w64 i686)"
 if build_win32 build/win32; then
   start_xvfb || exit 1
-  wine_prefix "$ROOT/build/wineprefix-test" fresh
+  wine_prefix "$ROOT/build/wineprefix-test" fresh desktop
   ctest_run win32 build/win32
   wineserver -k 2>/dev/null || true
   kill "$XVFB_PID" 2>/dev/null || true

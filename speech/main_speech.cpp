@@ -28,8 +28,8 @@ bool TMainForm::SpeechControlsEnabled() const {
 
 void TMainForm::SetSpeechControls(bool enabled) {
   if (auto* item = MainPopupMenu.Find("MI_Speak")) item->Enabled = enabled;
-  if (AnnounceButton) EnableWindow(AnnounceButton, enabled);
-  if (LangSelButton) EnableWindow(LangSelButton, enabled);
+  EnableWindow(AnnounceButton.Handle(), enabled);
+  EnableWindow(LangSelButton.Handle(), enabled);
 }
 
 }  // namespace orlavox

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/main_form.h"
+#include "display/clock_data.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace orlavox;
@@ -14,6 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TMainForm form(app);
   app.SetMainForm(&form);
   if (!form.Create()) return 1;
+  TClockData clockData(GetModuleHandleA(nullptr));
+  form.ClockData = &clockData;
   const int code = app.Run();
   form.FormDestroy();
   app.SetMainForm(nullptr);

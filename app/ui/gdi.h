@@ -52,6 +52,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconFree>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListFree>;
 

@@ -78,8 +78,9 @@ void SpeedButton::Paint(HDC target) {
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     SelectGuard fs(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     RECT t = r;
-    OffsetRect(&t, shift, shift);
-    DrawTextA(dc, caption_.c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Low characters such as "_" sit in the font's descent: lift the line.
+    OffsetRect(&t, shift, shift - 3);
+    DrawTextA(dc, caption_.c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
   }
   BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }

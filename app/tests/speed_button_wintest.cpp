@@ -1,0 +1,77 @@
+// Speed buttons as the user sees them: caption, glyph, flat and raised, clicks.
+#include "app/ui/speed_button.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ui/gdi.h"
+
+namespace orlavox::ui {
+namespace {
+
+class Host : public Window {};
+
+struct SpeedButtonTest : ::testing::Test {
+  void SetUp() override {
+    ASSERT_TRUE(host.Create(WindowClass{"SpeedButtonTestHost", 0, GetSysColorBrush(COLOR_BTNFACE)}, "host",
+                            WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 100, 100, 80, 60, nullptr));
+  }
+  // Dark pixels of the button, as drawn on the screen.
+  int DarkPixels(SpeedButton& b) {
+    RedrawWindow(b.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(b.Handle(), &r);
+    WindowDc dc(b.Handle());
+    int dark = 0;
+    for (int y = 2; y < r.bottom - 2; ++y)
+      for (int x = 2; x < r.right - 2; ++x) {
+        const COLORREF c = GetPixel(dc.Get(), x, y);
+        if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 200) ++dark;
+      }
+    return dark;
+  }
+  Host host;
+};
+
+TEST_F(SpeedButtonTest, CaptionAndGlyphAreDrawn) {
+  SpeedButton caption;
+  ASSERT_TRUE(caption.Create(host.Handle(), 4, 4, 14, 12, "Minimize"));
+  UniqueFont bold(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
+  EXPECT_EQ(DarkPixels(caption), 0);
+  caption.SetCaption("_", bold.Get());
+  EXPECT_GT(DarkPixels(caption), 3);  // the bold line of "_" inside the button
+
+  SpeedButton glyph;
+  ASSERT_TRUE(glyph.Create(host.Handle(), 20, 4, 40, 22, "Alarm setup"));
+  bool enabledLook = false;
+  glyph.SetGlyph([&](HDC dc, int x, int y, bool enabled) {
+    enabledLook = enabled;
+    RECT r{x, y, x + 16, y + 16};
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }, 16);
+  EXPECT_GE(DarkPixels(glyph), 16 * 16 - 4);
+  EXPECT_TRUE(enabledLook);
+  EnableWindow(glyph.Handle(), FALSE);
+  DarkPixels(glyph);
+  EXPECT_FALSE(enabledLook);
+}
+
+TEST_F(SpeedButtonTest, ClickRunsOnReleaseInsideOnly) {
+  SpeedButton b;
+  ASSERT_TRUE(b.Create(host.Handle(), 4, 4, 40, 22, "Settings"));
+  int clicks = 0;
+  b.OnClick = [&] { ++clicks; };
+  SendMessageA(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(b.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+  SendMessageA(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 5));  // dragged off
+  SendMessageA(b.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 5));
+  EXPECT_EQ(clicks, 1);
+  EnableWindow(b.Handle(), FALSE);
+  SendMessageA(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(b.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);  // disabled: no click
+}
+
+}  // namespace
+}  // namespace orlavox::ui
