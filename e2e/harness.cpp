@@ -72,6 +72,43 @@ void WriteSettings(const std::string& bin, const std::string& lnum, const std::s
   WriteValue(kSettingsKey, "CurrentVer", kCurrentVersion);
 }
 
+bool SaveScreenshot(const std::string& path) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;  // bottom-up, as BMP files store it
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = false;
+  if (dib && mem) {
+    HGDIOBJ old = SelectObject(mem, dib);
+    ok = BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY) != FALSE;
+    GdiFlush();
+    SelectObject(mem, old);
+    const DWORD stride = (DWORD(w) * 3 + 3) & ~3u, size = stride * DWORD(h);
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + size;
+    bi.bmiHeader.biSizeImage = size;
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ok = ok && f != INVALID_HANDLE_VALUE && WriteFile(f, &fh, sizeof fh, &written, nullptr) &&
+         WriteFile(f, &bi.bmiHeader, sizeof bi.bmiHeader, &written, nullptr) &&
+         WriteFile(f, bits, size, &written, nullptr);
+    if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+  }
+  if (dib) DeleteObject(dib);
+  if (mem) DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
 ClockProcess::~ClockProcess() { Kill(); }
 
 bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {

@@ -19,6 +19,9 @@ std::string ReadValue(const char* key, const char* name);  // "<absent>" when mi
 void WriteValue(const char* key, const char* name, const std::string& value);
 void WriteSettings(const std::string& bin, const std::string& lnum, const std::string& snum);
 
+// Saves the whole screen (the Wine desktop, with the tray) as a 24-bit BMP.
+bool SaveScreenshot(const std::string& path);
+
 class ClockProcess {
  public:
   ~ClockProcess();

@@ -36,9 +36,10 @@ TEST_F(StartupE2E, FirstRunCentredFramelessAndSaved) {
   ASSERT_TRUE(p.Start());
   HWND w = p.WaitForMainWindow(false);
   ASSERT_NE(w, nullptr);
+  // The probe is answered once start-up has finished and the loop runs.
+  EXPECT_EQ(p.Probe(kProbeFirstRun), 1);
   EXPECT_EQ(ReadValue(kSettings, "CurrentVer"), "2.5");  // right after start-up
   EXPECT_EQ(ReadValue(kSettings, "BinSettings"), "<absent>");
-  EXPECT_EQ(p.Probe(kProbeFirstRun), 1);
   HANDLE m = OpenMutexA(SYNCHRONIZE, FALSE, "OrlavoxLite");
   EXPECT_NE(m, nullptr);
   if (m) CloseHandle(m);

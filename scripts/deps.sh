@@ -6,7 +6,7 @@ set -euo pipefail
 PKGS=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32 wine64 xvfb xauth xdotool x11-utils imagemagick
+  wine wine32 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
   espeak-ng sox fp-utils
 )
 

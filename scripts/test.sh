@@ -47,6 +47,10 @@ if build_win32 build/win32; then
   start_xvfb || exit 1
   wine_prefix "$ROOT/build/wineprefix-test" fresh desktop
   ctest_run win32 build/win32
+  # Screenshots the tests took, as PNG for people to look at.
+  for f in "$ROOT"/test-output/*.bmp; do
+    [ -e "$f" ] && convert "$f" "${f%.bmp}.png" && rm -f "$f" && echo "screenshot: ${f%.bmp}.png"
+  done
   wineserver -k 2>/dev/null || true
   kill "$XVFB_PID" 2>/dev/null || true
 else

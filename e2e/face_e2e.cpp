@@ -1,0 +1,123 @@
+// The clock face and the tray clock of the running program.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "e2e/harness.h"
+#include "settings/clock_settings.h"
+
+namespace orlavox::e2e {
+namespace {
+
+class FaceE2E : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetRegistry(); }
+  void TearDown() override { ResetRegistry(); }
+};
+
+HWND FindOwnWindow(DWORD pid, const char* cls) {
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
+    DWORD p = 0;
+    GetWindowThreadProcessId(w, &p);
+    if (p == pid) return w;
+  }
+  return nullptr;
+}
+
+TEST_F(FaceE2E, ScreenshotAtAFakedTime) {
+  // Framed big display, 24-hour clock, alarm and announcements on, taskbar button.
+  WriteSettings("00111001000", "0200030001000000", "1507300000");
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-05 21:07:42"));
+  ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  Sleep(1500);
+  const std::string path = OutputDir() + "face-2026-12-05-2107.bmp";
+  ASSERT_TRUE(SaveScreenshot(path)) << path;
+  std::printf("screenshot: %s\n", path.c_str());
+  EXPECT_EQ(p.Probe(kProbeHour), 21);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(FaceE2E, TrayIconEveryMinuteTooltipEverySecond) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 10:00:56"));
+  ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  const LRESULT icons0 = p.Probe(kProbeTrayIconCount), hints0 = p.Probe(kProbeTrayHintCount);
+  // Until past 10:01:02: one new minute, about six new seconds.
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeMinute) == 1 && p.Probe(kProbeSecond) >= 2; }, 15000));
+  const LRESULT icons = p.Probe(kProbeTrayIconCount) - icons0, hints = p.Probe(kProbeTrayHintCount) - hints0;
+  EXPECT_EQ(icons, 1);
+  EXPECT_GE(hints, 4);
+  EXPECT_LE(hints, 8);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(FaceE2E, NoHandleGrowthOverSixtyFakedHours) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  ClockProcess p;
+  // Four hours a second: every tick changes the minute, most the hour, some the day.
+  ASSERT_TRUE(p.Start("2026-12-07 10:00:00 x14400"));
+  ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeHour) >= 11 || p.Probe(kProbeDay) != 7; }, 10000));
+  const LRESULT gdi1 = p.Probe(kProbeGdiObjects), user1 = p.Probe(kProbeUserObjects);
+  const LRESULT icons1 = p.Probe(kProbeTrayIconCount);
+  // 60 faked hours later: two and a half days on.
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeDay) == 9 && p.Probe(kProbeHour) >= 22; }, 40000));
+  const LRESULT gdi60 = p.Probe(kProbeGdiObjects), user60 = p.Probe(kProbeUserObjects);
+  std::printf("GDI objects %ld -> %ld, icons and menus %ld -> %ld, tray icons built %ld\n", long(gdi1), long(gdi60),
+              long(user1), long(user60), long(p.Probe(kProbeTrayIconCount) - icons1));
+  EXPECT_GT(p.Probe(kProbeTrayIconCount) - icons1, 100);  // the icon really was rebuilt
+  EXPECT_LE(gdi60 - gdi1, 3);
+  EXPECT_LE(user60 - user1, 3);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(FaceE2E, MinimiseToTrayAndBackByDoubleClick) {
+  WriteSettings("00000001000", "0100010001000000", "6000000000");  // framed, ShowInTaskbar
+  ClockProcess p;
+  ASSERT_TRUE(p.Start());
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
+  HWND tray = FindOwnWindow(p.Pid(), "OrlavoxTrayWindow");
+  ASSERT_NE(app, nullptr);
+  ASSERT_NE(tray, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(app) != FALSE; }, 3000));  // the taskbar button
+  char title[64];
+  GetWindowTextA(app, title, sizeof title);
+  EXPECT_STREQ(title, "Multilingual Orlavox");
+  EXPECT_EQ(GetWindow(w, GW_OWNER), app);
+
+  SendMessageA(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);  // the caption's minimise button
+  EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_FALSE(IsWindowVisible(app));
+
+  SendMessageA(tray, 2048, 1, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(w) && IsWindowVisible(app); }, 3000));
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(FaceE2E, SmallDisplayShape) {
+  WriteSettings("00100000000", "0100010001000000", "6000000100");  // framed, small, 24-hour
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 21:07:00"));
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.right - r.left, 156);
+  EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYCAPTION) + 38);
+  char title[64];
+  GetWindowTextA(w, title, sizeof title);
+  EXPECT_STREQ(title, "Orlavox");
+  Sleep(1200);
+  EXPECT_TRUE(SaveScreenshot(OutputDir() + "small-2107.bmp"));
+  EXPECT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "SNumSettings"), "6000000100");
+}
+
+}  // namespace
+}  // namespace orlavox::e2e
