@@ -115,17 +115,29 @@ extern "C" EXCEPTION_DISPOSITION __cdecl orlavox_fault_frame_handler(EXCEPTION_R
   __builtin_longjmp(guard->resume, 1);
 }
 
+namespace {
+
+// The head of this thread's exception chain (NT_TIB::ExceptionList, fs:0).
+void* ExceptionList() {
+  void* head;
+  asm volatile("movl %%fs:0, %0" : "=r"(head));
+  return head;
+}
+
+void SetExceptionList(void* head) { asm volatile("movl %0, %%fs:0" : : "r"(head) : "memory"); }
+
+}  // namespace
+
 GuardedCall CallSpeakGuarded(SpeakProc speak) {
   FaultGuard guard = {};
-  NT_TIB* tib = reinterpret_cast<NT_TIB*>(NtCurrentTeb());
-  EXCEPTION_REGISTRATION_RECORD* volatile outer = tib->ExceptionList;
+  void* volatile outer = ExceptionList();
   if (__builtin_setjmp(guard.resume) == 0) {
     orlavox_call_in_fault_frame(speak, &guard);
     return {};
   }
   // Back from the handler: the unwind stopped at our frame, which is still
   // on the chain.
-  reinterpret_cast<NT_TIB*>(NtCurrentTeb())->ExceptionList = outer;
+  SetExceptionList(outer);
   return {true, guard.code};
 }
 

@@ -5,13 +5,11 @@
 
 extern "C" void ORLAVOX_VOICE_CALL Speak(void) {
   orlavox::AppendTestLog("fault");
+  // In assembly: the compiler may drop or rewrite a fault written in C++,
+  // whose behaviour is undefined.
 #ifdef ORLAVOX_DIVIDE_BY_ZERO
-  volatile int zero = 0;
-  volatile int quotient = 1 / zero;
-  (void)quotient;
+  asm volatile("xorl %%ecx, %%ecx\n\tmovl $1, %%eax\n\tcltd\n\tidivl %%ecx" : : : "eax", "ecx", "edx");
 #else
-  // Volatile, so the compiler cannot see the null and emit a trap instead.
-  int* volatile nowhere = nullptr;
-  *nowhere = 1;
+  asm volatile("movl $1, 0" : : : "memory");
 #endif
 }
