@@ -40,12 +40,6 @@ TEST(VoiceList, DropsNamesThatCompareEqualAndFillsAnEmptyFolder) {
   EXPECT_EQ(BuildVoiceList({"x.dll", ".DLL"}), (std::vector<std::string>{"", "x"}));
 }
 
-TEST(VoiceList, UsesTheComparisonItIsGiven) {
-  auto reversed = [](std::string_view a, std::string_view b) { return -CompareTextIgnoringCase(a, b); };
-  EXPECT_EQ(BuildVoiceList({"a.dll", "C.dll", "b.dll", "B.dll"}, reversed),
-            (std::vector<std::string>{"C", "b", "a"}));
-}
-
 TEST(VoiceList, IgnoringCaseComparesAsciiLettersOnly) {
   EXPECT_EQ(CompareTextIgnoringCase("abc", "ABC"), 0);
   EXPECT_LT(CompareTextIgnoringCase("ab", "abc"), 0);
