@@ -32,7 +32,10 @@ std::string ModulePath() {
 
 }  // namespace
 
-TMainForm::TMainForm(TApplication& app) : app_(app) { BuildMainPopupMenu(); }
+TMainForm::TMainForm(TApplication& app) : app_(app) {
+  BuildMainPopupMenu();
+  GlobalSpeechKey.OnKeyDown = [this](unsigned, unsigned) { GlobalSpeechKeyKeyDown(); };
+}
 
 
 TMainForm::~TMainForm() {
@@ -148,6 +151,11 @@ void TMainForm::FormCreate() {
   UpdateTrayIcon();
   SetTrayHint(st);
 
+  PrepareVoiceFolder();
+  ScanVoiceFolder();
+  BuildLangMenu();
+  LoadLanguage();
+
   SetTimer1(timer1Interval_, true);
   HideTaskbarButton();
   MainPopupMenu.Find("MI_small")->Checked = ClockSettings.SmallDisplay == 1;
@@ -200,9 +208,8 @@ void TMainForm::Close() {
 
 void TMainForm::FormDestroy() {
   SetTimer1(timer1Interval_, false);
-  if (VoiceModule) FreeLibrary(VoiceModule);
-  VoiceModule = nullptr;
   SpeakProc = nullptr;
+  VoiceModule.Reset();
   LanguageList.clear();
 }
 

@@ -17,6 +17,7 @@
 #include "shell/sys_tray_icon.h"
 #include "speech/global_hot_key.h"
 #include "speech/speak_thread.h"
+#include "speech/voice_host.h"
 
 namespace orlavox {
 
@@ -91,6 +92,13 @@ class TMainForm : public ui::Window {
   void EnableSpeech();
   void DisableSpeech();
   void SetSpeechControls(bool enabled);
+  void PrepareVoiceFolder();
+  void MigrateLegacyVoices();
+  void ScanVoiceFolder();
+  void BuildLangMenu();
+  void LoadLanguage();
+  void KeepLanguageSelectorUsable();
+  void LangMenuItemClick(ui::PopupMenu::Item& item);
 
   // --- Alarm
   void Alarm();
@@ -128,8 +136,8 @@ class TMainForm : public ui::Window {
   orlavox::TickTime TickTime;
   orlavox::LastTick LastTick;
 
-  HMODULE VoiceModule = nullptr;
-  SpeakProcType SpeakProc = nullptr;
+  orlavox::VoiceModule VoiceModule;
+  orlavox::SpeakProc SpeakProc = nullptr;
   std::vector<std::string> LanguageList;
 
   // The image store; created after the main window, so null at first.

@@ -23,6 +23,9 @@ enum ProbeQuery : unsigned {
   kProbeSpeechEnabled,  // the speech controls are enabled
   kProbeSelectedLanguage,
   kProbeLanguageCount,
+  kProbeAnnounceButtonEnabled,
+  kProbeLangSelButtonEnabled,
+  kProbeVoiceLoaded,  // a Speak entry is loaded
 };
 
 }  // namespace orlavox

@@ -80,6 +80,9 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeSpeechEnabled: result = f.SpeechControlsEnabled(); break;
     case kProbeSelectedLanguage: result = f.ClockSettings.SelectedLanguage; break;
     case kProbeLanguageCount: result = LRESULT(f.LanguageList.size()); break;
+    case kProbeAnnounceButtonEnabled: result = IsWindowEnabled(f.AnnounceButton.Handle()); break;
+    case kProbeLangSelButtonEnabled: result = IsWindowEnabled(f.LangSelButton.Handle()); break;
+    case kProbeVoiceLoaded: result = f.SpeakProc != nullptr; break;
     default: return false;
   }
   return true;

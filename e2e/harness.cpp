@@ -109,6 +109,107 @@ bool SaveScreenshot(const std::string& path) {
   return ok;
 }
 
+std::string ScratchDir() {
+  std::string dir = WithSlash(Env("ORLAVOX_E2E_SCRATCH"));
+  CreateDirectoryA(dir.c_str(), nullptr);
+  return dir;
+}
+
+std::string PrepareInstall(const std::string& name, const std::vector<std::string>& plugins) {
+  const std::string dir = ScratchDir() + name + "\\";
+  const std::string voice = dir + "voice\\";
+  // A clean folder every time: remove what an earlier run left.
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((voice + "*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do DeleteFileA((voice + fd.cFileName).c_str());
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  RemoveDirectoryA(voice.c_str());
+  CreateDirectoryA(dir.c_str(), nullptr);
+  const std::string exe = dir + "Orlavox.exe";
+  CopyFileA((DistTestDir() + "Orlavox.exe").c_str(), exe.c_str(), FALSE);
+  if (plugins.size() == 1 && plugins[0] == "none") return exe;
+  CreateDirectoryA(voice.c_str(), nullptr);
+  const std::string pluginDir = WithSlash(Env("ORLAVOX_TEST_PLUGINS"));
+  for (const std::string& p : plugins) {
+    const bool shipped = p.rfind("shipped:", 0) == 0;
+    const std::string file = shipped ? p.substr(8) : p;
+    const std::string from = (shipped ? DistTestDir() + "voice\\" : pluginDir) + file;
+    CopyFileA(from.c_str(), (voice + file).c_str(), FALSE);
+  }
+  return exe;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return lines;
+  std::string text;
+  char buf[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) text.append(buf, got);
+  CloseHandle(f);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+void PressSpeechHotKey() {
+  // Wine passes keys on while one of its windows has the focus: give it one.
+  static HWND focus = CreateWindowExA(0, "STATIC", "e2e keyboard", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
+                                      nullptr, nullptr, nullptr);
+  SetForegroundWindow(focus);
+  INPUT in[6] = {};
+  const WORD keys[3] = {VK_CONTROL, VK_MENU, 'S'};
+  for (int i = 0; i < 3; ++i) {
+    in[i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = keys[i];
+    in[5 - i].type = INPUT_KEYBOARD;
+    in[5 - i].ki.wVk = keys[i];
+    in[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(6, in, sizeof(INPUT));
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+namespace {
+HWND FindMessageBox(DWORD pid) {
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
+    DWORD p = 0;
+    GetWindowThreadProcessId(w, &p);
+    if (p == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+}  // namespace
+
+std::string MessageBoxText(DWORD pid) {
+  HWND box = FindMessageBox(pid);
+  if (!box) return "";
+  char text[512] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message's static text
+  return text;
+}
+
+bool DismissMessageBox(DWORD pid) {
+  HWND box = FindMessageBox(pid);
+  if (!box) return false;
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return WaitFor([&] { return FindMessageBox(pid) == nullptr; }, 5000);
+}
+
 ClockProcess::~ClockProcess() { Kill(); }
 
 bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {

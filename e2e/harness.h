@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/probe_queries.h"
 
@@ -18,6 +19,22 @@ void ResetRegistry();  // no settings of either edition, no log-on entry
 std::string ReadValue(const char* key, const char* name);  // "<absent>" when missing
 void WriteValue(const char* key, const char* name, const std::string& value);
 void WriteSettings(const std::string& bin, const std::string& lnum, const std::string& snum);
+
+// A copy of the test build in a folder of its own, with the given plug-ins
+// (file names in the test plug-in folder, or "shipped:<name>" for a shipped
+// voice) in its voice folder; "none" leaves the voice folder away. Returns
+// the program's path.
+std::string PrepareInstall(const std::string& name, const std::vector<std::string>& plugins);
+std::string ScratchDir();  // with a trailing backslash
+std::vector<std::string> ReadLines(const std::string& path);
+
+// Ctrl+Alt+S as typed on the keyboard (to a window of this process).
+void PressSpeechHotKey();
+
+// The text of a message box the process shows, or "" when there is none;
+// DismissMessageBox presses its OK button.
+std::string MessageBoxText(DWORD pid);
+bool DismissMessageBox(DWORD pid);
 
 // Saves the whole screen (the Wine desktop, with the tray) as a 24-bit BMP.
 bool SaveScreenshot(const std::string& path);

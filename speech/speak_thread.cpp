@@ -2,7 +2,7 @@
 
 namespace orlavox {
 
-bool TSpeakThread::Start(SpeakProcType speak, HWND window, UINT doneMessage) {
+bool TSpeakThread::Start(SpeakProc speak, HWND window, UINT doneMessage) {
   auto* self = new TSpeakThread(speak, window, doneMessage);
   HANDLE h = CreateThread(nullptr, 0, &TSpeakThread::Run, self, 0, nullptr);
   if (!h) {

@@ -4,32 +4,26 @@
 // and ends. A fault inside the voice still ends the announcement normally.
 #include <windows.h>
 
-#include <functional>
+#include "speech/voice_host.h"
 
 namespace orlavox {
-
-using SpeakProcType = void(__stdcall*)();
 
 class TSpeakThread {
  public:
   // Starts the worker at once; the object deletes itself when it has finished.
   // `window` receives the completion as a sent message and must stay alive
   // until then (the main window refuses to close while speech is busy).
-  static bool Start(SpeakProcType speak, HWND window, UINT doneMessage);
+  static bool Start(SpeakProc speak, HWND window, UINT doneMessage);
 
  private:
-  TSpeakThread(SpeakProcType speak, HWND window, UINT doneMessage)
+  TSpeakThread(SpeakProc speak, HWND window, UINT doneMessage)
       : speak_(speak), window_(window), doneMessage_(doneMessage) {}
   static DWORD WINAPI Run(void* self);
   void Execute();
 
-  SpeakProcType speak_;
+  SpeakProc speak_;
   HWND window_;
   UINT doneMessage_;
 };
-
-// Calls a voice's Speak; a processor fault inside it (access violation,
-// division by zero ...) is caught and reported as false.
-bool CallSpeakGuarded(SpeakProcType speak);
 
 }  // namespace orlavox

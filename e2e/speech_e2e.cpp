@@ -1,0 +1,204 @@
+// Announcements of the running program, with the test voices.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "e2e/harness.h"
+#include "settings/clock_settings.h"
+
+namespace orlavox::e2e {
+namespace {
+
+class SpeechE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetRegistry();
+    log_ = ScratchDir() + "voice-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", log_.c_str());
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "3000");
+  }
+  void TearDown() override { ResetRegistry(); }
+
+  int Count(const std::string& word) {
+    const auto lines = ReadLines(log_);
+    return int(std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.find(word) != std::string::npos; }));
+  }
+  // Starts the copy and waits for its window; fails the test when it does not show.
+  HWND StartVisible(ClockProcess& p, const std::string& exe, const std::string& clock = "") {
+    EXPECT_TRUE(p.Start(clock, exe));
+    HWND w = p.WaitForMainWindow(true);
+    EXPECT_NE(w, nullptr) << "message box: " << MessageBoxText(p.Pid());
+    return w;
+  }
+  std::string log_;
+};
+
+TEST_F(SpeechE2E, HotKeyTwiceQuicklySpeaksOnce) {
+  WriteSettings("00000000001", "0100010001000000", "6000000000");  // GlobalShortcut
+  const std::string exe = PrepareInstall("hotkey", {"Test (sleeping).dll"});
+  ClockProcess p;
+  ASSERT_NE(StartVisible(p, exe), nullptr);
+  EXPECT_EQ(p.Probe(kProbeVoiceLoaded), 1);
+  PressSpeechHotKey();
+  Sleep(150);
+  PressSpeechHotKey();
+  ASSERT_TRUE(WaitFor([&] { return Count("begin") >= 1; }, 5000));
+  EXPECT_EQ(p.Probe(kProbeSpeechBusy), 1);
+  EXPECT_EQ(p.Probe(kProbeAnnounceButtonEnabled), 0);  // disabled while speaking
+  EXPECT_EQ(p.Probe(kProbeLangSelButtonEnabled), 0);
+  EXPECT_EQ(p.Probe(kProbeSpeechEnabled), 0);
+  ASSERT_TRUE(WaitFor([&] { return Count("end") >= 1 && p.Probe(kProbeSpeechBusy) == 0; }, 8000));
+  EXPECT_EQ(Count("begin"), 1);
+  EXPECT_EQ(p.Probe(kProbeAnnouncements), 1);
+  EXPECT_EQ(p.Probe(kProbeAnnounceButtonEnabled), 1);
+  EXPECT_EQ(p.Probe(kProbeLangSelButtonEnabled), 1);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(SpeechE2E, HotKeyOffDoesNothing) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("hotkey-off", {"Test (logging).dll"});
+  ClockProcess p;
+  ASSERT_NE(StartVisible(p, exe), nullptr);
+  PressSpeechHotKey();
+  Sleep(1500);
+  EXPECT_EQ(Count("spoke"), 0);
+  EXPECT_EQ(p.Probe(kProbeAnnouncements), 0);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(SpeechE2E, PeriodicAnnouncementAtMinuteFifteen) {
+  WriteSettings("00010000000", "0100010001000000", "1500000000");  // AnnounceOn, every 15 minutes
+  const std::string exe = PrepareInstall("periodic", {"Test (logging).dll"});
+  ClockProcess p;
+  ASSERT_NE(StartVisible(p, exe, "2026-12-07 10:14:57"), nullptr);
+  Sleep(500);
+  EXPECT_EQ(Count("spoke"), 0);  // 10:14 is no announcement minute
+  ASSERT_TRUE(WaitFor([&] { return Count("spoke") == 1; }, 8000));
+  EXPECT_EQ(p.Probe(kProbeMinute), 15);
+  Sleep(1500);
+  EXPECT_EQ(Count("spoke"), 1);  // once in the minute
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(SpeechE2E, AnnouncementDueWhileSpeakingIsSkipped) {
+  // Every minute, with the clock at 30 times speed: a minute every two seconds,
+  // while the sleeping voice takes five.
+  SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "5000");
+  WriteSettings("00010000000", "0100010001000000", "0100000000");
+  const std::string exe = PrepareInstall("skipped", {"Test (sleeping).dll"});
+  ClockProcess p;
+  ASSERT_NE(StartVisible(p, exe, "2026-12-07 10:00:01 x30"), nullptr);
+  Sleep(11000);
+  const int minutes = int(p.Probe(kProbeMinute));
+  EXPECT_TRUE(p.Close(20000));
+  const auto lines = ReadLines(log_);
+  // Never two at once: begin and end alternate.
+  for (size_t i = 0; i < lines.size(); ++i)
+    EXPECT_NE(lines[i].find(i % 2 == 0 ? "begin" : "end"), std::string::npos) << i << ": " << lines[i];
+  std::printf("clock reached minute %d, %d announcements\n", minutes, Count("begin"));
+  EXPECT_GE(Count("begin"), 2);
+  EXPECT_LE(Count("begin"), 3);
+  EXPECT_GE(minutes, 5);
+}
+
+TEST_F(SpeechE2E, ExitWhileSpeakingClosesWhenTheVoiceEnds) {
+  WriteSettings("00000000001", "0100010001000000", "6000000000");
+  WriteValue(kSettingsKey, "SelLang", "x");  // reads as 0, is saved as "0"
+  const std::string exe = PrepareInstall("exit-speaking", {"Test (sleeping).dll"});
+  ClockProcess p;
+  HWND w = StartVisible(p, exe);
+  ASSERT_NE(w, nullptr);
+  PressSpeechHotKey();
+  ASSERT_TRUE(WaitFor([&] { return Count("begin") == 1; }, 5000));
+  PostMessageA(w, WM_CLOSE, 0, 0);  // as "E&xit" does
+  Sleep(1000);
+  EXPECT_TRUE(p.Running());
+  EXPECT_EQ(p.Probe(kProbeCloseRequested), 1);
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "x");  // not saved yet
+  ASSERT_TRUE(p.WaitExit(10000));
+  EXPECT_EQ(Count("end"), 1);
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "0");
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000000001");
+}
+
+TEST_F(SpeechE2E, FaultingVoiceLeavesTheClockRunning) {
+  for (const char* voice : {"Test (access violation).dll", "Test (division by zero).dll"}) {
+    SCOPED_TRACE(voice);
+    DeleteFileA(log_.c_str());
+    WriteSettings("00000000001", "0100010001000000", "6000000000");
+    const std::string exe = PrepareInstall("faulting", {voice});
+    ClockProcess p;
+    ASSERT_NE(StartVisible(p, exe), nullptr);
+    PressSpeechHotKey();
+    ASSERT_TRUE(WaitFor([&] { return Count("fault") == 1; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeSpeechBusy) == 0; }, 5000));
+    EXPECT_TRUE(p.Running());
+    EXPECT_EQ(p.Probe(kProbeAnnounceButtonEnabled), 1);
+    EXPECT_EQ(p.Probe(kProbeSpeechEnabled), 1);
+    PressSpeechHotKey();  // and again
+    EXPECT_TRUE(WaitFor([&] { return Count("fault") == 2 && p.Probe(kProbeSpeechBusy) == 0; }, 5000));
+    EXPECT_TRUE(p.Close());
+  }
+}
+
+TEST_F(SpeechE2E, BrokenVoicesAreReportedAndAnotherCanBeChosen) {
+  struct Case {
+    const char* plugin;
+    const char* message;
+  } cases[] = {
+      {"Test (no Speak).dll", "Error in Test (no Speak).DLL - time announcements will not be available."},
+      {"Test (not a library).dll", "Could not load Test (not a library).DLL - time announcements will not be available."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.plugin);
+    WriteSettings("00000000000", "0100010001000000", "6000000000");
+    const std::string exe = PrepareInstall("broken", {c.plugin, "Test (logging).dll"});
+    // "Test (logging)" sorts first: store the broken one's index, 1.
+    WriteValue(kSettingsKey, "SelLang", "1");
+    ClockProcess p;
+    ASSERT_TRUE(p.Start("", exe));
+    ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 15000));
+    EXPECT_EQ(MessageBoxText(p.Pid()), c.message);
+    ASSERT_TRUE(DismissMessageBox(p.Pid()));
+    ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+    EXPECT_EQ(p.Probe(kProbeVoiceLoaded), 0);
+    EXPECT_EQ(p.Probe(kProbeAnnounceButtonEnabled), 0);
+    EXPECT_EQ(p.Probe(kProbeSpeechEnabled), 0);
+    EXPECT_EQ(p.Probe(kProbeLangSelButtonEnabled), 1);  // another voice can be chosen
+    EXPECT_TRUE(p.Close());
+  }
+}
+
+TEST_F(SpeechE2E, EmptyVoiceFolderGivesNoLanguage) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("empty", {});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("", exe));
+  ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 15000));
+  EXPECT_EQ(MessageBoxText(p.Pid()), "Could not load [No language].DLL - time announcements will not be available.");
+  ASSERT_TRUE(DismissMessageBox(p.Pid()));
+  ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  EXPECT_EQ(p.Probe(kProbeLanguageCount), 1);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(SpeechE2E, MissingVoiceFolderIsCreated) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("no-folder", {"none"});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("", exe));
+  ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 15000));
+  EXPECT_NE(MessageBoxText(p.Pid()).find("[No language]"), std::string::npos);
+  const DWORD attributes = GetFileAttributesA((exe.substr(0, exe.size() - 11) + "voice").c_str());
+  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  ASSERT_TRUE(DismissMessageBox(p.Pid()));
+  EXPECT_TRUE(p.Close());
+}
+
+}  // namespace
+}  // namespace orlavox::e2e

@@ -1,0 +1,83 @@
+// The voice library on the main window: the voice folder, the legacy
+// migration, the voice list and language menu, and loading the chosen voice.
+#include "app/main_form.h"
+#include "speech/voice_host.h"
+#include "speech/voice_list.h"
+
+namespace orlavox {
+namespace {
+
+void ShowError(HWND owner, const std::string& text) {
+  MessageBoxA(owner, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
+void TMainForm::PrepareVoiceFolder() {
+  const std::string folder = ProgramFolder + "voice";
+  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (CreateDirectoryA(folder.c_str(), nullptr))
+      MigrateLegacyVoices();
+    else
+      ShowError(hwnd_, kVoiceFolderError);
+  } else if (NewVersion) {
+    MigrateLegacyVoices();
+  }
+}
+
+void TMainForm::MigrateLegacyVoices() { RunLegacyMigration(ProgramFolder); }
+
+void TMainForm::ScanVoiceFolder() { LanguageList = ReadVoiceFolder(ProgramFolder); }
+
+void TMainForm::BuildLangMenu() {
+  for (size_t i = 0; i < LanguageList.size(); ++i) {
+    ui::PopupMenu::Item item;
+    item.Caption = LanguageList[i];
+    item.Name = LanguageMenuItemName(int(i));
+    item.Radio = true;
+    item.OnClick = [this](ui::PopupMenu::Item& clicked) { LangMenuItemClick(clicked); };
+    LangMenu.Add(std::move(item));
+  }
+  ClockSettings.SelectedLanguage = ClampSelectedLanguage(ClockSettings.SelectedLanguage, int(LanguageList.size()));
+  LangMenu.CheckRadio(size_t(ClockSettings.SelectedLanguage));
+}
+
+void TMainForm::LoadLanguage() {
+  VoiceModule.Reset();
+  SpeakProc = nullptr;
+  if (LanguageList.empty()) return;
+  const std::string& name = LanguageList[size_t(ClockSettings.SelectedLanguage)];
+  VoiceModule = orlavox::VoiceModule(VoicePath(ProgramFolder, name));
+  if (!VoiceModule.Loaded()) {
+    DisableSpeech();
+    KeepLanguageSelectorUsable();
+    ShowError(hwnd_, LoadFailedMessage(name));
+    return;
+  }
+  EnableSpeech();
+  SpeakProc = VoiceModule.FindSpeak();
+  if (!SpeakProc) {
+    DisableSpeech();
+    KeepLanguageSelectorUsable();
+    ShowError(hwnd_, SpeakMissingMessage(name));
+  }
+}
+
+// The index of a broken voice is stored and loaded again at the next start:
+// the selector stays usable so that another voice can be chosen. The announce
+// button and "Speak!" stay disabled until a voice loads.
+void TMainForm::KeepLanguageSelectorUsable() { EnableWindow(LangSelButton.Handle(), TRUE); }
+
+void TMainForm::LangMenuItemClick(ui::PopupMenu::Item& item) {
+  // A choice from a menu opened before an announcement started waits for
+  // nothing: the voice that speaks must stay loaded.
+  if (SpeechBusy) return;
+  const std::optional<int> index = LanguageIndexFromMenuItemName(item.Name);
+  if (!index || *index < 0 || size_t(*index) >= LanguageList.size()) return;
+  LangMenu.CheckRadio(size_t(*index));
+  ClockSettings.SelectedLanguage = *index;
+  LoadLanguage();
+}
+
+}  // namespace orlavox

@@ -1,0 +1,254 @@
+// The shipped voices under Wine, with the sound captured by the ALSA file
+// plug-in (see CMakeLists.txt): each voice loads, exports Speak, and one
+// call plays exactly the clips of the phrase for the current time, in one
+// buffer, before it returns. Prints what it measures.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "speech/phrases/phrase.h"
+#include "speech/voice_host.h"
+#include "speech/voices/clip_resources.h"
+#include "speech/voices/voice_runtime.h"
+#include "speech/tests/wintest_util.h"
+
+namespace orlavox {
+namespace {
+
+using test::Env;
+
+constexpr double kBytesPerSecond = kClipSampleRate * kClipChannels * kClipBitsPerSample / 8;
+constexpr size_t kLeadInBytes = kClipSampleRate * kLeadInMs / 1000 * kClipChannels * kClipBitsPerSample / 8;
+
+std::vector<std::string> ShippedVoices() {
+  std::vector<std::string> names;
+  std::string list = ORLAVOX_SHIPPED_VOICES;
+  for (size_t at = 0, end; at <= list.size(); at = end + 1) {
+    end = std::min(list.find('|', at), list.size());
+    names.push_back(list.substr(at, end - at));
+  }
+  return names;
+}
+
+std::string VoiceFile(const std::string& name) { return std::string(ORLAVOX_VOICE_DIR) + "\\" + name + ".dll"; }
+
+const LanguageRules& LanguageOf(const std::string& voice) {
+  const LanguageRules* rules = FindLanguage(voice.substr(0, voice.find(" (")));
+  EXPECT_NE(rules, nullptr) << voice;
+  return rules ? *rules : RulesFor(Language::English);
+}
+
+std::string Clip(HMODULE module, int index) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kFirstClipResource + index), MAKEINTRESOURCEA(10));
+  if (!found) return {};
+  return std::string(static_cast<const char*>(LockResource(LoadResource(module, found))), SizeofResource(module, found));
+}
+
+// What the voice should play at hour:minute: the lead-in and the clips.
+std::string ExpectedPcm(HMODULE module, const LanguageRules& rules, int hour, int minute) {
+  const Phrase phrase = ComposePhrase(rules.language, hour, minute);
+  std::string pcm(kLeadInBytes, '\0');
+  for (int i = 0; i < phrase.count; ++i) pcm += Clip(module, phrase.clips[i]);
+  return pcm;
+}
+
+int Peak(const std::string& pcm) {
+  int peak = 0;
+  for (size_t i = 0; i + 1 < pcm.size(); i += 2) {
+    const int sample = static_cast<int16_t>(static_cast<uint8_t>(pcm[i]) | static_cast<uint8_t>(pcm[i + 1]) << 8);
+    peak = std::max(peak, sample < 0 ? -sample : sample);
+  }
+  return peak;
+}
+
+// The capture files of this test run: the ALSA file plug-in writes the
+// first opening of the device to <capture> and each later one to
+// <capture>.0001, .0002 and so on.
+class Capture {
+ public:
+  Capture() : base_(Env("ORLAVOX_TEST_CAPTURE")), folder_(base_.substr(0, base_.rfind('\\') + 1)) {}
+  bool Configured() const { return !base_.empty(); }
+  void Clear() const {
+    for (const std::string& name : FindFileNames(base_ + "*")) DeleteFileA((folder_ + name).c_str());
+  }
+  // The contents of each opening, in order.
+  std::vector<std::string> Openings() const {
+    std::vector<std::string> names = FindFileNames(base_ + "*");
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> contents;
+    for (const std::string& name : names) contents.push_back(test::ReadFileBytes(folder_ + name));
+    return contents;
+  }
+
+ private:
+  std::string base_, folder_;
+};
+
+struct Call {
+  SYSTEMTIME at;
+  double seconds;
+};
+
+// Calls speak, again if the minute turned during the call, so the phrase
+// spoken is known.
+bool SpeakWithinAMinute(SpeakProc speak, const Capture& capture, Call& call) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    capture.Clear();
+    SYSTEMTIME after;
+    GetLocalTime(&call.at);
+    const LARGE_INTEGER start = test::Now();
+    speak();
+    call.seconds = test::SecondsSince(start);
+    GetLocalTime(&after);
+    if (after.wHour == call.at.wHour && after.wMinute == call.at.wMinute) return true;
+  }
+  return false;
+}
+
+class ShippedVoice : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedVoice, LoadsAndExportsSpeakUndecorated) {
+  const LARGE_INTEGER start = test::Now();
+  VoiceModule voice(VoiceFile(GetParam()));
+  const double loadSeconds = test::SecondsSince(start);
+  ASSERT_TRUE(voice.Loaded()) << VoiceFile(GetParam());
+  EXPECT_NE(voice.FindSpeak(), nullptr);
+  EXPECT_EQ(GetProcAddress(voice.Handle(), "Speak@0"), nullptr);
+  EXPECT_EQ(GetProcAddress(voice.Handle(), "_Speak@0"), nullptr);
+  std::printf("[ measure  ] %s: LoadLibraryA %.2f ms\n", GetParam().c_str(), loadSeconds * 1000);
+}
+
+TEST_P(ShippedVoice, CarriesEveryClipAndMeasuresItsPhrases) {
+  if (GetParam() == "System voice") GTEST_SKIP() << "speaks through SAPI, has no clips";
+  VoiceModule voice(VoiceFile(GetParam()));
+  ASSERT_TRUE(voice.Loaded());
+  const LanguageRules& rules = LanguageOf(GetParam());
+  for (int i = 0; i < rules.clipCount; ++i) {
+    const std::string clip = Clip(voice.Handle(), i);
+    EXPECT_GT(clip.size(), 0.1 * kBytesPerSecond) << rules.clips[i].key;
+    EXPECT_EQ(clip.size() % 2, 0u) << rules.clips[i].key;
+    EXPECT_GT(Peak(clip), 16000) << rules.clips[i].key;  // levelled to -1 dB
+  }
+  EXPECT_TRUE(Clip(voice.Handle(), rules.clipCount).empty());
+
+  double shortest = 1e9, longest = 0, total = 0;
+  for (int hour = 0; hour < 24; ++hour) {
+    for (int minute = 0; minute < 60; ++minute) {
+      const double seconds = ExpectedPcm(voice.Handle(), rules, hour, minute).size() / kBytesPerSecond;
+      shortest = std::min(shortest, seconds);
+      longest = std::max(longest, seconds);
+      total += seconds;
+    }
+  }
+  EXPECT_GT(shortest, 0.3);
+  EXPECT_LT(longest, 6.0);
+  std::printf("[ measure  ] %s: %d clips; phrases of the day %.2f s shortest, %.2f s mean, %.2f s longest\n",
+              GetParam().c_str(), rules.clipCount, shortest, total / 1440, longest);
+}
+
+TEST_P(ShippedVoice, SpeaksTheTimeAsOneBufferAndReturnsWhenPlayed) {
+  if (GetParam() == "System voice") GTEST_SKIP() << "tested on its own";
+  Capture capture;
+  ASSERT_TRUE(capture.Configured()) << "ORLAVOX_TEST_CAPTURE is not set";
+  ASSERT_EQ(waveOutGetNumDevs(), 1u) << "no captured sound device: see ALSA_CONFIG_PATH";
+  VoiceModule voice(VoiceFile(GetParam()));
+  ASSERT_NE(voice.FindSpeak(), nullptr);
+
+  Call call;
+  ASSERT_TRUE(SpeakWithinAMinute(voice.FindSpeak(), capture, call));
+  const std::vector<std::string> openings = capture.Openings();
+  ASSERT_EQ(openings.size(), 1u) << "the device is opened once a call";
+  const std::string expected = ExpectedPcm(voice.Handle(), LanguageOf(GetParam()), call.at.wHour, call.at.wMinute);
+  EXPECT_TRUE(openings[0] == expected) << "played " << openings[0].size() << " bytes, expected " << expected.size();
+  EXPECT_GT(Peak(openings[0]), 16000);
+  const double audio = openings[0].size() / kBytesPerSecond;
+  EXPECT_GT(audio, 0.3);
+  EXPECT_LT(audio, 6.0);
+  std::printf("[ measure  ] %s at %02d:%02d: %.2f s of audio, Speak returned after %.2f s\n", GetParam().c_str(),
+              call.at.wHour, call.at.wMinute, audio, call.seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Voices, ShippedVoice, ::testing::ValuesIn(ShippedVoices()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           std::string name;
+                           for (char c : info.param) {
+                             if (isalnum(static_cast<unsigned char>(c))) name += c;
+                           }
+                           return name;
+                         });
+
+TEST(ShippedVoices, FillTheVoiceFolder) {
+  std::vector<std::string> expected = ShippedVoices();
+  std::sort(expected.begin(), expected.end());
+  std::vector<std::string> found = FindFileNames(std::string(ORLAVOX_VOICE_DIR) + "\\*.dll");
+  for (std::string& name : found) name.resize(name.size() - 4);
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, expected);
+  EXPECT_GE(expected.size(), 8u);
+}
+
+TEST(ShippedVoices, TwoCallsInARowPlayOneAfterTheOther) {
+  Capture capture;
+  ASSERT_TRUE(capture.Configured());
+  VoiceModule first(VoiceFile("English (female)"));
+  VoiceModule second(VoiceFile("German (male)"));
+  ASSERT_NE(first.FindSpeak(), nullptr);
+  ASSERT_NE(second.FindSpeak(), nullptr);
+
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    capture.Clear();
+    SYSTEMTIME at, after;
+    GetLocalTime(&at);
+    first.FindSpeak()();
+    // The first phrase is whole before the second call begins.
+    const std::vector<std::string> afterFirst = capture.Openings();
+    second.FindSpeak()();
+    GetLocalTime(&after);
+    if (after.wMinute != at.wMinute) continue;
+    const std::string one = ExpectedPcm(first.Handle(), RulesFor(Language::English), at.wHour, at.wMinute);
+    const std::string two = ExpectedPcm(second.Handle(), RulesFor(Language::German), at.wHour, at.wMinute);
+    ASSERT_EQ(afterFirst.size(), 1u);
+    EXPECT_TRUE(afterFirst[0] == one);
+    const std::vector<std::string> openings = capture.Openings();
+    ASSERT_EQ(openings.size(), 2u);
+    EXPECT_TRUE(openings[0] == one);
+    EXPECT_TRUE(openings[1] == two);
+    return;
+  }
+  FAIL() << "the minute kept turning";
+}
+
+TEST(SystemVoice, ReturnsPromptlyWhereWindowsHasNoVoice) {
+  Capture capture;
+  capture.Clear();
+  VoiceModule voice(VoiceFile("System voice"));
+  ASSERT_NE(voice.FindSpeak(), nullptr);
+  const LARGE_INTEGER start = test::Now();
+  const GuardedCall call = CallSpeakGuarded(voice.FindSpeak());
+  const double seconds = test::SecondsSince(start);
+  EXPECT_FALSE(call.faulted) << std::hex << call.exceptionCode;
+  EXPECT_LT(seconds, 10.0);
+  std::printf("[ measure  ] System voice: Speak returned after %.2f s, %zu capture(s)\n", seconds,
+              capture.Openings().size());
+}
+
+// Run with no sound device at all (a second ctest entry).
+TEST(NoSoundDevice, EveryVoiceReturnsAtOnce) {
+  ASSERT_EQ(waveOutGetNumDevs(), 0u);
+  for (const std::string& name : ShippedVoices()) {
+    VoiceModule voice(VoiceFile(name));
+    ASSERT_NE(voice.FindSpeak(), nullptr) << name;
+    const LARGE_INTEGER start = test::Now();
+    voice.FindSpeak()();
+    EXPECT_LT(test::SecondsSince(start), 0.25) << name;
+  }
+}
+
+}  // namespace
+}  // namespace orlavox

@@ -1,0 +1,143 @@
+#include "speech/voice_list.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orlavox {
+
+// Rows in the order they are compared. The first names of each language are
+// the voices shipped with the clock; the rest are voices of earlier releases
+// that the migration still recognises.
+const LegacyVoiceName LegacyVoiceNames[kLegacyVoiceCount] = {
+    {"ENGLI.DLL", "English (female).dll"},
+    {"ENGLM.DLL", "English (male).dll"},
+    {"GERMA.DLL", "German (male).dll"},
+    {"GERMF.DLL", "German (female).dll"},
+    {"FRENC.DLL", "French (female).dll"},
+    {"SPANI.DLL", "Spanish (male).dll"},
+    {"ITALI.DLL", "Italian (female).dll"},
+    {"DUTCH.DLL", "Dutch (male).dll"},
+    {"SWEDI.DLL", "Swedish (female).dll"},
+    {"NORWE.DLL", "Norwegian (male).dll"},
+    {"POLIS.DLL", "Polish (female).dll"},
+    {"ENGLA.DLL", "English (male, American).dll"},
+    {"ENGLC.DLL", "English (boy).dll"},
+    {"FRENM.DLL", "French (male).dll"},
+    {"SPANF.DLL", "Spanish (female, Mexican).dll"},
+    {"ITALM.DLL", "Italian (male).dll"},
+    {"DUTCF.DLL", "Dutch (female, Flemish).dll"},
+    {"SWEDM.DLL", "Swedish (male).dll"},
+    {"NORWF.DLL", "Norwegian (female).dll"},
+    {"POLIM.DLL", "Polish (male).dll"},
+    {"DANIS.DLL", "Danish (male).dll"},
+    {"FINNI.DLL", "Finnish (female).dll"},
+    {"PORTU.DLL", "Portuguese (male).dll"},
+    {"PORTB.DLL", "Portuguese (female, Brazilian).dll"},
+    {"CZECH.DLL", "Czech (male).dll"},
+    {"HUNGA.DLL", "Hungarian (female).dll"},
+    {"RUSSI.DLL", "Russian (male).dll"},
+    {"GREEK.DLL", "Greek (female).dll"},
+    {"TURKI.DLL", "Turkish (male).dll"},
+    {"ROMAN.DLL", "Romanian (female).dll"},
+    {"CROAT.DLL", "Croatian (male).dll"},
+    {"SLOVA.DLL", "Slovak (female).dll"},
+    {"SLOVE.DLL", "Slovenian (male).dll"},
+    {"ICELA.DLL", "Icelandic (male).dll"},
+    {"ESTON.DLL", "Estonian (female).dll"},
+    {"LATVI.DLL", "Latvian (male).dll"},
+    {"LITHU.DLL", "Lithuanian (female).dll"},
+    {"CATAL.DLL", "Catalan (male).dll"},
+    {"AFRIK.DLL", "Afrikaans (male).dll"},
+    {"ESPER.DLL", "Esperanto (male).dll"},
+    {"WELSH.DLL", "Welsh (female).dll"},
+};
+
+namespace {
+
+const char* const kUnavailable = ".DLL - time announcements will not be available.";
+
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+}  // namespace
+
+std::string LoadFailedMessage(std::string_view voiceName) {
+  return "Could not load " + std::string(voiceName) + kUnavailable;
+}
+
+std::string SpeakMissingMessage(std::string_view voiceName) {
+  return "Error in " + std::string(voiceName) + kUnavailable;
+}
+
+const LegacyVoiceName* FindLegacyVoice(std::string_view fileName) {
+  std::string upper(fileName);
+  std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
+  for (const LegacyVoiceName& row : LegacyVoiceNames) {
+    if (upper == row.OldName) return &row;
+  }
+  return nullptr;
+}
+
+std::vector<MigrationStep> PlanLegacyMigration(const std::vector<std::string>& foundFiles,
+                                               const std::function<bool(const std::string&)>& targetExists,
+                                               bool legacyLanguageFileExists) {
+  std::vector<MigrationStep> plan;
+  std::vector<std::string> movedTo;  // targets this plan fills
+  for (const std::string& found : foundFiles) {
+    const LegacyVoiceName* row = FindLegacyVoice(found);
+    if (!row) continue;
+    const std::string current = row->CurrentName;
+    const bool taken = targetExists(current) ||
+                       std::any_of(movedTo.begin(), movedTo.end(), [&](const std::string& t) {
+                         return CompareTextIgnoringCase(t, current) == 0;
+                       });
+    if (taken) {
+      plan.push_back({MigrationStep::Action::Delete, found, {}});
+    } else {
+      plan.push_back({MigrationStep::Action::Move, found, std::string(kVoiceFolderName) + "\\" + current});
+      movedTo.push_back(current);
+    }
+  }
+  if (legacyLanguageFileExists) plan.push_back({MigrationStep::Action::Delete, kLegacyLanguageFile, {}});
+  return plan;
+}
+
+int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char x = static_cast<unsigned char>(Upper(a[i]));
+    const unsigned char y = static_cast<unsigned char>(Upper(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+std::vector<std::string> BuildVoiceList(const std::vector<std::string>& fileNames, TextCompare compare) {
+  std::vector<std::string> list;
+  for (const std::string& file : fileNames) {
+    std::string entry = file.substr(0, file.size() >= 4 ? file.size() - 4 : 0);
+    auto at = std::lower_bound(list.begin(), list.end(), entry,
+                               [&](const std::string& a, const std::string& b) { return compare(a, b) < 0; });
+    if (at != list.end() && compare(*at, entry) == 0) continue;
+    list.insert(at, std::move(entry));
+  }
+  if (list.empty()) list.emplace_back(kNoLanguage);
+  return list;
+}
+
+std::string LanguageMenuItemName(int index) { return kLanguageMenuPrefix + std::to_string(index); }
+
+std::optional<int> LanguageIndexFromMenuItemName(std::string_view name) {
+  if (name.size() < 4 || name.size() > 12) return std::nullopt;
+  std::string_view digits = name.substr(3);
+  int value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+int ClampSelectedLanguage(int selected, int count) { return selected < 0 || selected > count - 1 ? 0 : selected; }
+
+}  // namespace orlavox

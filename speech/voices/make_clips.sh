@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# make_clips.sh <voice_clips> <language> <espeak-ng voice> <words per minute> <out dir>
+#
+# Synthesises every clip of a language with espeak-ng, turns it with sox into
+# the voices' PCM (22050 Hz, 16-bit, mono, raw), trims the silence around it,
+# evens its level and fades its ends so that joined clips neither click nor
+# pause, and writes <out dir>/clips.rc naming one RCDATA resource a clip.
+#
+# Clips are cached under <out dir>/cache by a hash of everything that makes
+# them, so a rebuild only synthesises clips whose text, voice or processing
+# changed; clips no longer named are removed.
+set -euo pipefail
+
+tool=$1 language=$2 voice=$3 wpm=$4 out=$5
+
+# Change when the processing below changes: every clip is then made anew.
+pipeline="espeak-ng|sox 22050/16/1|trim 0.5%|norm -1|fade 5ms/15ms|pad 30ms"
+
+mkdir -p "$out/cache"
+list=$("$tool" "$language")
+rc="$out/clips.rc"
+rc_new="$out/clips.rc.new"
+: >"$rc_new"
+declare -A keep=()
+made=0
+
+while IFS=$'\t' read -r id key text; do
+  hash=$(printf '%s\n%s\n%s\n%s' "$pipeline" "$voice" "$wpm" "$text" | md5sum | cut -c1-32)
+  raw="$out/cache/$hash.raw"
+  if [ ! -s "$raw" ]; then
+    wav="$out/cache/$hash.wav"
+    espeak-ng -v "$voice" -s "$wpm" -w "$wav" "$text"
+    sox "$wav" -t raw -e signed-integer -b 16 -c 1 -r 22050 "$raw.part" \
+      silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade h 0.015 reverse fade h 0.005 \
+      norm -1 pad 0 0.03
+    if [ ! -s "$raw.part" ]; then
+      echo "make_clips: clip \"$key\" of $language ($voice) is silent" >&2
+      exit 1
+    fi
+    mv "$raw.part" "$raw"
+    rm -f "$wav"
+    made=$((made + 1))
+  fi
+  keep["$hash.raw"]=1
+  printf '%s RCDATA "%s" // %s\n' "$id" "$raw" "$key" >>"$rc_new"
+done <<<"$list"
+
+for f in "$out"/cache/*; do
+  [ -e "$f" ] || continue
+  [ -n "${keep[$(basename "$f")]:-}" ] || rm -f "$f"
+done
+
+if cmp -s "$rc_new" "$rc"; then
+  rm -f "$rc_new"
+else
+  mv "$rc_new" "$rc"
+fi
+echo "make_clips: $language ($voice): ${#keep[@]} clips, $made synthesised"

@@ -1,0 +1,92 @@
+#include "speech/voices/voice_runtime.h"
+
+#include <mmsystem.h>
+
+#include "speech/voices/clip_resources.h"
+
+namespace orlavox {
+namespace {
+
+constexpr DWORD kBlockAlign = kClipChannels * kClipBitsPerSample / 8;
+constexpr DWORD kBytesPerSecond = kClipSampleRate * kBlockAlign;
+
+struct ClipData {
+  const void* data = nullptr;
+  DWORD size = 0;
+};
+
+ClipData LoadClip(HMODULE module, int index) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kFirstClipResource + index), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  if (!found) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  if (!loaded) return {};
+  return {LockResource(loaded), SizeofResource(module, found)};
+}
+
+bool IsDone(const WAVEHDR& header) { return (*static_cast<const volatile DWORD*>(&header.dwFlags) & WHDR_DONE) != 0; }
+
+}  // namespace
+
+bool PlayPcm(const void* samples, DWORD bytes) {
+  WAVEFORMATEX format = {};
+  format.wFormatTag = WAVE_FORMAT_PCM;
+  format.nChannels = kClipChannels;
+  format.nSamplesPerSec = kClipSampleRate;
+  format.wBitsPerSample = kClipBitsPerSample;
+  format.nBlockAlign = static_cast<WORD>(kBlockAlign);
+  format.nAvgBytesPerSec = kBytesPerSecond;
+
+  HANDLE done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  if (!done) return false;
+  HWAVEOUT device = nullptr;
+  if (waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(done), 0, CALLBACK_EVENT) !=
+      MMSYSERR_NOERROR) {
+    CloseHandle(done);
+    return false;
+  }
+  WAVEHDR header = {};
+  header.lpData = static_cast<LPSTR>(const_cast<void*>(samples));
+  header.dwBufferLength = bytes;
+  if (waveOutPrepareHeader(device, &header, sizeof header) == MMSYSERR_NOERROR) {
+    if (waveOutWrite(device, &header, sizeof header) == MMSYSERR_NOERROR) {
+      // The event is set on every device message; the flag says which was
+      // the end of the buffer.
+      const DWORD limit = static_cast<DWORD>(static_cast<unsigned long long>(bytes) * 1000 / kBytesPerSecond) + 5000;
+      const DWORD start = GetTickCount();
+      while (!IsDone(header) && GetTickCount() - start < limit) WaitForSingleObject(done, 100);
+      if (!IsDone(header)) waveOutReset(device);
+    }
+    waveOutUnprepareHeader(device, &header, sizeof header);
+  }
+  waveOutClose(device);
+  CloseHandle(done);
+  return true;
+}
+
+void SpeakTimeFromClips(HMODULE module, Language language) {
+  if (waveOutGetNumDevs() == 0) return;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const Phrase phrase = ComposePhrase(language, now.wHour, now.wMinute);
+  if (!phrase.complete || phrase.count == 0) return;
+
+  ClipData clips[Phrase::kMaxClips];
+  const DWORD leadIn = kClipSampleRate * kLeadInMs / 1000 * kBlockAlign;
+  DWORD total = leadIn;
+  for (int i = 0; i < phrase.count; ++i) {
+    clips[i] = LoadClip(module, phrase.clips[i]);
+    if (!clips[i].data) return;
+    total += clips[i].size;
+  }
+  char* buffer = static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+  if (!buffer) return;
+  DWORD at = leadIn;
+  for (int i = 0; i < phrase.count; ++i) {
+    CopyMemory(buffer + at, clips[i].data, clips[i].size);
+    at += clips[i].size;
+  }
+  PlayPcm(buffer, total);
+  HeapFree(GetProcessHeap(), 0, buffer);
+}
+
+}  // namespace orlavox
