@@ -129,6 +129,7 @@ class TMainForm : public ui::Window {
     unsigned TrayIcons = 0;
     unsigned TrayHints = 0;
     unsigned Announcements = 0;
+    unsigned VoiceLoadMicroseconds = 0;
   } Counters;
   UINT Timer1Interval() const { return timer1Interval_; }
   bool SpeechControlsEnabled() const;

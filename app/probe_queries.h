@@ -26,6 +26,7 @@ enum ProbeQuery : unsigned {
   kProbeAnnounceButtonEnabled,
   kProbeLangSelButtonEnabled,
   kProbeVoiceLoaded,  // a Speak entry is loaded
+  kProbeVoiceLoadMicroseconds,  // how long the last LoadLanguage took
 };
 
 }  // namespace orlavox

@@ -83,6 +83,7 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeAnnounceButtonEnabled: result = IsWindowEnabled(f.AnnounceButton.Handle()); break;
     case kProbeLangSelButtonEnabled: result = IsWindowEnabled(f.LangSelButton.Handle()); break;
     case kProbeVoiceLoaded: result = f.SpeakProc != nullptr; break;
+    case kProbeVoiceLoadMicroseconds: result = LRESULT(f.Counters.VoiceLoadMicroseconds); break;
     default: return false;
   }
   return true;

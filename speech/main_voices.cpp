@@ -48,7 +48,12 @@ void TMainForm::LoadLanguage() {
   SpeakProc = nullptr;
   if (LanguageList.empty()) return;
   const std::string& name = LanguageList[size_t(ClockSettings.SelectedLanguage)];
+  LARGE_INTEGER start, end, frequency;
+  QueryPerformanceCounter(&start);
   VoiceModule = orlavox::VoiceModule(VoicePath(ProgramFolder, name));
+  QueryPerformanceCounter(&end);
+  QueryPerformanceFrequency(&frequency);
+  Counters.VoiceLoadMicroseconds = unsigned((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
   if (!VoiceModule.Loaded()) {
     DisableSpeech();
     KeepLanguageSelectorUsable();
