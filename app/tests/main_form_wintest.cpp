@@ -1,6 +1,9 @@
 // The main window in this process: start-up, close deferral and window shapes.
 #include "app/main_form.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "app/seams.h"
@@ -30,9 +33,31 @@ void Pump() {
   }
 }
 
+std::string ExeFolder() {
+  char path[MAX_PATH];
+  std::string p(path, GetModuleFileNameA(nullptr, path, sizeof path));
+  return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+// The voice folder beside this test program: the given test plug-ins only.
+void PrepareVoices(const std::vector<std::string>& plugins) {
+  const std::string voice = ExeFolder() + "voice\\";
+  CreateDirectoryA(voice.c_str(), nullptr);
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((voice + "*.dll").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do DeleteFileA((voice + fd.cFileName).c_str());
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  for (const std::string& p : plugins)
+    CopyFileA((std::string(ORLAVOX_TEST_PLUGIN_DIR) + "\\" + p).c_str(), (voice + p).c_str(), FALSE);
+}
+
 class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    PrepareVoices({"Test (logging).dll", "Test (sleeping).dll"});
     Registry().DeleteKey("\\Software\\Brenvik");
     app_.SetShowMainForm(false);
     app_.SetTitle(kApplicationTitle);
@@ -168,6 +193,38 @@ TEST_F(MainFormTest, WindowShapes) {
   EXPECT_EQ(WindowSize().cx, 292);
   EXPECT_TRUE(f.MainPopupMenu.Find("MI_big")->Checked);
   DeleteObject(probe);
+}
+
+TEST_F(MainFormTest, LanguageMenuChoosesAndLoadsAVoice) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("BinSettings", "00000000000");
+    reg.WriteString("SelLang", "7");  // more than there are voices
+  }
+  TMainForm& f = Start();
+  ASSERT_EQ(f.LanguageList, (std::vector<std::string>{"Test (logging)", "Test (sleeping)"}));
+  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 0);
+  ASSERT_EQ(f.LangMenu.Count(), 2u);
+  EXPECT_EQ(f.LangMenu.At(0).Name, "MI_0");
+  EXPECT_EQ(f.LangMenu.At(1).Name, "MI_1");
+  EXPECT_TRUE(f.LangMenu.At(0).Checked && f.LangMenu.At(0).Radio);
+  ASSERT_NE(f.SpeakProc, nullptr);
+  const auto first = f.SpeakProc;
+
+  f.LangMenuItemClick(f.LangMenu.At(1));
+  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 1);
+  EXPECT_TRUE(f.LangMenu.At(1).Checked);
+  EXPECT_FALSE(f.LangMenu.At(0).Checked);
+  ASSERT_NE(f.SpeakProc, nullptr);
+  EXPECT_NE(f.SpeakProc, first);
+  EXPECT_EQ(GetModuleHandleA("Test (logging).dll"), nullptr);  // the first voice was released
+
+  // While a voice speaks, a choice from an already open menu changes nothing.
+  f.SpeechBusy = true;
+  f.LangMenuItemClick(f.LangMenu.At(0));
+  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 1);
+  f.SpeechBusy = false;
 }
 
 TEST_F(MainFormTest, GlobalShortcutFollowsTheSetting) {
