@@ -25,19 +25,25 @@ build_native() {
 }
 
 # start_xvfb: starts a private X server and exports DISPLAY; XVFB_PID holds its pid.
+# Xvfb picks a free display number itself and tells it through a pipe.
 start_xvfb() {
-  local n
-  for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then break; fi
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local fifo n
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
+  read -r -t 20 n <"$fifo" || n=
+  rm -f "$fifo"
+  if [ -z "$n" ]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
   export DISPLAY=":$n"
   for _ in $(seq 1 100); do
     if xdpyinfo >/dev/null 2>&1; then return 0; fi
     sleep 0.1
   done
-  echo "Xvfb did not start on $DISPLAY" >&2
+  echo "Xvfb did not answer on $DISPLAY" >&2
   return 1
 }
 

@@ -5,36 +5,15 @@
 
 #include <string>
 
+#include "app/ui/unique_handle.h"
+
 namespace orlavox {
 
-// An open registry key; closes itself.
-class RegKey {
- public:
-  RegKey() = default;
-  explicit RegKey(HKEY key) : key_(key) {}
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  RegKey(RegKey&& o) noexcept : key_(o.Release()) {}
-  RegKey& operator=(RegKey&& o) noexcept {
-    Reset(o.Release());
-    return *this;
-  }
-  ~RegKey() { Reset(); }
-  HKEY Get() const { return key_; }
-  explicit operator bool() const { return key_ != nullptr; }
-  HKEY Release() {
-    HKEY k = key_;
-    key_ = nullptr;
-    return k;
-  }
-  void Reset(HKEY k = nullptr) {
-    if (key_) RegCloseKey(key_);
-    key_ = k;
-  }
-
- private:
-  HKEY key_ = nullptr;
+struct RegCloseKeyFree {
+  void operator()(HKEY key) const { RegCloseKey(key); }
 };
+// An open registry key; closes itself.
+using RegKey = UniqueHandle<HKEY, RegCloseKeyFree>;
 
 enum class ReadStatus { Ok, Missing, BadData };
 

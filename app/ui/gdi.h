@@ -1,39 +1,12 @@
 #pragma once
-// Owners of GDI and user objects and of loaded modules: each frees its handle when it goes out of
+// Owners of GDI and user objects: each frees its handle when it goes out of
 // scope, so no path through a drawing routine leaks one.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
+#include "app/ui/unique_handle.h"
 
 namespace orlavox {
-
-// Owns a handle and frees it with Free::operator().
-template <class H, class Free>
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(H h) : h_(h) {}
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& o) noexcept : h_(o.Release()) {}
-  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    Reset(o.Release());
-    return *this;
-  }
-  ~UniqueHandle() { Reset(); }
-
-  H Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  H Release() { return std::exchange(h_, nullptr); }
-  void Reset(H h = nullptr) {
-    if (h_) Free()(h_);
-    h_ = h;
-  }
-
- private:
-  H h_ = nullptr;
-};
 
 struct DeleteGdiObject {
   void operator()(HGDIOBJ h) const { DeleteObject(h); }
@@ -139,12 +112,6 @@ class PaintDc {
   PAINTSTRUCT ps_{};
   HDC dc_;
 };
-
-struct FreeLibraryFree {
-  void operator()(HMODULE h) const { FreeLibrary(h); }
-};
-// A loaded library (a voice plug-in, the help control).
-using UniqueModule = UniqueHandle<HMODULE, FreeLibraryFree>;
 
 // A top-down 32-bit DIB section: pixels readable as 0x00RRGGBB words.
 UniqueBitmap CreateDib32(int width, int height, void** bits);
