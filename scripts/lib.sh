@@ -71,5 +71,7 @@ wine_prefix() {
     size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ && !seen++ {print $2}') || size=''
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${size:-1024x768}" /f </dev/null >/dev/null 2>&1
+    # Wine reads the desktop setting when its server starts: let it restart.
+    timeout 20 wineserver -w || wineserver -k
   fi
 }
