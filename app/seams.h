@@ -1,11 +1,11 @@
 #pragma once
 // What differs between the shipped program and its test build: the clock it
 // reads (clock_source.h) and a probe through which the end-to-end tests read
-// the running program's state. seams_shipped.cpp and seams_test.cpp each
+// the running program's state. seams_shipped.cpp and seams_testbuild.cpp each
 // define these; each program links one of them.
 #include <windows.h>
 
-#include "app/test_clock.h"
+#include "app/fake_clock.h"
 
 namespace orlavox {
 
@@ -18,6 +18,6 @@ inline constexpr UINT kProbeMessage = WM_APP + 0x100;
 bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
 
 // Test build only: restart the clock at a given moment and rate.
-void SetTestClock(const TestClockSpec& spec);
+void SetTestClock(const TestClockSetting& setting);
 
 }  // namespace orlavox

@@ -7,6 +7,6 @@ void ReadLocalTime(SYSTEMTIME& st) { GetLocalTime(&st); }
 
 bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
-void SetTestClock(const TestClockSpec&) {}
+void SetTestClock(const TestClockSetting&) {}
 
 }  // namespace orlavox

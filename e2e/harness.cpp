@@ -235,7 +235,11 @@ HWND ClockProcess::WaitForMainWindow(bool visible, DWORD timeoutMs) {
     found = MainWindow();
     return found && (!visible || IsWindowVisible(found));
   }, timeoutMs);
-  return found && (!visible || IsWindowVisible(found)) ? found : nullptr;
+  if (!found || (visible && !IsWindowVisible(found))) return nullptr;
+  // The window exists before its start-up has run: a message sent to it is
+  // answered once the message loop runs.
+  Probe(kProbeHour);
+  return found;
 }
 
 LRESULT ClockProcess::Probe(ProbeQuery q) {

@@ -1,4 +1,4 @@
-#include "app/test_clock.h"
+#include "app/fake_clock.h"
 
 namespace orlavox {
 namespace {
@@ -58,7 +58,7 @@ CivilTime CivilFromMs(int64_t ms) {
   return t;
 }
 
-std::optional<TestClockSpec> ParseTestClock(std::string_view s) {
+std::optional<TestClockSetting> ParseTestClock(std::string_view s) {
   // YYYY-MM-DD HH:MM:SS
   int y, mo, d, h, mi, se;
   if (s.size() < 19 || !Digits(s, 0, 4, y) || s[4] != '-' || !Digits(s, 5, 2, mo) || s[7] != '-' ||
@@ -67,8 +67,8 @@ std::optional<TestClockSpec> ParseTestClock(std::string_view s) {
     return std::nullopt;
   if (y < 1601 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(y, mo) || h > 23 || mi > 59 || se > 59)
     return std::nullopt;
-  TestClockSpec spec;
-  spec.StartMs = ((DaysFromCivil(y, mo, d) * 24 + h) * 60 + mi) * 60000 + int64_t(se) * 1000;
+  TestClockSetting setting;
+  setting.StartMs = ((DaysFromCivil(y, mo, d) * 24 + h) * 60 + mi) * 60000 + int64_t(se) * 1000;
   std::string_view rest = s.substr(19);
   if (!rest.empty()) {
     if (rest.size() < 3 || rest[0] != ' ' || rest[1] != 'x') return std::nullopt;
@@ -79,13 +79,13 @@ std::optional<TestClockSpec> ParseTestClock(std::string_view s) {
       if (rate > 1000000) return std::nullopt;
     }
     if (rate == 0) return std::nullopt;
-    spec.Rate = uint32_t(rate);
+    setting.Rate = uint32_t(rate);
   }
-  return spec;
+  return setting;
 }
 
-CivilTime TestClockTime(const TestClockSpec& spec, uint64_t realElapsedMs) {
-  return CivilFromMs(spec.StartMs + int64_t(realElapsedMs) * spec.Rate);
+CivilTime TestClockTime(const TestClockSetting& setting, uint64_t realElapsedMs) {
+  return CivilFromMs(setting.StartMs + int64_t(realElapsedMs) * setting.Rate);
 }
 
 }  // namespace orlavox

@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "app/probe_queries.h"
 #include "app/seams.h"
-#include "app/test_clock.h"
+#include "app/fake_clock.h"
 #include "app/ui/resource_count.h"
 
 namespace orlavox {
@@ -15,17 +15,17 @@ namespace {
 
 struct TestClock {
   bool Active = false;
-  TestClockSpec Spec;
+  TestClockSetting Setting;
   LARGE_INTEGER Start{}, Frequency{};
 
   TestClock() {
     char text[64];
     const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_CLOCK", text, sizeof text);
     if (n > 0 && n < sizeof text)
-      if (auto spec = ParseTestClock(text)) Set(*spec);
+      if (auto setting = ParseTestClock(text)) Set(*setting);
   }
-  void Set(const TestClockSpec& spec) {
-    Spec = spec;
+  void Set(const TestClockSetting& setting) {
+    Setting = setting;
     QueryPerformanceFrequency(&Frequency);
     QueryPerformanceCounter(&Start);
     Active = true;
@@ -37,7 +37,7 @@ TestClock g_clock;
 
 }  // namespace
 
-void SetTestClock(const TestClockSpec& spec) { g_clock.Set(spec); }
+void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
 void ReadLocalTime(SYSTEMTIME& st) {
   if (!g_clock.Active) {
@@ -47,7 +47,7 @@ void ReadLocalTime(SYSTEMTIME& st) {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   const uint64_t elapsedMs = uint64_t(now.QuadPart - g_clock.Start.QuadPart) * 1000 / uint64_t(g_clock.Frequency.QuadPart);
-  const CivilTime t = TestClockTime(g_clock.Spec, elapsedMs);
+  const CivilTime t = TestClockTime(g_clock.Setting, elapsedMs);
   st.wYear = WORD(t.Year);
   st.wMonth = WORD(t.Month);
   st.wDay = WORD(t.Day);

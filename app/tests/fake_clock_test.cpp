@@ -1,4 +1,4 @@
-#include "app/test_clock.h"
+#include "app/fake_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -6,27 +6,27 @@ namespace orlavox {
 namespace {
 
 TEST(TestClock, ParsesStartAndRate) {
-  auto spec = ParseTestClock("2026-12-05 23:59:58");
-  ASSERT_TRUE(spec);
-  EXPECT_EQ(spec->Rate, 1u);
-  CivilTime t = TestClockTime(*spec, 0);
+  auto setting = ParseTestClock("2026-12-05 23:59:58");
+  ASSERT_TRUE(setting);
+  EXPECT_EQ(setting->Rate, 1u);
+  CivilTime t = TestClockTime(*setting, 0);
   EXPECT_EQ(t.Year, 2026);
   EXPECT_EQ(t.Month, 12);
   EXPECT_EQ(t.Day, 5);
   EXPECT_EQ(t.Hour, 23);
   EXPECT_EQ(t.Second, 58);
   EXPECT_EQ(t.DayOfWeek, 6);  // a Saturday
-  t = TestClockTime(*spec, 2500);
+  t = TestClockTime(*setting, 2500);
   EXPECT_EQ(t.Day, 6);
   EXPECT_EQ(t.Hour, 0);
   EXPECT_EQ(t.Second, 0);
   EXPECT_EQ(t.Millisecond, 500);
   EXPECT_EQ(t.DayOfWeek, 0);  // Sunday
 
-  spec = ParseTestClock("2024-02-28 23:00:00 x3600");
-  ASSERT_TRUE(spec);
-  EXPECT_EQ(spec->Rate, 3600u);
-  t = TestClockTime(*spec, 2000);  // two hours of test time
+  setting = ParseTestClock("2024-02-28 23:00:00 x3600");
+  ASSERT_TRUE(setting);
+  EXPECT_EQ(setting->Rate, 3600u);
+  t = TestClockTime(*setting, 2000);  // two hours of test time
   EXPECT_EQ(t.Month, 2);
   EXPECT_EQ(t.Day, 29);  // leap day
   EXPECT_EQ(t.Hour, 1);

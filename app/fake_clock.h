@@ -13,7 +13,7 @@ struct CivilTime {
   int DayOfWeek = 4;  // 0 = Sunday .. 6 = Saturday, as the system clock reports it
 };
 
-struct TestClockSpec {
+struct TestClockSetting {
   int64_t StartMs = 0;  // milliseconds since 1970-01-01 00:00:00 (local)
   uint32_t Rate = 1;
 };
@@ -21,7 +21,7 @@ struct TestClockSpec {
 int64_t DaysFromCivil(int year, int month, int day);
 CivilTime CivilFromMs(int64_t msSinceEpoch);
 
-std::optional<TestClockSpec> ParseTestClock(std::string_view text);
-CivilTime TestClockTime(const TestClockSpec& spec, uint64_t realElapsedMs);
+std::optional<TestClockSetting> ParseTestClock(std::string_view text);
+CivilTime TestClockTime(const TestClockSetting& setting, uint64_t realElapsedMs);
 
 }  // namespace orlavox
