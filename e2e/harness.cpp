@@ -127,6 +127,7 @@ std::string PrepareInstall(const std::string& name, const std::vector<std::strin
     FindClose(h);
   }
   RemoveDirectoryA(voice.c_str());
+  DeleteFileA((dir + "voice").c_str());  // a file standing in the folder's place
   CreateDirectoryA(dir.c_str(), nullptr);
   const std::string exe = dir + "Orlavox.exe";
   CopyFileA((DistTestDir() + "Orlavox.exe").c_str(), exe.c_str(), FALSE);
@@ -207,7 +208,8 @@ bool DismissMessageBox(DWORD pid) {
   HWND box = FindMessageBox(pid);
   if (!box) return false;
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  return WaitFor([&] { return FindMessageBox(pid) == nullptr; }, 5000);
+  // This box, that is: the program may show the next one at once.
+  return WaitFor([&] { return !IsWindow(box); }, 5000);
 }
 
 ClockProcess::~ClockProcess() { Kill(); }

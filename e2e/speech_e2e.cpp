@@ -202,3 +202,30 @@ TEST_F(SpeechE2E, MissingVoiceFolderIsCreated) {
 
 }  // namespace
 }  // namespace orlavox::e2e
+
+namespace orlavox::e2e {
+namespace {
+
+// A file named "voice" where the folder should be: it cannot be created.
+TEST_F(SpeechE2E, VoiceFolderThatCannotBeCreated) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("folder-blocked", {"none"});
+  const std::string blocker = exe.substr(0, exe.size() - 11) + "voice";
+  HANDLE f = CreateFileA(blocker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  CloseHandle(f);
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("", exe));
+  ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 15000));
+  EXPECT_EQ(MessageBoxText(p.Pid()), "Fatal error: Could not create \"voice\" folder");
+  ASSERT_TRUE(DismissMessageBox(p.Pid()));
+  ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 15000));
+  EXPECT_NE(MessageBoxText(p.Pid()).find("Could not load [No language].DLL"), std::string::npos);
+  ASSERT_TRUE(DismissMessageBox(p.Pid()));
+  EXPECT_NE(p.WaitForMainWindow(true), nullptr);  // the clock starts all the same
+  EXPECT_TRUE(p.Close());
+  DeleteFileA(blocker.c_str());
+}
+
+}  // namespace
+}  // namespace orlavox::e2e

@@ -189,3 +189,22 @@ TEST(FacePlan, EveryPlanOfADayStaysInItsListsAndCells) {
 
 }  // namespace
 }  // namespace orlavox
+
+namespace orlavox {
+namespace {
+
+// A tick that only changes the second draws two medium digits and nothing else.
+TEST(FacePlan, ASecondsTickIsTwoSmallBlits) {
+  FacePlan p;
+  PlanUpdateSeconds(p, At(10, 20, 37));
+  ASSERT_EQ(p.Count, 2u);
+  EXPECT_EQ(p.Steps[0].Target, Cell::Sec1);
+  EXPECT_EQ(p.Steps[0].Index, 3);
+  EXPECT_EQ(p.Steps[1].Target, Cell::Sec2);
+  EXPECT_EQ(p.Steps[1].Index, 7);
+  EXPECT_EQ(p.Steps[1].List, ImageList::Sec);
+  EXPECT_EQ(p.Hour1, Visibility::Unchanged);
+}
+
+}  // namespace
+}  // namespace orlavox
