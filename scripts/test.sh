@@ -11,7 +11,7 @@ passed=0 failed=0
 ctest_run() {  # ctest_run <label> <build dir>: runs ctest and adds up its counts
   local label=$1 dir=$2 log
   log=$(mktemp)
-  (cd "$dir" && ctest --output-on-failure --timeout 900) 2>&1 | tee "$log"
+  (cd "$dir" && ctest --output-on-failure --timeout 900 "${@:3}") 2>&1 | tee "$log"
   local line p f t
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ]; then
@@ -46,7 +46,7 @@ echo "== win32: program, voices and tests (MinGW-w64 i686)"
 if build_win32 build/win32; then
   start_xvfb || exit 1
   wine_prefix "$ROOT/build/wineprefix-test" fresh desktop
-  ctest_run win32 build/win32
+  ctest_run win32 build/win32 -V
   # Screenshots the tests took, as PNG for people to look at.
   for f in "$ROOT"/test-output/*.bmp; do
     [ -e "$f" ] && convert "$f" "${f%.bmp}.png" && rm -f "$f" && echo "screenshot: ${f%.bmp}.png"
