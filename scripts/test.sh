@@ -8,7 +8,7 @@ bash "$ROOT/scripts/deps.sh" || exit 1
 cd "$ROOT" || exit 1
 
 passed=0 failed=0
-ctest_run() {  # ctest_run <label> <build dir>: runs ctest and adds up its counts
+ctest_run() {  # ctest_run <label> <build dir> [ctest args...]: runs ctest, adds up its counts
   local label=$1 dir=$2 log
   log=$(mktemp)
   (cd "$dir" && ctest --output-on-failure --timeout 900 "${@:3}") 2>&1 | tee "$log"
