@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_form.h"
+#include "resources/resource_ids.h"
 
 namespace orlavox {
 
@@ -12,7 +13,7 @@ bool TApplication::Initialize() {
   // A zero-sized popup with a caption: shown, it is the taskbar button of the
   // program; the main window is owned by it and has no button of its own.
   const ui::WindowClass cls{"OrlavoxApplication", 0, nullptr,
-                            LoadIconA(ui::Instance(), MAKEINTRESOURCEA(1)), nullptr};
+                            LoadIconA(ui::Instance(), MAKEINTRESOURCEA(IDI_PROGRAM)), nullptr};
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
   return Create(cls, title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, x, y,
                 0, 0, nullptr);

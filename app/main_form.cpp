@@ -16,18 +16,16 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTrayIconId = 1;
 
-std::string ModuleFolder() {
-  char path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path, n);
-  const size_t cut = folder.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
-}
-
 std::string ModulePath() {
   char path[MAX_PATH * 4];
   const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
   return std::string(path, n);
+}
+
+std::string ModuleFolder() {
+  const std::string path = ModulePath();
+  const size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
 }  // namespace
@@ -37,7 +35,6 @@ TMainForm::TMainForm(TApplication& app) : app_(app) {
   GlobalSpeechKey.OnKeyDown = [this](unsigned, unsigned) { GlobalSpeechKeyKeyDown(); };
 }
 
-
 TMainForm::~TMainForm() {
   KillTimer(hwnd_, kTimer1);
   Destroy();
@@ -45,7 +42,7 @@ TMainForm::~TMainForm() {
 
 bool TMainForm::Create() {
   const ui::WindowClass cls{"OrlavoxMainForm", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                            LoadIconA(ui::Instance(), MAKEINTRESOURCEA(1)), nullptr};
+                            LoadIconA(ui::Instance(), MAKEINTRESOURCEA(IDI_PROGRAM)), nullptr};
   if (!ui::Window::Create(cls, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 292, 130, app_.Handle()))
     return false;
   CreateButtons();
