@@ -3,6 +3,7 @@
 # bare timer window, over the same span. Usage:
 #   bench/run-wine-cpu.sh [seconds] [update interval ms]
 # Prints CPU ms of each, the ratio clock/baseline, and RssAnon.
+# ORLAVOX_BENCH_FLAGS sets the clock's flag string (1 = start in the tray).
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib.sh"
 span=${1:-60}
@@ -19,7 +20,7 @@ trap cleanup EXIT
 
 # The clock in its settings for the measurement: big framed display, the given interval.
 printf -v lnum '01000100%04d0000' "$interval"
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d 00000000000 /f </dev/null >/dev/null
+wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d "${ORLAVOX_BENCH_FLAGS:-00000000000}" /f </dev/null >/dev/null
 wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f </dev/null >/dev/null
 wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f </dev/null >/dev/null
 wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f </dev/null >/dev/null

@@ -167,7 +167,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 void PressSpeechHotKey() {
   // Wine passes keys on while one of its windows has the focus: give it one.
-  static HWND focus = CreateWindowExA(0, "STATIC", "e2e keyboard", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
+  static HWND focus = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "e2e keyboard", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
                                       nullptr, nullptr, nullptr);
   SetForegroundWindow(focus);
   INPUT in[6] = {};
