@@ -318,3 +318,29 @@ TEST_F(StartupE2E, TestClockStartsAtTheGivenMomentAndRuns) {
 
 }  // namespace
 }  // namespace orlavox::e2e
+
+namespace orlavox::e2e {
+namespace {
+
+// Alt+F4 on the frameless first-run window closes it like the close box does.
+TEST_F(StartupE2E, AltF4Closes) {
+  ClockProcess p;
+  ASSERT_TRUE(p.Start());
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  SetForegroundWindow(w);
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == w; }, 3000));
+  INPUT in[4] = {};
+  const WORD keys[2] = {VK_MENU, VK_F4};
+  for (int i = 0; i < 2; ++i) {
+    in[i].type = in[3 - i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = in[3 - i].ki.wVk = keys[i];
+    in[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(4, in, sizeof(INPUT));
+  EXPECT_TRUE(p.WaitExit(10000));
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000010000");
+}
+
+}  // namespace
+}  // namespace orlavox::e2e
