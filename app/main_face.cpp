@@ -1,6 +1,5 @@
-// Drawing the clock face and the tray clock. Every drawing operation returns
-// at once while the window is hidden, and stops silently when it cannot draw
-// (before the image store exists, for one).
+// Drawing the clock face and the tray clock. Drawing stops silently when it
+// cannot draw (before the image store exists, for one).
 #include "app/main_form.h"
 #include "app/ui/gdi.h"
 #include "display/clock_data.h"
@@ -15,7 +14,10 @@ FaceSettings FaceSettingsOf(const ClockSettings& s) { return FaceSettings{s.Hour
 
 }  // namespace
 
+// Every drawing operation of the tick ends here: nothing is drawn while the
+// window is hidden; the paint puts the whole face back when it shows again.
 void TMainForm::DrawFacePlan(const FacePlan& plan) {
+  if (!IsWindowVisible(hwnd_)) return;
   WindowDc dc(hwnd_);
   if (!dc.Get()) return;
   DrawPlan(dc.Get(), plan, ClockData, Mode());
@@ -28,42 +30,36 @@ void TMainForm::DrawFacePlan(const FacePlan& plan) {
 }
 
 void TMainForm::UpdateHours() {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanUpdateHours(plan, TickTime, FaceSettingsOf(ClockSettings));
   DrawFacePlan(plan);
 }
 
 void TMainForm::UpdateMinutes() {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanUpdateMinutes(plan, TickTime);
   DrawFacePlan(plan);
 }
 
 void TMainForm::UpdateSeconds() {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanUpdateSeconds(plan, TickTime);
   DrawFacePlan(plan);
 }
 
 void TMainForm::UpdateDate() {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanUpdateDate(plan, TickTime);
   DrawFacePlan(plan);
 }
 
 void TMainForm::UpdateMiniTime() {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanUpdateMiniTime(plan, TickTime, FaceSettingsOf(ClockSettings));
   DrawFacePlan(plan);
 }
 
 void TMainForm::DrawBlinkColon(bool shown) {
-  if (!IsWindowVisible(hwnd_)) return;
   FacePlan plan;
   PlanBlinkColon(plan, shown);
   DrawFacePlan(plan);
