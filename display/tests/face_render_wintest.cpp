@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "display/tests/tick_time.h"
+
 #include <cstdlib>
 
 #include "display/tests/surface.h"
@@ -92,16 +94,6 @@ void ComposeBig(Expected& e, const BigView& v) {
   e.Put(ImageList::Sec, v.Sec1, 153, 50, kSec1);
   e.Put(ImageList::Sec, v.Sec2, 173, 50, kSec2);
   ComposeDate(e, v);
-}
-
-TickTime At(int h, int m, int s, int day, int dow) {
-  TickTime t;
-  t.Hour = uint8_t(h);
-  t.Minute = uint8_t(m);
-  t.Second = uint8_t(s);
-  t.Day = uint8_t(day);
-  t.DayOfWeek = uint8_t(dow);
-  return t;
 }
 
 // Keeps a rendered face for looking at when ORLAVOX_FACE_DIR names a folder.
