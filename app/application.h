@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace orlavox {
 

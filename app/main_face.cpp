@@ -1,7 +1,7 @@
 // Drawing the clock face and the tray clock. Drawing stops silently when it
 // cannot draw (before the image store exists, for one).
 #include "app/main_form.h"
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 #include "display/clock_data.h"
 #include "display/face_plan.h"
 #include "display/face_render.h"

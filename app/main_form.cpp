@@ -5,7 +5,7 @@
 #include "app/clock_source.h"
 #include "app/key_commands.h"
 #include "app/seams.h"
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"

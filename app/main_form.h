@@ -9,10 +9,10 @@
 
 #include "app/application.h"
 #include "app/clock_tick.h"
-#include "app/ui/menu.h"
-#include "app/ui/speed_button.h"
+#include "ui/menu.h"
+#include "ui/speed_button.h"
 #include "display/face_layout.h"
-#include "app/ui/window.h"
+#include "ui/window.h"
 #include "settings/clock_settings.h"
 #include "shell/sys_tray_icon.h"
 #include "speech/global_hot_key.h"

@@ -8,7 +8,7 @@
 #include "app/probe_queries.h"
 #include "app/seams.h"
 #include "app/fake_clock.h"
-#include "app/ui/resource_count.h"
+#include "ui/resource_count.h"
 
 namespace orlavox {
 namespace {

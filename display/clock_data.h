@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "display/face_images.h"
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox {
 

@@ -1,6 +1,6 @@
 #include "display/face_render.h"
 
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox {
 

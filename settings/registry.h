@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ui/unique_handle.h"
+#include "ui/unique_handle.h"
 
 namespace orlavox {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace orlavox {
 

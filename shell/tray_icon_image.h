@@ -3,7 +3,7 @@
 // hour and minute hands drawn on it (see shell/tray_hands.h for where they end).
 #include <windows.h>
 
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace orlavox {
 

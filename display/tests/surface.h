@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox {
 

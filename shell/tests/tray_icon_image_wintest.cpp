@@ -7,7 +7,7 @@
 
 #include "display/clock_data.h"
 #include "display/face_render.h"
-#include "app/ui/resource_count.h"
+#include "ui/resource_count.h"
 #include "display/tests/surface.h"
 #include "resources/resource_ids.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox {
 

@@ -1,4 +1,4 @@
-#include "app/ui/resource_count.h"
+#include "ui/resource_count.h"
 
 #include <set>
 

@@ -1,9 +1,9 @@
 // Speed buttons as the user sees them: caption, glyph, flat and raised, clicks.
-#include "app/ui/speed_button.h"
+#include "ui/speed_button.h"
 
 #include <gtest/gtest.h>
 
-#include "app/ui/gdi.h"
+#include "ui/gdi.h"
 
 namespace orlavox::ui {
 namespace {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "app/ui/gdi.h"
-#include "app/ui/window.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
 
 namespace orlavox::ui {
 

@@ -1,4 +1,4 @@
-#include "app/ui/speed_button.h"
+#include "ui/speed_button.h"
 
 #include <commctrl.h>
 

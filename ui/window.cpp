@@ -1,4 +1,4 @@
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace orlavox::ui {
 
