@@ -77,8 +77,10 @@ void TMainForm::RunMenuCommand(unsigned command) {
     case IDM_BIG_DISPLAY: MI_bigClick(); break;
     case IDM_SMALL_DISPLAY: MI_smallClick(); break;
     case IDM_MINIMIZE_TO_TRAY: HideMainWindow(); break;
+    case IDM_ABOUT: About1Click(); break;
+    case IDM_MORE_FEATURES: Wantmorefeatures1Click(); break;
     case IDM_EXIT: Exit2Click(); break;
-    default: break;  // the about and edition dialogs are not part of the program yet
+    default: break;
   }
 }
 

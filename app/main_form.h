@@ -107,6 +107,8 @@ class TMainForm : public ui::Window {
   void AlarmButtonClick();
   void SetupButtonClick();
   void HelpButtonClick();
+  void About1Click();
+  void Wantmorefeatures1Click();
 
   // Messages of the application window that belong to the main window (the
   // tray's "TaskbarCreated", minimising); false when not handled.

@@ -8,6 +8,5 @@ namespace orlavox {
 void TMainForm::Alarm() {}
 void TMainForm::AlarmButtonClick() {}
 void TMainForm::SetupButtonClick() {}
-void TMainForm::HelpButtonClick() {}
 
 }  // namespace orlavox

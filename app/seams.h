@@ -5,6 +5,8 @@
 // define these; each program links one of them.
 #include <windows.h>
 
+#include <string>
+
 #include "app/fake_clock.h"
 
 namespace orlavox {
@@ -16,6 +18,11 @@ class TMainForm;
 inline constexpr UINT kProbeMessage = WM_APP + 0x100;
 
 bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
+
+// Test build only: with ORLAVOX_TEST_EVENTS naming a file, appends a line
+// "<kind> <detail>" to it and returns true; the shell's web page opening is
+// then left out. The shipped program returns false.
+bool RecordTestEvent(const char* kind, const std::string& detail);
 
 // Test build only: restart the clock at a given moment and rate.
 void SetTestClock(const TestClockSetting& setting);

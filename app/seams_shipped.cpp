@@ -7,6 +7,8 @@ void ReadLocalTime(SYSTEMTIME& st) { GetLocalTime(&st); }
 
 bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
+bool RecordTestEvent(const char*, const std::string&) { return false; }
+
 void SetTestClock(const TestClockSetting&) {}
 
 }  // namespace orlavox

@@ -39,6 +39,20 @@ TestClock g_clock;
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
+bool RecordTestEvent(const char* kind, const std::string& detail) {
+  char path[MAX_PATH];
+  const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", path, sizeof path);
+  if (n == 0 || n >= sizeof path) return false;
+  HANDLE f = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  const std::string line = std::string(kind) + " " + detail + "\r\n";
+  DWORD written = 0;
+  WriteFile(f, line.data(), DWORD(line.size()), &written, nullptr);
+  CloseHandle(f);
+  return true;
+}
+
 void ReadLocalTime(SYSTEMTIME& st) {
   if (!g_clock.Active) {
     GetLocalTime(&st);

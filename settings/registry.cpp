@@ -43,6 +43,14 @@ bool Registry::OpenKey(const std::string& path, bool create) {
   return true;
 }
 
+bool Registry::OpenKeyReadOnly(const std::string& path) {
+  CloseKey();
+  HKEY raw = nullptr;
+  if (RegOpenKeyExA(root_, Relative(path), 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;
+  key_.Reset(raw);
+  return true;
+}
+
 bool Registry::KeyExists(const std::string& path) const {
   HKEY raw = nullptr;
   if (RegOpenKeyExA(root_, Relative(path), 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;

@@ -25,6 +25,8 @@ class Registry {
   explicit Registry(HKEY root = HKEY_CURRENT_USER) : root_(root) {}
 
   bool OpenKey(const std::string& path, bool create);
+  // Opens a key only to read it (keys of the machine a user may not change).
+  bool OpenKeyReadOnly(const std::string& path);
   void CloseKey() { key_.Reset(); }
   bool KeyExists(const std::string& path) const;
   bool ValueExists(const char* name) const;

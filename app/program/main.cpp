@@ -1,12 +1,18 @@
-// Program entry: the application object, the main window, the message loop.
+// Program entry: the help engine, the application object, the main window,
+// the message loop.
 #include <windows.h>
 
 #include "app/application.h"
 #include "app/main_form.h"
+#include "display/button_glyphs.h"
 #include "display/clock_data.h"
+#include "shell/help_engine.h"
+#include "ui/dialog.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  using namespace orlavox;
+namespace orlavox {
+namespace {
+
+int RunClock() {
   TApplication app;
   app.SetShowMainForm(false);  // the first clock tick shows the window
   app.SetTitle(kApplicationTitle);
@@ -17,8 +23,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (!form.Create()) return 1;
   TClockData clockData(GetModuleHandleA(nullptr));
   form.ClockData = &clockData;
+  ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));
   const int code = app.Run();
   form.FormDestroy();
   app.SetMainForm(nullptr);
+  ui::SetButtonGlyphs({});
+  return code;
+}
+
+}  // namespace
+}  // namespace orlavox
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  orlavox::LoadHelpEngine();  // before any window exists
+  const int code = orlavox::RunClock();
+  orlavox::UnloadHelpEngine();
   return code;
 }

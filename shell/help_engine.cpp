@@ -1,0 +1,86 @@
+#include "shell/help_engine.h"
+
+#include <shellapi.h>
+
+#include "app/seams.h"
+#include "settings/registry.h"
+
+namespace orlavox {
+namespace {
+
+using HtmlHelpAProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpWProc = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+struct HelpEngine {
+  HMODULE Module = nullptr;
+  HtmlHelpAProc HtmlHelpA = nullptr;
+  HtmlHelpWProc HtmlHelpW = nullptr;
+};
+
+HelpEngine& Engine() {
+  static HelpEngine engine;
+  return engine;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attr = GetFileAttributesA(path.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+std::string FindHelpControlPath() {
+  Registry classes(HKEY_CLASSES_ROOT);
+  if (!classes.OpenKeyReadOnly(kHtmlHelpClsidKey)) return {};
+  std::string path;
+  classes.ReadString("", path);
+  classes.CloseKey();
+  if (!path.empty() && !FileExists(path)) return {};
+  return path;
+}
+
+void LoadHelpEngine() {
+  HelpEngine& e = Engine();
+  if (e.Module) return;
+  const std::string path = FindHelpControlPath();
+  if (path.empty() || !FileExists(path)) return;
+  e.Module = LoadLibraryA(path.c_str());
+  if (!e.Module) return;
+  e.HtmlHelpA = reinterpret_cast<HtmlHelpAProc>(GetProcAddress(e.Module, "HtmlHelpA"));
+  e.HtmlHelpW = reinterpret_cast<HtmlHelpWProc>(GetProcAddress(e.Module, "HtmlHelpW"));
+}
+
+void UnloadHelpEngine() {
+  HelpEngine& e = Engine();
+  if (!e.Module) return;
+  // Help windows still open would run code of the library about to go.
+  if (e.HtmlHelpA) e.HtmlHelpA(nullptr, nullptr, kHelpCloseAll, 0);
+  FreeLibrary(e.Module);
+  e = HelpEngine{};
+}
+
+bool HelpEngineLoaded() { return Engine().HtmlHelpA != nullptr; }
+
+std::string HelpFilePath() {
+  char path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string folder(path, n < sizeof path ? n : 0);
+  const size_t cut = folder.find_last_of("\\/");
+  folder = cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
+  return folder + kHelpFileName;
+}
+
+void ShowHelp(UINT command, DWORD_PTR data) {
+  // Without the control there is nothing to call: the request is dropped.
+  HelpEngine& e = Engine();
+  if (!e.HtmlHelpA) return;
+  RecordTestEvent("help", std::to_string(command) + " " + std::to_string(data));
+  e.HtmlHelpA(nullptr, HelpFilePath().c_str(), command, data);
+}
+
+void OpenProductWebPage(HWND owner) {
+  if (RecordTestEvent("open", kProductWebPage)) return;
+  ShellExecuteA(owner, "Open", kProductWebPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace orlavox

@@ -1,0 +1,92 @@
+#include "shell/info_dialogs.h"
+
+#include "resources/resource_ids.h"
+#include "shell/help_engine.h"
+
+namespace orlavox {
+namespace {
+
+using namespace ui;
+
+// The whole of a small file, or false when it cannot be read.
+bool ReadSmallFile(const std::string& path, std::string& bytes) {
+  constexpr DWORD kMaxBytes = 4 * 1024 * 1024;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  const DWORD size = GetFileSize(f, nullptr);
+  bool ok = size != INVALID_FILE_SIZE && size <= kMaxBytes;
+  if (ok) {
+    bytes.assign(size, '\0');
+    DWORD got = 0;
+    ok = size == 0 || (ReadFile(f, bytes.data(), size, &got, nullptr) && got == size);
+  }
+  CloseHandle(f);
+  return ok;
+}
+
+FormSpec AboutFormSpec() {
+  FormSpec f;
+  f.Caption = "About Multilingual Orlavox";
+  f.ClientWidth = 350;
+  f.ClientHeight = 203;
+  return f;
+}
+
+FormSpec ZentraFormSpec() {
+  FormSpec f;
+  f.Caption = "Try Orlavox Zentra!";
+  f.ClientWidth = 425;
+  f.ClientHeight = 270;
+  return f;
+}
+
+}  // namespace
+
+TAboutForm::TAboutForm()
+    : Dialog(AboutFormSpec(),
+             {
+                 Panel("Panel1", "", 0, {16, 16, 321, 121}),
+                 Image("Image1", "Panel1", {8, 10, 41, 41}),
+                 Label("StaticText1", "Panel1", {64, 8, 0, 0}, "Multilingual Orlavox").InBold().Font("Arial", -16),
+                 Label("StaticText2", "Panel1", {64, 30, 0, 0}, "Version 2.5"),
+                 Label("StaticText5", "Panel1", {8, 66, 303, 25},
+                       "New voices, answers to common questions and the latest version of the clock are on "
+                       "its web site:"),
+                 Link("StaticText4", "Panel1", {8, 97, 305, 17}, kProductWebPage).Centred(),
+                 BitBtn("BitBtn1", "", 1, {136, 154, 75, 33}, ButtonRole::Ok, "OK").Cancel(),
+             }) {
+  OnClick("StaticText4", [this] { OpenProductWebPage(Handle()); });
+}
+
+void TAboutForm::FormCreate() {
+  icon_.Reset(static_cast<HICON>(
+      LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+  SetIcon("Image1", icon_.Get());
+}
+
+TZentraInfoForm::TZentraInfoForm(std::string folder)
+    : Dialog(ZentraFormSpec(),
+             {
+                 RichView("RichEdit1", "", 0, {8, 8, 409, 193}, "Orlavox Zentra info"),
+                 BitBtn("CloseButton", "", 1, {330, 214, 87, 47}, ButtonRole::Close, "&Close"),
+                 GroupBox("GroupBox1", "", 2, {8, 208, 313, 54}, ""),
+                 Label("StaticText1", "GroupBox1", {8, 14, 297, 17}, "Click the link below to download Orlavox Zentra!")
+                     .Centred(),
+                 Link("StaticText2", "GroupBox1", {8, 32, 297, 17}, kProductWebPage).Centred(),
+             }),
+      folder_(std::move(folder)) {
+  OnClick("StaticText2", [this] { OpenProductWebPage(Handle()); });
+}
+
+void TZentraInfoForm::FormShow() {
+  // Rich text first; what is not rich text is shown as it stands.
+  std::string bytes;
+  const bool read = ReadSmallFile(folder_ + "info.dat", bytes);
+  SetText("RichEdit1", "");
+  if (!read || !(LoadRichText("RichEdit1", bytes, true) || LoadRichText("RichEdit1", bytes, false)))
+    SetText("RichEdit1", kInfoMissingText);
+  Focus("CloseButton");
+}
+
+}  // namespace orlavox

@@ -1,0 +1,111 @@
+#include "ui/control_spec.h"
+
+#include <algorithm>
+
+namespace orlavox::ui {
+namespace {
+
+ControlSpec Row(ControlKind kind, const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                const std::string& caption) {
+  ControlSpec s;
+  s.Name = name;
+  s.Kind = kind;
+  s.Parent = parent;
+  s.Tab = tab;
+  s.Pos = pos;
+  s.Caption = caption;
+  return s;
+}
+
+void AddChildren(const std::vector<ControlSpec>& table, const std::string& parent, std::vector<size_t>& order,
+                 size_t depth) {
+  if (depth > table.size()) return;  // a container that holds itself
+  std::vector<size_t> children;
+  for (size_t i = 0; i < table.size(); ++i)
+    if (table[i].Parent == parent && table[i].Name != parent) children.push_back(i);
+  std::stable_sort(children.begin(), children.end(), [&](size_t a, size_t b) {
+    const int ta = table[a].Tab, tb = table[b].Tab;
+    if ((ta == kNoTab) != (tb == kNoTab)) return tb == kNoTab;
+    return ta != kNoTab && ta < tb;
+  });
+  for (size_t i : children) {
+    order.push_back(i);
+    if (IsContainer(table[i].Kind)) AddChildren(table, table[i].Name, order, depth + 1);
+  }
+}
+
+}  // namespace
+
+bool IsContainer(ControlKind kind) { return kind == ControlKind::GroupBox || kind == ControlKind::Panel; }
+
+ControlSpec GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     const std::string& caption) {
+  return Row(ControlKind::GroupBox, name, parent, tab, pos, caption);
+}
+ControlSpec Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos) {
+  return Row(ControlKind::Panel, name, parent, tab, pos, "");
+}
+ControlSpec Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
+  return Row(ControlKind::Label, name, parent, kNoTab, pos, caption);
+}
+ControlSpec Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
+  return Row(ControlKind::Link, name, parent, kNoTab, pos, caption);
+}
+ControlSpec Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  const std::string& caption) {
+  return Row(ControlKind::Check, name, parent, tab, pos, caption);
+}
+ControlSpec Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  const std::string& caption) {
+  return Row(ControlKind::Radio, name, parent, tab, pos, caption);
+}
+ControlSpec Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                 const std::string& text) {
+  return Row(ControlKind::Edit, name, parent, tab, pos, text);
+}
+ControlSpec UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                   const std::string& buddy) {
+  ControlSpec s = Row(ControlKind::UpDown, name, parent, tab, pos, "");
+  s.BuddyName = buddy;
+  return s;
+}
+ControlSpec Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  std::vector<std::string> items) {
+  ControlSpec s = Row(ControlKind::Combo, name, parent, tab, pos, "");
+  s.Items = std::move(items);
+  return s;
+}
+ControlSpec Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                   const std::string& caption) {
+  return Row(ControlKind::Button, name, parent, tab, pos, caption);
+}
+ControlSpec BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
+                   const std::string& caption) {
+  ControlSpec s = Row(ControlKind::BitBtn, name, parent, tab, pos, caption);
+  s.Role = role;
+  s.IsDefault = role == ButtonRole::Ok || role == ButtonRole::Close;
+  s.IsCancel = role == ButtonRole::Cancel || role == ButtonRole::Close;
+  return s;
+}
+ControlSpec Image(const std::string& name, const std::string& parent, PixelRect pos) {
+  return Row(ControlKind::Image, name, parent, kNoTab, pos, "");
+}
+ControlSpec RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     const std::string& text) {
+  return Row(ControlKind::RichView, name, parent, tab, pos, text);
+}
+
+std::vector<size_t> CreationOrder(const std::vector<ControlSpec>& table) {
+  std::vector<size_t> order;
+  AddChildren(table, "", order, 0);
+  return order;
+}
+
+bool StartsGroup(const std::vector<ControlSpec>& table, const std::vector<size_t>& order, size_t k) {
+  if (k == 0 || k >= order.size()) return true;
+  const ControlSpec& cur = table[order[k]];
+  const ControlSpec& prev = table[order[k - 1]];
+  return !(cur.Kind == ControlKind::Radio && prev.Kind == ControlKind::Radio && cur.Parent == prev.Parent);
+}
+
+}  // namespace orlavox::ui

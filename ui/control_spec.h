@@ -1,0 +1,146 @@
+#pragma once
+// A dialog described as a table: one row a control, with its kind, its
+// container, its place in the tab order and its position in pixels inside
+// the container. The rows are plain data; ui::Dialog creates the controls
+// from them. Rows are built with the small factories below and adjusted with
+// the chained modifiers, so a dialog's layout reads like its table:
+//
+//   ui::Check("AlarmCheck", "GroupBox1", 0, {8, 20, 97, 17}, "Alarm on"),
+//   ui::Edit("HourEdit", "GroupBox1", 1, {8, 60, 29, 21}, "0").MaxLength(2),
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orlavox::ui {
+
+enum class ControlKind : uint8_t {
+  GroupBox,  // container with an etched frame and a caption
+  Panel,     // container with a lowered bevel and an optional ground colour
+  Label,     // text; sized to its text when no size is given
+  Link,      // text in blue, underlined, with the hand cursor; clickable
+  Check,
+  Radio,
+  Edit,
+  UpDown,    // spinner bound to a buddy edit
+  Combo,     // drop-down list: a choice from the items only
+  Button,    // plain push button
+  BitBtn,    // push button with a glyph beside its caption
+  Image,     // an icon, centred in its box
+  RichView,  // read-only rich text with a vertical scroll bar
+};
+
+// What a BitBtn is for: its glyph and what a click does to the dialog.
+enum class ButtonRole : uint8_t {
+  Custom,  // only its click handler
+  Ok,      // closes the dialog with the result Ok
+  Cancel,  // closes the dialog with the result Cancel
+  Close,   // closes the dialog with the result Cancel, no glyph
+  Help,    // only its click handler; the help glyph
+};
+
+// Results of a modal dialog (the same numbers as IDOK and IDCANCEL).
+enum ModalResult : int { kResultNone = 0, kResultOk = 1, kResultCancel = 2 };
+
+inline constexpr uint32_t kNoColour = 0xFFFFFFFFu;
+inline constexpr int kNoTab = -1;
+inline constexpr int kNoGlyph = -1;
+
+struct PixelRect {
+  int Left = 0, Top = 0, Width = 0, Height = 0;  // a Width of 0 means "as wide as the text"
+};
+
+struct ControlSpec {
+  std::string Name;
+  ControlKind Kind = ControlKind::Label;
+  std::string Parent;  // empty: the dialog itself
+  int Tab = kNoTab;    // place in the container's tab order; kNoTab: no tab stop
+  PixelRect Pos;
+  std::string Caption;
+
+  // Text
+  bool Centre = false;
+  bool Bold = false;
+  bool WordWrap = true;
+  int FontHeight = 0;       // 0: the dialog's font height
+  std::string FontName;     // empty: the dialog's font
+  uint32_t Colour = kNoColour;  // 0x00BBGGRR: a panel's ground
+
+  // Edit
+  int MaxLen = 0;  // 0: no limit
+  bool IsReadOnly = false;
+
+  // Up-down
+  std::string BuddyName;
+  int Min = 0, Max = 100, Step = 1, Position = 0;
+  bool Wraps = false;
+
+  // Combo
+  std::vector<std::string> Items;
+
+  // Buttons
+  ButtonRole Role = ButtonRole::Custom;
+  int GlyphId = kNoGlyph;  // handed to the glyph painter
+  bool IsDefault = false;  // Enter presses it
+  bool IsCancel = false;   // Escape presses it
+  std::string HintText;
+
+  // Modifiers, for tables.
+  ControlSpec& Centred() { Centre = true; return *this; }
+  ControlSpec& InBold() { Bold = true; return *this; }
+  ControlSpec& NoWrap() { WordWrap = false; return *this; }
+  ControlSpec& Font(const std::string& name, int height) { FontName = name; FontHeight = height; return *this; }
+  ControlSpec& Height(int height) { FontHeight = height; return *this; }
+  ControlSpec& Ground(uint32_t colour) { Colour = colour; return *this; }
+  ControlSpec& MaxLength(int n) { MaxLen = n; return *this; }
+  ControlSpec& ReadOnly() { IsReadOnly = true; return *this; }
+  ControlSpec& Range(int min, int max) { Min = min; Max = max; return *this; }
+  ControlSpec& Increment(int step) { Step = step; return *this; }
+  ControlSpec& At(int position) { Position = position; return *this; }
+  ControlSpec& WrapAround() { Wraps = true; return *this; }
+  ControlSpec& Buddy(const std::string& name) { BuddyName = name; return *this; }
+  ControlSpec& Default() { IsDefault = true; return *this; }
+  ControlSpec& Cancel() { IsCancel = true; return *this; }
+  ControlSpec& Glyph(int id) { GlyphId = id; return *this; }
+  ControlSpec& Hint(const std::string& text) { HintText = text; return *this; }
+};
+
+ControlSpec GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     const std::string& caption);
+ControlSpec Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos);
+ControlSpec Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
+ControlSpec Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
+ControlSpec Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  const std::string& caption);
+ControlSpec Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  const std::string& caption);
+ControlSpec Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                 const std::string& text);
+ControlSpec UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                   const std::string& buddy);
+ControlSpec Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                  std::vector<std::string> items);
+ControlSpec Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                   const std::string& caption);
+// A BitBtn of a role: Ok and Cancel close the dialog, and are the default and
+// the cancel button; Close does both; Help only runs its handler.
+ControlSpec BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
+                   const std::string& caption);
+ControlSpec Image(const std::string& name, const std::string& parent, PixelRect pos);
+ControlSpec RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     const std::string& text);
+
+bool IsContainer(ControlKind kind);
+
+// The order in which to create the controls (indices into `table`): each
+// container before what it holds, and inside every container the controls
+// in their tab order, those without a tab stop after them in table order.
+// Windows moves the focus in creation order, so this order is the tab order.
+// Rows whose container is not in the table are left out.
+std::vector<size_t> CreationOrder(const std::vector<ControlSpec>& table);
+
+// Whether the control at `order[k]` starts a new group for the arrow keys:
+// every control does, except a radio button that follows another radio
+// button of the same container.
+bool StartsGroup(const std::vector<ControlSpec>& table, const std::vector<size_t>& order, size_t k);
+
+}  // namespace orlavox::ui

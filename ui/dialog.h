@@ -1,0 +1,150 @@
+#pragma once
+// A modal dialog built from a table of controls (control_spec.h). The derived
+// class gives the form and the table, binds its handlers to the controls'
+// events by name, and reads and sets the controls by name. ShowModal runs a
+// nested message loop: timers and messages of the other windows go on being
+// served while the dialog is open, and the owner is disabled meanwhile.
+//
+// Keys: Tab and Shift+Tab move in the table's tab order, also through group
+// boxes and panels; the arrow keys move inside a run of radio buttons; Enter
+// presses the focused button, or else the default button; Escape presses the
+// cancel button, and does nothing when the table has none.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control_spec.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
+
+namespace orlavox::ui {
+
+struct FormSpec {
+  std::string Caption;
+  int ClientWidth = 0, ClientHeight = 0;
+  bool Centred = true;      // on the screen; otherwise at Left, Top
+  int Left = 0, Top = 0;
+  bool KeepOnScreen = false;  // moved just enough to lie inside the work area
+  bool SystemMenu = true;     // the close box; without it the caption has no buttons
+  bool OwnTaskbarButton = false;  // an unowned top-level window with a taskbar button of its own
+  std::string FontName = "MS Sans Serif";
+  int FontHeight = -11;
+};
+
+// Paints a BitBtn's glyph (glyph size x size at x, y); the program supplies
+// its pictures, the layer has none of its own.
+struct ButtonGlyphs {
+  int Size = 16;
+  std::function<void(HDC dc, ButtonRole role, int glyphId, bool enabled, int x, int y)> Paint;
+};
+void SetButtonGlyphs(ButtonGlyphs glyphs);
+
+class Dialog : public Window {
+ public:
+  Dialog(FormSpec form, std::vector<ControlSpec> table);
+  ~Dialog() override;
+
+  // Shows the dialog modally over `owner` (may be null) and returns the
+  // result it closed with: kResultOk, kResultCancel, or kResultNone when the
+  // message loop ended (WM_QUIT, which is posted again) or it could not open.
+  int ShowModal(HWND owner);
+  // Ends the modal loop with `result`.
+  void CloseWith(int result);
+  int Result() const { return result_; }
+
+  // Controls by their names; null or neutral values for unknown names.
+  HWND Control(const std::string& name) const;
+  std::string Text(const std::string& name) const;
+  void SetText(const std::string& name, const std::string& text);
+  bool Checked(const std::string& name) const;
+  void SetChecked(const std::string& name, bool checked);
+  bool Enabled(const std::string& name) const;
+  void SetEnabled(const std::string& name, bool enabled);
+  void SetVisible(const std::string& name, bool visible);
+  int Position(const std::string& name) const;  // of an up-down
+  void SetPosition(const std::string& name, int position);
+  void SetRange(const std::string& name, int min, int max);
+  int ItemIndex(const std::string& name) const;  // of a combo box; -1 for none
+  void SetItemIndex(const std::string& name, int index);
+  void Focus(const std::string& name);
+  void SetIcon(const std::string& name, HICON icon);  // of an image; the dialog does not own it
+  // Fills a rich-text view from a stream of bytes, as rich text or as plain
+  // text; false when the control took nothing from it.
+  bool LoadRichText(const std::string& name, const std::string& bytes, bool asRtf);
+
+  // Events: a click (buttons, check boxes, radio buttons, link labels, the
+  // arrows of an up-down), a change (the text of an edit, the choice of a
+  // combo box) and the focus leaving a control.
+  void OnClick(const std::string& name, std::function<void()> handler);
+  void OnChange(const std::string& name, std::function<void()> handler);
+  void OnExit(const std::string& name, std::function<void()> handler);
+
+ protected:
+  // After the controls exist, before the dialog is shown.
+  virtual void FormCreate() {}
+  // When the dialog is shown, before the focus is placed.
+  virtual void FormShow() {}
+  // Each time the dialog becomes the active window, first when it opens.
+  virtual void FormActivate() {}
+  // A close by the close box or Alt+F4; false refuses it.
+  virtual bool FormCloseQuery() { return true; }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  const FormSpec& Form() const { return form_; }
+
+ private:
+  struct Item {
+    const ControlSpec* Spec = nullptr;
+    HWND Hwnd = nullptr;
+    std::unique_ptr<Window> Container;  // for group boxes and panels
+    HBRUSH Ground = nullptr;            // a panel's own colour
+    std::function<void()> Click, Change, Exit;
+  };
+  bool CreateForm(HWND owner);
+  void CreateControls();
+  HFONT FontFor(const ControlSpec& s, bool underline = false);
+  Item* Find(const std::string& name);
+  const Item* Find(const std::string& name) const;
+  Item* FindByHwnd(HWND h);
+  void DrawBitBtn(const DRAWITEMSTRUCT& d);
+  void ButtonPressed(Item& item);
+  HWND DefaultButton();
+  LRESULT CommandFrom(HWND control, UINT code);
+  void PlaceWindow();
+
+  FormSpec form_;
+  std::vector<ControlSpec> table_;
+  std::vector<Item> items_;
+  std::map<std::string, UniqueFont> fonts_;
+  std::vector<UniqueBrush> brushes_;
+  HWND owner_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  HMODULE richEdit_ = nullptr;
+  int result_ = kResultNone;
+  bool running_ = false;
+};
+
+// A container of the dialog layer: forwards its children's notifications to
+// the dialog and paints a group box frame or a lowered panel.
+class ControlContainer : public Window {
+ public:
+  ControlContainer(HWND dialog, const ControlSpec& spec, HFONT font, HBRUSH ground);
+  bool Create(HWND parent);
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Paint(HDC dc);
+  HWND dialog_;
+  const ControlSpec& spec_;
+  HFONT font_;
+  HBRUSH ground_;
+};
+
+}  // namespace orlavox::ui

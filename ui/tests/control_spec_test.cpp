@@ -1,0 +1,57 @@
+// Creation order of a table-built dialog: Windows tabs through controls in
+// the order they were created, so this order is the dialog's tab order.
+#include "ui/control_spec.h"
+
+#include <gtest/gtest.h>
+
+namespace orlavox::ui {
+namespace {
+
+std::vector<std::string> Names(const std::vector<ControlSpec>& t, const std::vector<size_t>& order) {
+  std::vector<std::string> names;
+  for (size_t i : order) names.push_back(t[i].Name);
+  return names;
+}
+
+TEST(ControlSpec, CreationOrderFollowsTabsInsideEachContainer) {
+  const std::vector<ControlSpec> table = {
+      BitBtn("Ok", "", 2, {}, ButtonRole::Ok, "&OK"),
+      GroupBox("Options", "", 1, {}, "Options"),
+      Check("Second", "Options", 1, {}, "at the top, second in tab order"),
+      Check("First", "Options", 0, {}, "below, first in tab order"),
+      Label("Note", "Options", {}, "no tab stop"),
+      Panel("Inner", "Options", 2, {}),
+      Edit("Deep", "Inner", 0, {}, ""),
+      GroupBox("Display", "", 0, {}, "Display"),
+      Check("Lost", "Nowhere", 0, {}, "container missing"),
+  };
+  EXPECT_EQ(Names(table, CreationOrder(table)),
+            (std::vector<std::string>{"Display", "Options", "First", "Second", "Inner", "Deep", "Note", "Ok"}));
+}
+
+TEST(ControlSpec, RadioRunsFormOneGroup) {
+  const std::vector<ControlSpec> table = {
+      Edit("Hour", "", 0, {}, "0"),
+      Radio("AM", "", 1, {}, "AM"),
+      Radio("PM", "", 2, {}, "PM"),
+      Check("Alarm", "", 3, {}, "Alarm on"),
+      GroupBox("Box", "", 4, {}, ""),
+      Radio("Other", "Box", 0, {}, "in another box"),
+  };
+  const std::vector<size_t> order = CreationOrder(table);
+  std::vector<bool> starts;
+  for (size_t k = 0; k < order.size(); ++k) starts.push_back(StartsGroup(table, order, k));
+  EXPECT_EQ(starts, (std::vector<bool>{true, true, false, true, true, true}));
+}
+
+TEST(ControlSpec, ButtonRolesGiveDefaultAndCancel) {
+  EXPECT_TRUE(BitBtn("b", "", 0, {}, ButtonRole::Ok, "").IsDefault);
+  EXPECT_FALSE(BitBtn("b", "", 0, {}, ButtonRole::Ok, "").IsCancel);
+  EXPECT_TRUE(BitBtn("b", "", 0, {}, ButtonRole::Cancel, "").IsCancel);
+  const ControlSpec close = BitBtn("b", "", 0, {}, ButtonRole::Close, "");
+  EXPECT_TRUE(close.IsDefault && close.IsCancel);
+  EXPECT_FALSE(BitBtn("b", "", 0, {}, ButtonRole::Help, "").IsDefault);
+}
+
+}  // namespace
+}  // namespace orlavox::ui

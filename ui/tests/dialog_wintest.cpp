@@ -1,0 +1,137 @@
+// A table-built dialog driven by its keys, and opened and closed many times.
+#include "ui/dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "ui/resource_count.h"
+
+namespace orlavox::ui {
+namespace {
+
+// Runs its steps one by one from a timer while the dialog is open, as a
+// user pressing keys would, each after the previous one has been handled.
+class ScriptedDialog : public Dialog {
+ public:
+  using Dialog::Dialog;
+  std::deque<std::function<void()>> Steps;
+  int Activations = 0;
+
+  void Key(UINT vk) { PostMessageA(GetFocus(), WM_KEYDOWN, vk, 0); }
+  std::string FocusName() const {
+    for (const char* n : {"Edit", "Spin", "First", "Second", "Ok", "Cancel", "Help", "View", "Pick", "Site"})
+      if (Control(n) && Control(n) == GetFocus()) return n;
+    return "?";
+  }
+
+ protected:
+  void FormActivate() override {
+    if (Activations++ == 0) SetTimer(Handle(), 1, 20, &ScriptedDialog::Tick);
+  }
+
+ private:
+  static ScriptedDialog* running_;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!running_ || running_->Steps.empty()) return;
+    auto step = std::move(running_->Steps.front());
+    running_->Steps.pop_front();
+    step();
+  }
+  friend int RunScripted(ScriptedDialog&);
+};
+ScriptedDialog* ScriptedDialog::running_ = nullptr;
+
+int RunScripted(ScriptedDialog& d) {
+  ScriptedDialog::running_ = &d;
+  const int r = d.ShowModal(nullptr);
+  ScriptedDialog::running_ = nullptr;
+  return r;
+}
+
+FormSpec Form() {
+  FormSpec f;
+  f.Caption = "Dialog test";
+  f.ClientWidth = 300;
+  f.ClientHeight = 200;
+  return f;
+}
+
+std::vector<ControlSpec> KeysTable(bool withCancel) {
+  std::vector<ControlSpec> t = {
+      GroupBox("Box", "", 1, {8, 40, 140, 60}, "Box"),
+      Check("Second", "Box", 1, {8, 16, 120, 17}, "Second"),
+      Check("First", "Box", 0, {8, 36, 120, 17}, "First"),
+      Edit("Edit", "", 0, {8, 8, 57, 21}, "100").ReadOnly(),
+      UpDown("Spin", "", kNoTab, {65, 8, 15, 21}, "Edit").Range(100, 1000).Increment(100).At(1000),
+      BitBtn("Ok", "", 2, {8, 150, 75, 33}, ButtonRole::Ok, "&OK"),
+      BitBtn("Help", "", 4, {200, 150, 75, 33}, ButtonRole::Help, "&Help"),
+  };
+  if (withCancel) t.push_back(BitBtn("Cancel", "", 3, {100, 150, 75, 33}, ButtonRole::Cancel, "&Cancel"));
+  return t;
+}
+
+TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
+  ScriptedDialog d(Form(), KeysTable(true));
+  std::vector<std::string> seen;
+  int helps = 0;
+  d.OnClick("Help", [&] { ++helps; });
+  auto look = [&] { seen.push_back(d.FocusName()); };
+  std::string spinText;
+  d.Steps = {look, [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look,
+             [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look,
+             [&] { d.Key(VK_RETURN); },  // on the focused Help button: help, the dialog stays
+             [&] { d.Focus("Edit"); }, [&] { spinText = d.Text("Edit"); d.Key(VK_UP); },
+             [&] { spinText += "," + d.Text("Edit"); d.Key(VK_DOWN); },
+             [&] { spinText += "," + d.Text("Edit"); d.Key(VK_RETURN); }};  // the default button
+  EXPECT_EQ(RunScripted(d), kResultOk);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Edit", "First", "Second", "Ok", "Cancel", "Help"}));
+  EXPECT_EQ(helps, 1);
+  EXPECT_EQ(spinText, "1000,1000,900");  // no thousands separator; stops at the top
+
+  ScriptedDialog esc(Form(), KeysTable(true));
+  esc.Steps = {[&] { esc.Key(VK_ESCAPE); }};
+  EXPECT_EQ(RunScripted(esc), kResultCancel);
+}
+
+TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
+  ScriptedDialog d(Form(), KeysTable(false));
+  bool stillOpen = false;
+  d.Steps = {[&] { d.Key(VK_ESCAPE); }, [&] { stillOpen = IsWindowVisible(d.Handle()) != FALSE; },
+             [&] { d.Key(VK_RETURN); }};
+  EXPECT_EQ(RunScripted(d), kResultOk);
+  EXPECT_TRUE(stillOpen);
+}
+
+// Every kind of control, opened and closed: nothing may stay behind.
+TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
+  const std::vector<ControlSpec> table = {
+      Panel("Panel", "", 0, {8, 8, 200, 80}).Ground(RGB(255, 255, 0)),
+      Label("Bold", "Panel", {4, 4, 0, 0}, "Bold text").InBold().Font("Arial", -16),
+      Link("Site", "Panel", {4, 40, 190, 17}, "https://orlavox.example.org/").Centred(),
+      Radio("Am", "Panel", 0, {4, 58, 40, 17}, "AM"),
+      Combo("Pick", "", 1, {8, 100, 120, 21}, {"one", "two", "three"}),
+      RichView("View", "", 2, {140, 100, 150, 60}, "text"),
+      BitBtn("Ok", "", 3, {8, 150, 75, 33}, ButtonRole::Ok, "&OK").Hint("Confirm"),
+  };
+  SetButtonGlyphs({16, [](HDC dc, ButtonRole, int, bool, int x, int y) {
+                     RECT r{x, y, x + 16, y + 16};
+                     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                   }});
+  auto openAndClose = [&] {
+    ScriptedDialog d(Form(), table);
+    d.Steps = {[&] { d.CloseWith(kResultOk); }};
+    return RunScripted(d);
+  };
+  ASSERT_EQ(openAndClose(), kResultOk);  // the first opening loads what stays loaded
+  const unsigned gdi = CountGdiObjects(), user = CountUserObjects();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(openAndClose(), kResultOk);
+  EXPECT_EQ(CountGdiObjects(), gdi);
+  EXPECT_EQ(CountUserObjects(), user);
+  std::printf("dialog opened 101 times: GDI objects %u -> %u, icons and menus %u -> %u\n", gdi, CountGdiObjects(),
+              user, CountUserObjects());
+  SetButtonGlyphs({});
+}
+
+}  // namespace
+}  // namespace orlavox::ui
