@@ -184,6 +184,96 @@ void PressSpeechHotKey() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
+void PressKeys(HWND target, std::initializer_list<WORD> keys) {
+  if (target) {
+    SetForegroundWindow(target);
+    Sleep(100);
+  }
+  std::vector<INPUT> in;
+  for (WORD k : keys) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    in.push_back(i);
+  }
+  for (auto k = keys.end(); k != keys.begin();) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *--k;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    in.push_back(i);
+  }
+  SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
+}
+
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  Sleep(50);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Sleep(50);
+  SendInput(1, &in[1], sizeof(INPUT));
+}
+
+std::string WindowText(HWND w) {
+  char text[4096] = "";
+  const LRESULT n = SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return std::string(text, size_t(n > 0 ? n : 0));
+}
+
+namespace {
+struct TopFind {
+  DWORD Pid;
+  const char* Caption;
+  const char* Class;
+  HWND Found;
+};
+BOOL CALLBACK FindTop(HWND w, LPARAM lp) {
+  auto* f = reinterpret_cast<TopFind*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid != f->Pid || !IsWindowVisible(w)) return TRUE;
+  char text[256] = "";
+  if (f->Caption) {
+    GetWindowTextA(w, text, sizeof text);
+    if (std::string(text) != f->Caption) return TRUE;
+  }
+  if (f->Class) {
+    GetClassNameA(w, text, sizeof text);
+    if (std::string(text) != f->Class) return TRUE;
+  }
+  f->Found = w;
+  return FALSE;
+}
+void AddChildren(HWND parent, std::vector<ChildWindow>& out) {
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    ChildWindow cw{c, parent, "", WindowText(c), {}};
+    char cls[64] = "";
+    GetClassNameA(c, cls, sizeof cls);
+    cw.Class = cls;
+    GetWindowRect(c, &cw.Rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&cw.Rect), 2);
+    out.push_back(cw);
+    AddChildren(c, out);
+  }
+}
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls) {
+  TopFind f{pid, caption, cls, nullptr};
+  EnumWindows(&FindTop, reinterpret_cast<LPARAM>(&f));
+  return f.Found;
+}
+
+std::vector<ChildWindow> ChildWindows(HWND parent) {
+  std::vector<ChildWindow> out;
+  AddChildren(parent, out);
+  return out;
+}
+
 namespace {
 HWND FindMessageBox(DWORD pid) {
   HWND w = nullptr;

@@ -4,6 +4,7 @@
 // test build's probe message) its state.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,29 @@ std::vector<std::string> ReadLines(const std::string& path);
 
 // Ctrl+Alt+S as typed on the keyboard (to a window of this process).
 void PressSpeechHotKey();
+
+// Keys typed on the keyboard to `target` (made the foreground window first;
+// null: to whatever has the keyboard, an open menu for instance):
+// each key of `keys` goes down in order and up in reverse order.
+void PressKeys(HWND target, std::initializer_list<WORD> keys);
+// A left click at a point of the screen.
+void ClickAt(int x, int y);
+
+// A visible top-level window of process `pid` with the given caption (or of
+// the given class when `caption` is null), or null.
+HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls = nullptr);
+// The children of a window, each with its class, text and place relative to
+// its parent's client area, in z-order; children of children follow their parent.
+struct ChildWindow {
+  HWND Hwnd;
+  HWND Parent;
+  std::string Class, Text;
+  RECT Rect;  // left, top, right, bottom in the parent's client coordinates
+  int Width() const { return Rect.right - Rect.left; }
+  int Height() const { return Rect.bottom - Rect.top; }
+};
+std::vector<ChildWindow> ChildWindows(HWND parent);
+std::string WindowText(HWND w);
 
 // The text of a message box the process shows, or "" when there is none;
 // DismissMessageBox presses its OK button.

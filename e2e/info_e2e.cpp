@@ -1,0 +1,209 @@
+// Help, the web link and the two information dialogs, as a user reaches them:
+// Ctrl+H on the clock, the Options menu, a click on the link, Enter and Escape.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.h"
+#include "settings/clock_settings.h"
+#include "settings/registry.h"
+
+namespace orlavox::e2e {
+namespace {
+
+constexpr const char* kSite = "https://orlavox.example.org/";
+constexpr const char* kHelpControlKey = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
+
+struct InfoE2E : ::testing::Test {
+  std::string events;
+  ClockProcess clock;
+  HWND main = nullptr;
+
+  void SetUp() override {
+    ResetRegistry();
+    WriteSettings("00000000000", "0312034201000000", "6000000000");  // framed, no first run
+    events = ScratchDir() + "info-events.txt";
+    DeleteFileA(events.c_str());
+    SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", events.c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", nullptr);
+    if (clock.Running()) EXPECT_TRUE(clock.Close());
+  }
+  void Start(const std::string& exe = "") {
+    ASSERT_TRUE(clock.Start("", exe));
+    main = clock.WaitForMainWindow(true);
+    ASSERT_TRUE(main);
+  }
+  bool Logged(const std::string& line) {
+    for (const std::string& l : ReadLines(events))
+      if (l == line) return true;
+    return false;
+  }
+  // Opens the Options menu with a click on its button and picks an item with
+  // the keys given: its letter, or the arrow keys and Enter when another item
+  // has the same letter ("&Big display" and "A&bout...").
+  HWND FromMenu(std::initializer_list<WORD> keys, const char* caption) {
+    auto menuShown = [] {
+      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32768", nullptr)) != nullptr;)
+        if (IsWindowVisible(w)) return true;
+      return false;
+    };
+    // Keys typed the moment the menu appears are sometimes lost under Wine: try again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      POINT p{110 + 20, 102 + 11};  // the middle of the Options button
+      ClientToScreen(main, &p);
+      ClickAt(p.x, p.y);
+      if (!WaitFor(menuShown, 5000)) continue;
+      Sleep(300);
+      for (WORD k : keys) {
+        PressKeys(nullptr, {k});
+        Sleep(100);
+      }
+      HWND dlg = nullptr;
+      if (WaitFor([&] { return (dlg = FindProcessWindow(clock.Pid(), caption)) != nullptr; }, 3000)) return dlg;
+      PressKeys(main, {VK_ESCAPE});
+      WaitFor([&] { return !menuShown(); }, 2000);
+    }
+    return nullptr;
+  }
+};
+
+const ChildWindow* Child(const std::vector<ChildWindow>& all, const std::string& cls, const std::string& text) {
+  for (const ChildWindow& c : all)
+    if (c.Class == cls && (text == "*" || c.Text == text)) return &c;
+  return nullptr;
+}
+
+void ExpectPlace(const ChildWindow* c, int x, int y, int w, int h, const char* what) {
+  ASSERT_TRUE(c) << what;
+  EXPECT_EQ(c->Rect.left, x) << what;
+  EXPECT_EQ(c->Rect.top, y) << what;
+  if (w) EXPECT_EQ(c->Width(), w) << what;
+  if (h) EXPECT_EQ(c->Height(), h) << what;
+}
+
+void ExpectCentredClient(HWND dlg, int w, int h) {
+  RECT c, r;
+  GetClientRect(dlg, &c);
+  GetWindowRect(dlg, &r);
+  EXPECT_EQ(c.right, w);
+  EXPECT_EQ(c.bottom, h);
+  EXPECT_NEAR(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2, 1);
+  EXPECT_NEAR(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 1);
+}
+
+TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
+  Start();
+  PressKeys(main, {VK_CONTROL, 'H'});
+  HWND help = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (help = FindProcessWindow(clock.Pid(), nullptr, "HH Parent")) != nullptr; },
+                      10000));
+  EXPECT_TRUE(Logged("help 0 0"));  // the default topic
+  Sleep(1000);
+  SaveScreenshot(OutputDir() + "help-default-topic.bmp");
+}
+
+// Without the HTML Help control, Ctrl+H does nothing at all.
+TEST_F(InfoE2E, NoHelpControlMeansNoHelp) {
+  Registry classes(HKEY_CLASSES_ROOT);
+  std::string control;
+  ASSERT_TRUE(classes.OpenKey(kHelpControlKey, false));
+  ASSERT_EQ(classes.ReadString("", control), ReadStatus::Ok);
+  classes.CloseKey();
+  ASSERT_EQ(RegDeleteKeyA(HKEY_CLASSES_ROOT, kHelpControlKey), ERROR_SUCCESS);
+  struct Restore {
+    std::string value;
+    ~Restore() {
+      Registry r(HKEY_CLASSES_ROOT);
+      if (r.OpenKey(kHelpControlKey, true)) r.WriteString("", value);
+    }
+  } restore{control};
+
+  Start();
+  PressKeys(main, {VK_CONTROL, 'H'});
+  Sleep(2000);
+  EXPECT_EQ(FindProcessWindow(clock.Pid(), nullptr, "HH Parent"), nullptr);
+  EXPECT_EQ(MessageBoxText(clock.Pid()), "");
+  EXPECT_TRUE(clock.Running());
+  EXPECT_EQ(clock.Probe(kProbeHour), clock.Probe(kProbeHour));  // still answering
+  EXPECT_FALSE(Logged("help 0 0"));
+}
+
+TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
+  Start();
+  HWND about = FromMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, "About Multilingual Orlavox");
+  ASSERT_TRUE(about);
+  ExpectCentredClient(about, 350, 203);
+  const auto kids = ChildWindows(about);
+  const ChildWindow* panel = Child(kids, "OrlavoxContainer", "");
+  ExpectPlace(panel, 16, 16, 321, 121, "Panel1");
+  ExpectPlace(Child(kids, "Static", ""), 8, 10, 41, 41, "Image1");
+  ExpectPlace(Child(kids, "Static", "Multilingual Orlavox"), 64, 8, 0, 0, "StaticText1");
+  ExpectPlace(Child(kids, "Static", "Version 2.5"), 64, 30, 0, 0, "StaticText2");
+  const ChildWindow* link = Child(kids, "Static", kSite);
+  ExpectPlace(link, 8, 97, 305, 17, "StaticText4");
+  ExpectPlace(Child(kids, "Button", "OK"), 136, 154, 75, 33, "BitBtn1");
+  for (const ChildWindow& c : kids)
+    if (c.Class == "Static") EXPECT_EQ(c.Parent, panel->Hwnd) << c.Text;
+  SaveScreenshot(OutputDir() + "about.bmp");
+
+  RECT r;
+  GetWindowRect(link->Hwnd, &r);
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == about; }, 5000));
+  Sleep(300);
+  ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_TRUE(WaitFor([&] { return Logged(std::string("open ") + kSite); }, 5000));
+  PressKeys(about, {VK_RETURN});
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }, 5000));
+}
+
+// The edition dialog shows info.dat as rich text, as plain text, or says it is missing.
+TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
+  struct Case {
+    const char* name;
+    std::string content;  // "" leaves the file away
+  } cases[] = {{"info-rtf", "<shipped>"}, {"info-plain", "Plain words about the larger edition.\r\n"},
+               {"info-missing", ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string exe = PrepareInstall(c.name, {"shipped:English (female).dll"});
+    const std::string info = exe.substr(0, exe.find_last_of('\\') + 1) + "info.dat";
+    DeleteFileA(info.c_str());
+    if (c.content == "<shipped>") {
+      ASSERT_TRUE(CopyFileA((DistTestDir() + "info.dat").c_str(), info.c_str(), FALSE));
+    } else if (!c.content.empty()) {
+      HANDLE f = CreateFileA(info.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+      DWORD n = 0;
+      WriteFile(f, c.content.data(), DWORD(c.content.size()), &n, nullptr);
+      CloseHandle(f);
+    }
+    Start(exe);
+    HWND dlg = FromMenu({'W'}, "Try Orlavox Zentra!");
+    ASSERT_TRUE(dlg);
+    const auto kids = ChildWindows(dlg);
+    const ChildWindow* view = Child(kids, "RichEdit20A", "*");
+    ASSERT_TRUE(view);
+    const std::string text = view->Text;
+    if (c.content == "<shipped>") {
+      EXPECT_NE(text.find("Orlavox Zentra is the larger edition"), std::string::npos) << text;
+      EXPECT_EQ(text.find("\\rtf"), std::string::npos);
+      ExpectCentredClient(dlg, 425, 270);
+      ExpectPlace(view, 8, 8, 409, 193, "RichEdit1");
+      ExpectPlace(Child(kids, "Button", "&Close"), 330, 214, 87, 47, "CloseButton");
+      ExpectPlace(Child(kids, "OrlavoxContainer", ""), 8, 208, 313, 54, "GroupBox1");
+      ExpectPlace(Child(kids, "Static", "Click the link below to download Orlavox Zentra!"), 8, 14, 297, 17,
+                  "StaticText1");
+      ExpectPlace(Child(kids, "Static", kSite), 8, 32, 297, 17, "StaticText2");
+      SaveScreenshot(OutputDir() + "edition.bmp");
+    } else if (!c.content.empty()) {
+      EXPECT_EQ(text.find("Plain words about the larger edition."), 0u) << text;
+    } else {
+      EXPECT_NE(text.find("could not be read"), std::string::npos) << text;
+    }
+    PressKeys(dlg, {VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dlg); }, 5000));
+    EXPECT_TRUE(clock.Close());
+  }
+}
+
+}  // namespace
+}  // namespace orlavox::e2e
