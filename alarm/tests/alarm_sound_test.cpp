@@ -5,42 +5,29 @@
 namespace orlavox {
 namespace {
 
-struct Devices {
-  unsigned Count = 1;
-  int Asked = 0;
-  std::function<unsigned()> Fn() {
-    return [this] {
-      ++Asked;
-      return Count;
-    };
-  }
-};
+TEST(AlarmSound, EachIndexMakesItsCallAndDevicesAreCountedOnlyForAnImageToPlay) {
+  AlarmSoundList sounds = {WaveImage{1}, WaveImage{2, 2}, WaveImage{3}, WaveImage{4}};
+  unsigned devices = 0;
+  int asked = 0;
+  const auto count = [&] { return ++asked, devices; };
 
-AlarmSoundList FourSounds() { return {WaveImage{1}, WaveImage{2, 2}, WaveImage{3}, WaveImage{4}}; }
-
-TEST(AlarmSound, BeepFileAndSilenceNeedNoWaveDevice) {
-  const AlarmSoundList sounds = FourSounds();
-  Devices none{0};
-  EXPECT_EQ(PlanAlarmSound(0, sounds, none.Fn()).Call, AlarmSoundCall::MessageBeep);
-  EXPECT_EQ(PlanAlarmSound(5, sounds, none.Fn()).Call, AlarmSoundCall::PlayFile);
+  EXPECT_EQ(PlanAlarmSound(0, sounds, count).Call, AlarmSoundCall::MessageBeep);
+  EXPECT_EQ(PlanAlarmSound(5, sounds, count).Call, AlarmSoundCall::PlayFile);
   for (int index : {-1, 6, 100, -2147483647 - 1})
-    EXPECT_EQ(PlanAlarmSound(index, sounds, none.Fn()).Call, AlarmSoundCall::Nothing) << index;
-  EXPECT_EQ(none.Asked, 0);
-}
+    EXPECT_EQ(PlanAlarmSound(index, sounds, count).Call, AlarmSoundCall::Nothing) << index;
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(PlanAlarmSound(2, sounds, count).Call, AlarmSoundCall::Nothing) << "no wave output device";
 
-TEST(AlarmSound, BuiltInSoundPlaysItsOwnListItemOnlyWhenThereIsSomethingToPlayAndADevice) {
-  AlarmSoundList sounds = FourSounds();
-  Devices one;
+  devices = 1;
   for (int index = 1; index <= 4; ++index) {
-    const AlarmSoundPlan plan = PlanAlarmSound(index, sounds, one.Fn());
+    const AlarmSoundPlan plan = PlanAlarmSound(index, sounds, count);
     EXPECT_EQ(plan.Call, AlarmSoundCall::PlayImage);
     EXPECT_EQ(plan.Image, &sounds[size_t(index - 1)]) << index;
   }
-  Devices none{0};
-  EXPECT_EQ(PlanAlarmSound(2, sounds, none.Fn()).Call, AlarmSoundCall::Nothing);
   sounds[2].clear();
-  EXPECT_EQ(PlanAlarmSound(3, sounds, one.Fn()).Call, AlarmSoundCall::Nothing);
-  EXPECT_EQ(one.Asked, 4) << "an empty sound plays nothing before the devices are counted";
+  asked = 0;
+  EXPECT_EQ(PlanAlarmSound(3, sounds, count).Call, AlarmSoundCall::Nothing);
+  EXPECT_EQ(asked, 0) << "an empty sound plays nothing before the devices are counted";
 }
 
 }  // namespace
