@@ -184,6 +184,28 @@ void PressSpeechHotKey() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> in(keys.size() * 2);
+  size_t i = 0;
+  for (WORD k : keys) {
+    in[i].type = in[in.size() - 1 - i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = in[in.size() - 1 - i].ki.wVk = k;
+    in[in.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    ++i;
+  }
+  SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
+}
+
+HWND FindWindowOf(DWORD pid, const char* caption) {
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, nullptr, caption)) != nullptr) {
+    DWORD p = 0;
+    GetWindowThreadProcessId(w, &p);
+    if (p == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
 namespace {
 HWND FindMessageBox(DWORD pid) {
   HWND w = nullptr;

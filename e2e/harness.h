@@ -4,6 +4,7 @@
 // test build's probe message) its state.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ std::vector<std::string> ReadLines(const std::string& path);
 
 // Ctrl+Alt+S as typed on the keyboard (to a window of this process).
 void PressSpeechHotKey();
+// Keys as typed on the keyboard, to whatever window has the focus: pressed
+// in order, released in reverse ({VK_CONTROL, 'A'} is Ctrl+A).
+void PressKeys(std::initializer_list<WORD> keys);
+// A visible top-level window of the process with this caption, or null.
+HWND FindWindowOf(DWORD pid, const char* caption);
 
 // The text of a message box the process shows, or "" when there is none;
 // DismissMessageBox presses its OK button.
