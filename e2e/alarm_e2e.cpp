@@ -105,7 +105,7 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
 TEST_F(AlarmE2E, NextDayAgainAndAnAlertLeftOpenIsNotDoubled) {
   // Five hundred times faster: a minute lasts 120 ms (the tick comes every 100 ms), a day 173 s.
   WriteSettings("00001000000", Repeat(0), "6007000001");
-  const std::string exe = PrepareInstall("alarm-days", {"none"});
+  const std::string exe = PrepareInstall("alarm-days", {"Test (logging).dll"});
   ClockProcess p;
   ASSERT_TRUE(p.Start("2026-12-07 06:58:00 x500", exe));
   ASSERT_NE(p.WaitForMainWindow(true), nullptr);
@@ -176,7 +176,7 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     WriteSettings("00001000000", Repeat(9999), c.snum);
     WriteValue(kSettingsKey, "WaveFileName", c.wave);
     ClockProcess p;
-    HWND alert = StartAndRing(p, PrepareInstall("alarm-odd", {"none"}));
+    HWND alert = StartAndRing(p, PrepareInstall("alarm-odd", {"Test (logging).dll"}));
     ASSERT_NE(alert, nullptr);
     Sleep(2000);
     size_t bytes = 0;
@@ -197,7 +197,7 @@ TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
     // ShowInTaskbar; alarm at 18:05, sound Lazer every 3 s.
     WriteSettings(hour24 ? "00100001000" : "00000001000", Repeat(3), "1518050002");
     ClockProcess p;
-    ASSERT_TRUE(p.Start("", PrepareInstall("alarm-dialog", {"none"})));
+    ASSERT_TRUE(p.Start("", PrepareInstall("alarm-dialog", {"Test (logging).dll"})));
     HWND main = p.WaitForMainWindow(true);
     ASSERT_NE(main, nullptr);
     SetForegroundWindow(main);
