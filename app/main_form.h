@@ -102,6 +102,9 @@ class TMainForm : public ui::Window {
 
   // --- Alarm
   void Alarm();
+  // The alarm's announcement, on the speech worker; false when none starts
+  // (a voice already speaking, or none loaded).
+  bool StartAlarmAnnouncement();
 
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
@@ -132,6 +135,9 @@ class TMainForm : public ui::Window {
     unsigned TrayHints = 0;
     unsigned Announcements = 0;
     unsigned VoiceLoadMicroseconds = 0;
+    unsigned Alarms = 0;              // alerts opened
+    unsigned AlarmSounds = 0;         // alarm sounds started by the alert
+    unsigned AlarmAnnouncements = 0;  // announcements made by the alert
   } Counters;
   UINT Timer1Interval() const { return timer1Interval_; }
   bool SpeechControlsEnabled() const;

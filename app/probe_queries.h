@@ -27,6 +27,11 @@ enum ProbeQuery : unsigned {
   kProbeLangSelButtonEnabled,
   kProbeVoiceLoaded,  // a Speak entry is loaded
   kProbeVoiceLoadMicroseconds,  // how long the last LoadLanguage took
+  kProbeAlarmActive,
+  kProbeAlarmHandled,
+  kProbeAlarms,              // alerts opened so far
+  kProbeAlarmSounds,         // alarm sounds started so far
+  kProbeAlarmAnnouncements,  // announcements the alert made
 };
 
 }  // namespace orlavox

@@ -98,6 +98,11 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeLangSelButtonEnabled: result = IsWindowEnabled(f.LangSelButton.Handle()); break;
     case kProbeVoiceLoaded: result = f.SpeakProc != nullptr; break;
     case kProbeVoiceLoadMicroseconds: result = LRESULT(f.Counters.VoiceLoadMicroseconds); break;
+    case kProbeAlarmActive: result = f.AlarmActive; break;
+    case kProbeAlarmHandled: result = f.AlarmHandled; break;
+    case kProbeAlarms: result = f.Counters.Alarms; break;
+    case kProbeAlarmSounds: result = f.Counters.AlarmSounds; break;
+    case kProbeAlarmAnnouncements: result = f.Counters.AlarmAnnouncements; break;
     default: return false;
   }
   return true;

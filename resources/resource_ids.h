@@ -1,6 +1,6 @@
 #pragma once
-// Resource ids of the program: icons, the images of the clock face and the
-// button glyphs. Plain macros, so that the resource compiler reads this file
+// Resource ids of the program: icons, the images of the clock face, the
+// button glyphs and the alarm's built-in sounds. Plain macros, so that the resource compiler reads this file
 // as well as C++ code. The artwork generator writes the bitmaps under these ids.
 
 // The program's own icon comes first, so that Explorer shows it for the exe.
@@ -28,6 +28,14 @@
 #define IDB_GLYPH_HELP 3016
 #define IDB_GLYPH_PLAY 3018
 #define IDB_GLYPH_COUNT 10
+
+// The alarm's built-in sounds, whole wave files (RCDATA) written by soundgen:
+// built-in sound n (1..4) is IDR_ALARM_SOUND_FIRST + n - 1.
+#define IDR_ALARM_SOUND_FIRST 4001
+#define IDR_ALARM_SOUND_YIPE 4001
+#define IDR_ALARM_SOUND_LAZER 4002
+#define IDR_ALARM_SOUND_WHISTLE 4003
+#define IDR_ALARM_SOUND_FANFARE 4004
 
 // Commands of the main popup menu.
 #define IDM_SPEAK 40001

@@ -1,0 +1,99 @@
+#include "alarm/alarm_alert.h"
+
+#include "alarm/alarm_sound_player.h"
+#include "app/main_form.h"
+#include "display/clock_data.h"
+
+namespace orlavox {
+namespace {
+
+using namespace ui;
+
+constexpr UINT_PTR kAlarmTimerId = 1;
+constexpr UINT_PTR kVoiceWaitTimerId = 2;
+constexpr UINT kVoiceWaitPollMs = 50;
+
+FormSpec AlertFormSpec() {
+  FormSpec f;
+  f.Caption = "Alarm!";
+  f.ClientWidth = 219;
+  f.ClientHeight = 130;
+  f.SystemMenu = false;
+  f.OwnTaskbarButton = true;
+  return f;
+}
+
+}  // namespace
+
+TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
+    : Dialog(AlertFormSpec(),
+             {
+                 Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
+                 Label("Label1", "Panel1", {4, 16, 189, 17}, "Your alarm time has arrived!").Centred(),
+                 Label("Label2", "Panel1", {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
+                 BitBtn("BitBtn1", "", 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+             }),
+      main_(main) {}
+
+TAlarmAlertForm::~TAlarmAlertForm() { DisableAlarmTimer(); }
+
+void TAlarmAlertForm::FormActivate() {
+  // The alert opens once; coming back to it from another program starts nothing again.
+  if (activated_) return;
+  activated_ = true;
+  const int seconds = main_.ClockSettings.AlarmRepeatInterval;
+  interval_ = seconds > 0 ? UINT(seconds) * 1000u : 0u;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // The announcement runs on the speech worker, so that the alert stays
+  // drawn and the clock goes on; the sound follows when the voice has
+  // finished, or after kAlarmVoiceWaitMs at the latest.
+  if (main_.ClockSettings.AlarmAnnounce && main_.StartAlarmAnnouncement()) {
+    voiceStart_ = GetTickCount();
+    SetTimer(Handle(), kVoiceWaitTimerId, kVoiceWaitPollMs, nullptr);
+    return;
+  }
+  EnableAlarmTimer();
+  AlarmTimerTimer();
+}
+
+void TAlarmAlertForm::WaitForVoice() {
+  if (main_.SpeechBusy && GetTickCount() - voiceStart_ < kAlarmVoiceWaitMs) return;
+  KillTimer(Handle(), kVoiceWaitTimerId);
+  EnableAlarmTimer();
+  AlarmTimerTimer();
+}
+
+void TAlarmAlertForm::EnableAlarmTimer() {
+  // With an interval of 0 the timer never fires: the sound is heard once.
+  if (interval_ == 0 || !Handle()) return;
+  timerOn_ = SetTimer(Handle(), kAlarmTimerId, interval_, nullptr) != 0;
+}
+
+void TAlarmAlertForm::DisableAlarmTimer() {
+  if (Handle()) {
+    KillTimer(Handle(), kVoiceWaitTimerId);
+    if (timerOn_) KillTimer(Handle(), kAlarmTimerId);
+  }
+  timerOn_ = false;
+}
+
+void TAlarmAlertForm::AlarmTimerTimer() {
+  ++main_.Counters.AlarmSounds;
+  if (main_.ClockData)
+    PlayAlarmSound(main_.ClockData->AlarmSoundList(), main_.ClockSettings.AlarmSound, main_.ClockSettings.WaveFile);
+}
+
+LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER && wp == kAlarmTimerId) {
+    if (timerOn_) AlarmTimerTimer();
+    return 0;
+  }
+  if (msg == WM_TIMER && wp == kVoiceWaitTimerId) {
+    WaitForVoice();
+    return 0;
+  }
+  if (msg == WM_DESTROY) DisableAlarmTimer();
+  return Dialog::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace orlavox

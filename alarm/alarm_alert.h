@@ -1,0 +1,42 @@
+#pragma once
+// The alarm's alert "Alarm!": a window of its own on the desktop, with its
+// own taskbar button and only an OK button. When it opens it announces the
+// time (when asked to and a voice is free), then plays the alarm sound at
+// once and every AlarmRepeatInterval seconds until OK or Enter.
+#include "ui/dialog.h"
+
+namespace orlavox {
+
+class TMainForm;
+
+// Longest wait for the alarm's announcement before the sound starts anyway:
+// a phrase of the shipped voices lasts a few seconds; a voice that hangs
+// must not keep the alarm silent.
+inline constexpr DWORD kAlarmVoiceWaitMs = 8000;
+
+class TAlarmAlertForm : public ui::Dialog {
+ public:
+  explicit TAlarmAlertForm(TMainForm& main);
+  ~TAlarmAlertForm() override;
+
+  // Plays the alarm sound once, with the stored choice.
+  void AlarmTimerTimer();
+  void DisableAlarmTimer();
+
+ protected:
+  void FormActivate() override;
+  bool FormCloseQuery() override { return false; }  // OK (or Enter) only
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void EnableAlarmTimer();
+  void WaitForVoice();
+
+  TMainForm& main_;
+  UINT interval_ = 0;  // ms; 0: no repeats
+  bool activated_ = false;
+  bool timerOn_ = false;
+  DWORD voiceStart_ = 0;
+};
+
+}  // namespace orlavox

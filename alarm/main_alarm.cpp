@@ -1,0 +1,58 @@
+// The main window's alarm: the alert at the alarm time and the alarm dialog.
+#include <memory>
+
+#include "alarm/alarm_alert.h"
+#include "alarm/alarm_form.h"
+#include "app/main_form.h"
+#include "display/clock_data.h"
+#include "speech/speak_thread.h"
+
+namespace orlavox {
+
+void TMainForm::Alarm() {
+  auto alert = std::make_unique<TAlarmAlertForm>(*this);
+  // Set before the alert opens: the ticks inside its modal loop must not open another.
+  AlarmActive = true;
+  ++Counters.Alarms;
+  SetForegroundWindow(hwnd_);
+  alert->ShowModal(hwnd_);  // however it closed, the same steps follow
+  alert->DisableAlarmTimer();
+  alert.reset();
+  AlarmActive = false;
+  AlarmHandled = true;  // cleared by the tick when the minute changes
+}
+
+bool TMainForm::StartAlarmAnnouncement() {
+  // A voice already speaking (a periodic announcement) is not interrupted:
+  // the alarm then says nothing of its own.
+  if (SpeechBusy || !SpeakProc) return false;
+  DisableSpeech();
+  SpeechBusy = true;  // the voice stays loaded and the close waits until it has finished
+  ++Counters.AlarmAnnouncements;
+  if (!TSpeakThread::Start(SpeakProc, hwnd_, kThreadDoneMessage)) {
+    ThreadDone();
+    return false;
+  }
+  return true;
+}
+
+void TMainForm::AlarmButtonClick() {
+  auto dialog = std::make_unique<TAlarmForm>(ClockSettings, ClockData ? &ClockData->AlarmSoundList() : nullptr);
+  if (ClockSettings.ShowInTaskbar)
+    ShowTaskbarButton();
+  else
+    HideTaskbarButton();
+  if (dialog->ShowModal(hwnd_) == ui::kResultOk) {
+    ApplyAlarmForm(dialog->Values(), ClockSettings);
+    InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm and announcement indicators
+  }
+  dialog.reset();
+  // The taskbar button goes back to what the window shows: present only
+  // when the window is on the screen and ShowInTaskbar is on.
+  if (ClockSettings.ShowInTaskbar && IsWindowVisible(hwnd_))
+    ShowTaskbarButton();
+  else
+    HideTaskbarButton();
+}
+
+}  // namespace orlavox

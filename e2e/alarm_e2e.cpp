@@ -1,0 +1,226 @@
+// The alarm of the running program: when its alert opens and closes, what it
+// lets the user hear (sound captured to files), and the alarm dialog.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "e2e/capture.h"
+#include "e2e/harness.h"
+#include "settings/clock_settings.h"
+
+namespace orlavox::e2e {
+namespace {
+
+// Flags: StartInTray OnTop Hour24 AnnounceOn AlarmOn AutoStart Windowless
+// ShowInTaskbar TransparentButtons AlarmAnnounce GlobalShortcut.
+// Numbers: WindowTop WindowLeft UpdateInterval AlarmRepeatInterval (4 digits each);
+// AnnounceInterval AlarmHour AlarmMinute SmallDisplay AlarmSound (2 digits each).
+std::string Repeat(int seconds) {
+  char s[17];
+  std::snprintf(s, sizeof s, "010001000100%04d", seconds);
+  return s;
+}
+
+class AlarmE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetRegistry();
+    log_ = ScratchDir() + "alarm-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", log_.c_str());
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "3000");
+    capture_.Clear();
+  }
+  void TearDown() override { ResetRegistry(); }
+  int Count(const std::string& word) {
+    const auto lines = ReadLines(log_);
+    return int(std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.find(word) != std::string::npos; }));
+  }
+  static HWND WaitForAlert(ClockProcess& p, DWORD ms) {
+    HWND a = nullptr;
+    WaitFor([&] { return (a = FindProcessWindow(p.Pid(), "Alarm!")) != nullptr; }, ms);
+    return a;
+  }
+  // Starts a copy at 06:59:58 with the alarm at 07:00 and waits for the alert.
+  HWND StartAndRing(ClockProcess& p, const std::string& exe, const char* clock = "2026-12-07 06:59:58") {
+    EXPECT_TRUE(p.Start(clock, exe));
+    EXPECT_NE(p.WaitForMainWindow(false), nullptr);
+    return WaitForAlert(p, 8000);
+  }
+  std::string log_;
+  Capture capture_;
+};
+
+TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
+  // StartInTray, AnnounceOn every 60 minutes, AlarmOn, ShowInTaskbar, AlarmAnnounce; Yipe every 2 s.
+  WriteSettings("10011001010", Repeat(2), "6007000001");
+  const std::string exe = PrepareInstall("alarm-ring", {"Test (sleeping).dll"});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 06:59:57", exe));
+  ASSERT_NE(p.WaitForMainWindow(false), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeHour) == 6 && p.Probe(kProbeSecond) >= 58; }, 5000));
+  EXPECT_EQ(FindProcessWindow(p.Pid(), "Alarm!"), nullptr);  // not before 07:00
+  EXPECT_EQ(p.Probe(kProbeAlarms), 0);
+  HWND alert = WaitForAlert(p, 5000);
+  ASSERT_NE(alert, nullptr);
+  const DWORD opened = GetTickCount();
+  EXPECT_EQ(p.Probe(kProbeHour), 7);
+  EXPECT_EQ(p.Probe(kProbeMinute), 0);
+  EXPECT_FALSE(IsWindowVisible(p.MainWindow()));  // still in the tray
+  EXPECT_EQ(GetWindow(alert, GW_OWNER), nullptr);  // a window of its own, with its own taskbar button
+  EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_FALSE(GetWindowLongA(alert, GWL_STYLE) & WS_SYSMENU);  // no close box
+  EXPECT_EQ(GetForegroundWindow(), alert);
+  // The periodic announcement of 07:00 speaks; the alert says nothing of its own.
+  EXPECT_EQ(p.Probe(kProbeAnnouncements), 1);
+  EXPECT_EQ(p.Probe(kProbeAlarmAnnouncements), 0);
+  const LRESULT second = p.Probe(kProbeSecond);
+  Sleep(1500);
+  SaveScreenshot(OutputDir() + "alarm_alert_from_tray.bmp");
+  EXPECT_NE(p.Probe(kProbeSecond), second);  // the clock goes on behind the alert
+  SetForegroundWindow(alert);
+  PressKeys(nullptr, {VK_ESCAPE});
+  WaitFor([&] { return GetTickCount() - opened >= 7000; }, 8000);
+  EXPECT_TRUE(IsWindowVisible(alert));  // Escape does nothing
+  PressKeys(nullptr, {VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+  const DWORD open = GetTickCount() - opened;
+  EXPECT_EQ(p.Probe(kProbeAlarmHandled), 1);
+  EXPECT_EQ(p.Probe(kProbeMinute), 0);  // confirmed within the minute ...
+  Sleep(1500);
+  EXPECT_EQ(p.Probe(kProbeAlarms), 1);  // ... it does not ring again in it
+  EXPECT_EQ(FindProcessWindow(p.Pid(), "Alarm!"), nullptr);
+  const LRESULT sounds = p.Probe(kProbeAlarmSounds);
+  const size_t starts = capture_.Files().size();
+  std::printf("[ measure  ] Yipe every 2 s, alert open %.1f s: %ld sounds started, %zu openings of the device\n",
+              open / 1000.0, long(sounds), starts);
+  EXPECT_EQ(sounds, 4);
+  EXPECT_EQ(starts, 4u);
+  EXPECT_TRUE(p.Close(30000));
+  EXPECT_EQ(Count("begin"), 1);  // one announcement in all
+}
+
+TEST_F(AlarmE2E, NextDayAgainAndAnAlertLeftOpenIsNotDoubled) {
+  // Five hundred times faster: a minute lasts 120 ms (the tick comes every 100 ms), a day 173 s.
+  WriteSettings("00001000000", Repeat(0), "6007000001");
+  const std::string exe = PrepareInstall("alarm-days", {"Test (logging).dll"});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 06:58:00 x500", exe));
+  ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  HWND alert = WaitForAlert(p, 8000);
+  ASSERT_NE(alert, nullptr);
+  EXPECT_EQ(p.Probe(kProbeDay), 7);
+  Sleep(1500);  // twelve minutes pass with the alert open
+  EXPECT_GE(p.Probe(kProbeMinute), 5);
+  EXPECT_EQ(p.Probe(kProbeAlarms), 1);
+  SetForegroundWindow(alert);
+  PressKeys(nullptr, {VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+  const DWORD confirmed = GetTickCount();
+  alert = WaitForAlert(p, 200000);
+  ASSERT_NE(alert, nullptr);
+  std::printf("[ measure  ] x500: second alert %.1f s after the first was confirmed, at day %ld %02ld:%02ld\n",
+              (GetTickCount() - confirmed) / 1000.0, long(p.Probe(kProbeDay)), long(p.Probe(kProbeHour)),
+              long(p.Probe(kProbeMinute)));
+  EXPECT_EQ(p.Probe(kProbeDay), 8);
+  EXPECT_EQ(p.Probe(kProbeHour), 7);
+  EXPECT_EQ(p.Probe(kProbeAlarms), 2);
+  PressKeys(nullptr, {VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
+  const std::string wave = Env("ORLAVOX_TEST_WAVE");
+  ASSERT_FALSE(wave.empty());
+  // AlarmAnnounce with a voice, the wave file once (repeat 0).
+  WriteSettings("00001000010", Repeat(0), "6007000005");
+  WriteValue(kSettingsKey, "WaveFileName", wave);
+  {
+    const std::string exe = PrepareInstall("alarm-voice", {"shipped:English (female).dll"});
+    ClockProcess p;
+    HWND alert = StartAndRing(p, exe);
+    ASSERT_NE(alert, nullptr);
+    Sleep(6000);
+    const auto files = capture_.Files();
+    ASSERT_EQ(files.size(), 2u);  // the phrase, then the sound, once
+    const std::string speech = ReadBytes(files[0]), sound = ReadBytes(files[1]);
+    std::printf("[ measure  ] announce + wave file: first opening %zu bytes (%.2f s loud at 22050 Hz), "
+                "second %zu bytes\n", speech.size(), Capture::SoundSeconds(speech), sound.size());
+    EXPECT_EQ(p.Probe(kProbeAlarmAnnouncements), 1);
+    EXPECT_EQ(p.Probe(kProbeAlarmSounds), 1);
+    EXPECT_GT(Capture::SoundSeconds(speech), 0.4);
+    EXPECT_GT(sound.size(), 100000u);  // the 1.7 s whistle at 44.1 kHz
+    SetForegroundWindow(alert);
+    PressKeys(nullptr, {VK_RETURN});
+    EXPECT_TRUE(p.Close());
+  }
+  // The system beep, and wave files the platform cannot play.
+  struct Case {
+    const char* name;
+    std::string snum, wave;
+  };
+  const Case cases[] = {
+      {"system beep", "6007000000", ""},
+      {"missing file", "6007000005", "C:\\no such folder\\no such alarm.wav"},
+      {"a directory", "6007000005", "C:\\windows"},
+      {"not a wave", "6007000005", "C:\\windows\\win.ini"},
+      {"32 KiB name", "6007000005", std::string(32 * 1024, 'x')},
+      {"sound 9", "6007000009", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    capture_.Clear();
+    WriteSettings("00001000000", Repeat(9999), c.snum);
+    WriteValue(kSettingsKey, "WaveFileName", c.wave);
+    ClockProcess p;
+    HWND alert = StartAndRing(p, PrepareInstall("alarm-odd", {"Test (logging).dll"}));
+    ASSERT_NE(alert, nullptr);
+    Sleep(2000);
+    size_t bytes = 0;
+    for (const std::string& f : capture_.Files()) bytes += ReadBytes(f).size();
+    std::printf("[ measure  ] %-12s: %ld sound started, %zu openings of the device, %zu bytes\n", c.name,
+                long(p.Probe(kProbeAlarmSounds)), capture_.Files().size(), bytes);
+    EXPECT_EQ(p.Probe(kProbeAlarmSounds), 1);
+    SetForegroundWindow(alert);
+    PressKeys(nullptr, {VK_RETURN});
+    EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+    EXPECT_TRUE(p.Close());
+  }
+}
+
+TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
+  for (bool hour24 : {false, true}) {
+    SCOPED_TRACE(hour24 ? "24-hour" : "12-hour");
+    // ShowInTaskbar; alarm at 18:05, sound Lazer every 3 s.
+    WriteSettings(hour24 ? "00100001000" : "00000001000", Repeat(3), "1518050002");
+    ClockProcess p;
+    ASSERT_TRUE(p.Start("", PrepareInstall("alarm-dialog", {"Test (logging).dll"})));
+    HWND main = p.WaitForMainWindow(true);
+    ASSERT_NE(main, nullptr);
+    SetForegroundWindow(main);
+    Sleep(300);
+    PressKeys(nullptr, {VK_CONTROL, 'A'});
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessWindow(p.Pid(), "Alarm settings")) != nullptr; }, 5000));
+    Sleep(500);
+    SaveScreenshot(OutputDir() + (hour24 ? "alarm_dialog_24h.bmp" : "alarm_dialog_12h.bmp"));
+    // The focus is on the alarm check: Space switches the alarm on.
+    PressKeys(nullptr, {VK_SPACE});
+    Sleep(200);
+    PressKeys(nullptr, {hour24 ? VK_RETURN : VK_ESCAPE});
+    ASSERT_TRUE(WaitFor([&] { return FindProcessWindow(p.Pid(), "Alarm settings") == nullptr; }, 3000));
+    // The taskbar button (the application window) follows ShowInTaskbar after the dialog.
+    EXPECT_TRUE(IsWindowVisible(FindWindowA("OrlavoxApplication", nullptr)));
+    EXPECT_TRUE(p.Close());
+    // Cancel leaves the alarm off; OK stores it on and the rest as it was.
+    EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), hour24 ? "00101001000" : "00000001000");
+    EXPECT_EQ(ReadValue(kSettingsKey, "SNumSettings"), "1518050002");
+    EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(12), "0003");
+  }
+}
+
+}  // namespace
+}  // namespace orlavox::e2e
