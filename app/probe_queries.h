@@ -27,6 +27,8 @@ enum ProbeQuery : unsigned {
   kProbeLangSelButtonEnabled,
   kProbeVoiceLoaded,  // a Speak entry is loaded
   kProbeVoiceLoadMicroseconds,  // how long the last LoadLanguage took
+  kProbeButtonsFlat,            // the six speed buttons are flat
+  kProbeSpeakShortCutShown,     // "Speak!" shows its Ctrl+Alt+S
 };
 
 }  // namespace orlavox

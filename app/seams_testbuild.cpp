@@ -98,6 +98,8 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeLangSelButtonEnabled: result = IsWindowEnabled(f.LangSelButton.Handle()); break;
     case kProbeVoiceLoaded: result = f.SpeakProc != nullptr; break;
     case kProbeVoiceLoadMicroseconds: result = LRESULT(f.Counters.VoiceLoadMicroseconds); break;
+    case kProbeButtonsFlat: result = f.AnnounceButton.Flat() && f.HelpButton.Flat(); break;
+    case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
     default: return false;
   }
   return true;
