@@ -44,6 +44,7 @@ TEST_F(NoticesE2E, WelcomeOnAFirstRunOverTheWindow) {
   GetWindowRect(notice, &r);
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+  Sleep(500);  // painted
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "notice-welcome.bmp"));
   ASSERT_TRUE(ClickControl(notice, kProductWebPage));
   EXPECT_TRUE(WaitFor([&] { return !ReadLines(events).empty(); }, 3000));
@@ -74,6 +75,7 @@ TEST_F(NoticesE2E, UpgradeFromTheOlderEditionRemovesItsKey) {
   EXPECT_GE(r.top, area.top);
   std::printf("upgrade notice at %ld,%ld-%ld,%ld in a work area of %ld x %ld\n", r.left, r.top, r.right, r.bottom,
               area.right - area.left, area.bottom - area.top);
+  Sleep(500);  // painted
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "notice-upgrade.bmp"));
   EXPECT_EQ(ReadValue(kOldEditionKey, "WindowTop"), "120");  // removed only after OK
   EscapeThenOk(notice, "&OK");
