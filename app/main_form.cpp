@@ -174,6 +174,7 @@ void TMainForm::FirstRunExecute() {
       HideTaskbarButton();
     MainWindowPending = false;
   }
+  ShowNotices();
 }
 
 bool TMainForm::FormKeyDown(UINT key) {
@@ -294,8 +295,8 @@ void TMainForm::ChangeMode() {
       case ButtonShown::FramelessOnly: break;
     }
   }
-  // The cells of the new mode are drawn with the whole face.
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  // The whole window is drawn anew: frame, face and buttons.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TMainForm::ChangeButtonMode() {
@@ -357,7 +358,9 @@ void TMainForm::HideMainWindow() {
 }
 
 void TMainForm::ShowTaskbarButton() {
-  if (!IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_SHOW);
+  // The zero-size application window only carries the button: shown without
+  // activation, so the main window keeps the focus and its keys.
+  if (!IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_SHOWNA);
 }
 
 void TMainForm::HideTaskbarButton() {

@@ -41,6 +41,7 @@ class TMainForm : public ui::Window {
   // --- Start-up, keys and shutdown
   void FormCreate();
   void FirstRunExecute();
+  void ShowNotices();  // the upgrade and welcome notices, when due
   bool FormKeyDown(UINT key);  // true when the key ran a command
   void Exit2Click() { Close(); }
   bool FormCloseQuery();

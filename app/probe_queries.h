@@ -32,6 +32,8 @@ enum ProbeQuery : unsigned {
   kProbeAlarms,              // alerts opened so far
   kProbeAlarmSounds,         // alarm sounds started so far
   kProbeAlarmAnnouncements,  // announcements the alert made
+  kProbeButtonsFlat,            // the six speed buttons are flat
+  kProbeSpeakShortCutShown,     // "Speak!" shows its Ctrl+Alt+S
 };
 
 }  // namespace orlavox

@@ -103,6 +103,8 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeAlarms: result = f.Counters.Alarms; break;
     case kProbeAlarmSounds: result = f.Counters.AlarmSounds; break;
     case kProbeAlarmAnnouncements: result = f.Counters.AlarmAnnouncements; break;
+    case kProbeButtonsFlat: result = f.AnnounceButton.Flat() && f.HelpButton.Flat(); break;
+    case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
     default: return false;
   }
   return true;

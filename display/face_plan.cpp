@@ -71,9 +71,11 @@ void PlanUpdateDate(FacePlan& plan, const TickTime& t) {
   plan.Add(Cell::Date2, ImageList::MS, Units(t.Day));
   const int d = t.DayOfWeek;
   if (d < 1 || d > 7) return;
-  // Only today's label is shown: clear yesterday's slot (Saturday's before Sunday).
-  const int previousSlot = d == 1 ? 150 : (d - 2) * 25;
-  plan.Add(Cell::Weekday, ImageList::Misc, kMiscBlankPatch, previousSlot, 0);
+  // Only today's label is shown. The day may have jumped by more than one (a
+  // resume after a weekend, the clock set forward): clear every other slot,
+  // not only yesterday's (Saturday's before Sunday).
+  for (int slot = 1; slot <= 7; ++slot)
+    if (slot != d) plan.Add(Cell::Weekday, ImageList::Misc, kMiscBlankPatch, (slot - 1) * 25, 0);
   plan.Add(Cell::Weekday, ImageList::Misc, static_cast<uint8_t>(kMiscSunday + d - 1), (d - 1) * 25, 0);
 }
 

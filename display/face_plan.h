@@ -35,7 +35,7 @@ struct DrawStep {
 enum class Visibility : uint8_t { Unchanged, Show, Hide };
 
 struct FacePlan {
-  static constexpr size_t kMaxSteps = 24;
+  static constexpr size_t kMaxSteps = 32;
   std::array<DrawStep, kMaxSteps> Steps{};
   size_t Count = 0;
   // Hour1Paintbox is hidden in the 24-hour clock before 10 o'clock, so that no

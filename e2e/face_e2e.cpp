@@ -121,3 +121,82 @@ TEST_F(FaceE2E, SmallDisplayShape) {
 
 }  // namespace
 }  // namespace orlavox::e2e
+
+namespace orlavox::e2e {
+namespace {
+
+// Drags the window by its face with the mouse: press at a point of the
+// client area, move, let go.
+void DragBy(HWND w, POINT at, int dx, int dy) {
+  ClientToScreen(w, &at);
+  SetCursorPos(at.x, at.y);
+  Sleep(100);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Sleep(200);
+  for (int step = 1; step <= 4; ++step) {
+    SetCursorPos(at.x + dx * step / 4, at.y + dy * step / 4);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Sleep(60);
+  }
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+}
+
+// The four shapes with raised buttons, then with flat ones switched on in the
+// settings dialog; each dragged by its face.
+TEST_F(FaceE2E, FourShapesRaisedAndFlatDraggedByTheFace) {
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  struct Shape {
+    const char* name;
+    const char* bin;
+    const char* snum;
+    int width, height;
+    POINT face;  // a point of the face away from the buttons
+  } shapes[] = {
+      {"big-framed", "00100000000", "6000000000", 298, caption + 136, {230, 50}},
+      {"big-frameless", "00100010000", "6000000000", 292, 130, {230, 50}},
+      {"small-framed", "00100000000", "6000000100", 156, caption + 38, {40, 5}},
+      {"small-frameless", "00100010000", "6000000100", 150, 40, {40, 5}},
+  };
+  for (const Shape& s : shapes) {
+    SCOPED_TRACE(s.name);
+    WriteSettings(s.bin, "0200020001000000", s.snum);
+    ClockProcess p;
+    ASSERT_TRUE(p.Start("2026-12-07 21:07:00"));
+    HWND w = p.WaitForMainWindow(true);
+    ASSERT_NE(w, nullptr);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.right - r.left, s.width);
+    EXPECT_EQ(r.bottom - r.top, s.height);
+    Sleep(600);
+    EXPECT_TRUE(SaveScreenshot(OutputDir() + "shape-" + s.name + "-raised.bmp"));
+    EXPECT_EQ(p.Probe(kProbeButtonsFlat), 0);
+
+    ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, 'S'}));
+    HWND d = WaitForDialog(p.Pid(), "Settings");
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(ClickControl(d, "Transparent buttons"));
+    ASSERT_TRUE(ClickControl(d, "&OK"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+    EXPECT_EQ(p.Probe(kProbeButtonsFlat), 1);
+    SetCursorPos(0, 700);  // away from the buttons, which show a frame under the mouse
+    Sleep(400);
+    EXPECT_TRUE(SaveScreenshot(OutputDir() + "shape-" + s.name + "-flat.bmp"));
+
+    DragBy(w, s.face, 60, 40);
+    RECT moved;
+    GetWindowRect(w, &moved);
+    EXPECT_EQ(moved.left - r.left, 60);
+    EXPECT_EQ(moved.top - r.top, 40);
+    EXPECT_TRUE(p.Close());
+  }
+}
+
+}  // namespace
+}  // namespace orlavox::e2e

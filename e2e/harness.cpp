@@ -302,6 +302,116 @@ bool DismissMessageBox(DWORD pid) {
   return WaitFor([&] { return !IsWindow(box); }, 5000);
 }
 
+namespace {
+struct DialogSearch {
+  DWORD Pid;
+  std::string Caption;
+  HWND Found;
+};
+
+BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
+  auto* d = reinterpret_cast<DialogSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[64], text[256];
+  if (pid == d->Pid && IsWindowVisible(hwnd) && GetClassNameA(hwnd, cls, sizeof cls) &&
+      std::string(cls) == "OrlavoxDialog" && GetWindowTextA(hwnd, text, sizeof text) >= 0 &&
+      (d->Caption.empty() || d->Caption == text)) {
+    d->Found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ControlSearch {
+  std::string Text;
+  HWND Found;
+};
+
+BOOL CALLBACK FindControlProc(HWND hwnd, LPARAM lp) {
+  auto* d = reinterpret_cast<ControlSearch*>(lp);
+  if (d->Text == ControlText(hwnd)) {
+    d->Found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+std::string ControlText(HWND control) {
+  // GetWindowText does not ask a window of another process for its text.
+  char text[256] = "";
+  DWORD_PTR got = 0;
+  if (!SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                           &got))
+    return "";
+  return std::string(text, got < sizeof text ? got : 0);
+}
+
+HWND FindDialog(DWORD pid, const std::string& caption) {
+  DialogSearch d{pid, caption, nullptr};
+  EnumWindows(&FindDialogProc, reinterpret_cast<LPARAM>(&d));
+  return d.Found;
+}
+
+HWND WaitForDialog(DWORD pid, const std::string& caption, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindDialog(pid, caption)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+HWND FindControl(HWND dialog, const std::string& text) {
+  ControlSearch d{text, nullptr};
+  EnumChildWindows(dialog, &FindControlProc, reinterpret_cast<LPARAM>(&d));
+  return d.Found;
+}
+
+bool ClickControl(HWND dialog, const std::string& text) {
+  HWND control = FindControl(dialog, text);
+  if (!control) return false;
+  char cls[32] = "";
+  GetClassNameA(control, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") == 0) {  // a link label
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    return PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2)) != FALSE;
+  }
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+std::string DismissNotice(DWORD pid, DWORD timeoutMs) {
+  HWND notice = nullptr;
+  std::string caption;
+  WaitFor([&] {
+    for (const char* c : {"Welcome!", "Thank you for upgrading"})
+      if ((notice = FindDialog(pid, c)) != nullptr) {
+        caption = c;
+        return true;
+      }
+    return false;
+  }, timeoutMs);
+  if (!notice || (!ClickControl(notice, "OK") && !ClickControl(notice, "&OK"))) return "";
+  WaitFor([&] { return !IsWindow(notice); }, 5000);
+  return caption;
+}
+
+void PostKey(HWND target, WORD vk) {
+  PostMessageA(target, WM_KEYDOWN, vk, 1);
+  PostMessageA(target, WM_KEYUP, vk, 1 | (3u << 30));
+}
+
+bool TypeKeys(HWND target, const std::vector<WORD>& keys) {
+  SetForegroundWindow(target);
+  if (!WaitFor([&] { return GetForegroundWindow() == target; }, 3000)) return false;
+  std::vector<INPUT> in(keys.size() * 2);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    in[i].type = in[in.size() - 1 - i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = in[in.size() - 1 - i].ki.wVk = keys[i];
+    in[in.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  return SendInput(UINT(in.size()), in.data(), sizeof(INPUT)) == in.size();
+}
+
 ClockProcess::~ClockProcess() { Kill(); }
 
 bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {

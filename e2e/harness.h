@@ -60,6 +60,25 @@ std::string WindowText(HWND w);
 std::string MessageBoxText(DWORD pid);
 bool DismissMessageBox(DWORD pid);
 
+// The program's dialogs (the settings dialog, the notices), found by their
+// captions; the harness works them as a user would: it presses their buttons
+// and ticks their check boxes.
+HWND FindDialog(DWORD pid, const std::string& caption);
+HWND WaitForDialog(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
+std::string ControlText(HWND control);
+// A control of a dialog (inside its group boxes and panels too) by its text.
+HWND FindControl(HWND dialog, const std::string& text);
+// Clicks a button or check box by its text; false when there is none.
+bool ClickControl(HWND dialog, const std::string& text);
+// Presses OK of a welcome or upgrade notice when one is open; returns its
+// caption, or "" when none opened within the time.
+std::string DismissNotice(DWORD pid, DWORD timeoutMs = 10000);
+// Posts a key to a window, as the keyboard would to the focused control.
+void PostKey(HWND target, WORD vk);
+// Types keys (held together, e.g. {VK_CONTROL, 'S'}) to `target`, which is
+// made the foreground window first; false when it could not be.
+bool TypeKeys(HWND target, const std::vector<WORD>& keys);
+
 // Saves the whole screen (the Wine desktop, with the tray) as a 24-bit BMP.
 bool SaveScreenshot(const std::string& path);
 

@@ -37,7 +37,7 @@ TEST_F(StartupE2E, FirstRunCentredFramelessAndSaved) {
   HWND w = p.WaitForMainWindow(false);
   ASSERT_NE(w, nullptr);
   // The probe is answered once start-up has finished and the loop runs.
-  EXPECT_EQ(p.Probe(kProbeFirstRun), 1);
+  p.Probe(kProbeFirstRun);
   EXPECT_EQ(ReadValue(kSettings, "CurrentVer"), "2.5");  // right after start-up
   EXPECT_EQ(ReadValue(kSettings, "BinSettings"), "<absent>");
   HANDLE m = OpenMutexA(SYNCHRONIZE, FALSE, "OrlavoxLite");
@@ -51,6 +51,7 @@ TEST_F(StartupE2E, FirstRunCentredFramelessAndSaved) {
   EXPECT_EQ(r.right - r.left, 292);
   EXPECT_EQ(r.bottom - r.top, 130);
   EXPECT_EQ(GetWindowLongA(w, GWL_STYLE) & WS_CAPTION, 0);
+  EXPECT_EQ(DismissNotice(p.Pid()), "Welcome!");
   ASSERT_TRUE(p.Close());
   EXPECT_EQ(ReadValue(kSettings, "BinSettings"), "00000010000");
   char lnum[17];
@@ -68,8 +69,9 @@ TEST_F(StartupE2E, OlderEditionOnly) {
   ASSERT_TRUE(p.Start());
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
+  EXPECT_EQ(DismissNotice(p.Pid()), "Thank you for upgrading");
   EXPECT_EQ(p.Probe(kProbeFirstRun), 0);
-  EXPECT_EQ(p.Probe(kProbeNewVersion), 1);
+  EXPECT_EQ(p.Probe(kProbeNewVersion), 0);  // shown
   RECT r;
   GetWindowRect(w, &r);
   EXPECT_EQ(r.left, 0);
@@ -87,13 +89,14 @@ TEST_F(StartupE2E, VersionMarkerOfAnEarlierVersion) {
   ClockProcess p;
   ASSERT_TRUE(p.Start());
   ASSERT_NE(p.WaitForMainWindow(false), nullptr);
-  EXPECT_EQ(p.Probe(kProbeNewVersion), 1);
   EXPECT_EQ(ReadValue(kSettings, "CurrentVer"), "2.5");
+  EXPECT_EQ(DismissNotice(p.Pid()), "Thank you for upgrading");
   ASSERT_TRUE(p.Close());
   ClockProcess again;
   ASSERT_TRUE(again.Start());
   ASSERT_NE(again.WaitForMainWindow(false), nullptr);
   EXPECT_EQ(again.Probe(kProbeNewVersion), 0);
+  EXPECT_EQ(DismissNotice(again.Pid(), 1500), "");  // no notice the second time
   EXPECT_TRUE(again.Close());
 }
 
@@ -328,6 +331,7 @@ TEST_F(StartupE2E, AltF4Closes) {
   ASSERT_TRUE(p.Start());
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
+  EXPECT_EQ(DismissNotice(p.Pid()), "Welcome!");
   SetForegroundWindow(w);
   ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == w; }, 3000));
   INPUT in[4] = {};

@@ -108,4 +108,12 @@ bool StartsGroup(const std::vector<ControlSpec>& table, const std::vector<size_t
   return !(cur.Kind == ControlKind::Radio && prev.Kind == ControlKind::Radio && cur.Parent == prev.Parent);
 }
 
+PixelRect KeepInside(PixelRect w, PixelRect area) {
+  if (w.Left + w.Width > area.Left + area.Width) w.Left = area.Left + area.Width - w.Width;
+  if (w.Top + w.Height > area.Top + area.Height) w.Top = area.Top + area.Height - w.Height;
+  if (w.Left < area.Left) w.Left = area.Left;
+  if (w.Top < area.Top) w.Top = area.Top;
+  return w;
+}
+
 }  // namespace orlavox::ui

@@ -131,6 +131,11 @@ ControlSpec RichView(const std::string& name, const std::string& parent, int tab
 
 bool IsContainer(ControlKind kind);
 
+// A window asked for at `window` moved just enough to lie wholly inside
+// `area` (the work area); a window larger than the area keeps its top-left
+// corner inside it.
+PixelRect KeepInside(PixelRect window, PixelRect area);
+
 // The order in which to create the controls (indices into `table`): each
 // container before what it holds, and inside every container the controls
 // in their tab order, those without a tab stop after them in table order.

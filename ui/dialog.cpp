@@ -180,10 +180,10 @@ void Dialog::PlaceWindow() {
     RECT area;
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
       area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (x + width > area.right) x = area.right - width;
-    if (y + height > area.bottom) y = area.bottom - height;
-    if (x < area.left) x = area.left;
-    if (y < area.top) y = area.top;
+    const PixelRect placed = KeepInside({x, y, width, height},
+                                        {area.left, area.top, area.right - area.left, area.bottom - area.top});
+    x = placed.Left;
+    y = placed.Top;
   }
   SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

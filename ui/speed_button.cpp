@@ -42,7 +42,12 @@ void SpeedButton::SetFlat(bool flat) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void SpeedButton::Move(int x, int y, int width, int height) { MoveWindow(hwnd_, x, y, width, height, TRUE); }
+void SpeedButton::Move(int x, int y, int width, int height) {
+  // The glyph is centred on the new size: nothing of the old picture may be
+  // copied along, the whole button is drawn again.
+  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
 
 void SpeedButton::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 

@@ -54,9 +54,33 @@ void PrepareVoices(const std::vector<std::string>& plugins) {
     CopyFileA((std::string(ORLAVOX_TEST_PLUGIN_DIR) + "\\" + p).c_str(), (voice + p).c_str(), FALSE);
 }
 
+// Presses OK of every notice the main window opens, as a user would, and
+// notes its caption and whether the main window was visible under it.
+struct NoticeWatch {
+  static std::vector<std::string> Seen;
+  static HWND Main;
+  static BOOL CALLBACK Each(HWND w, LPARAM) {
+    char cls[32], text[64];
+    if (IsWindowVisible(w) && GetClassNameA(w, cls, sizeof cls) && std::string(cls) == "OrlavoxDialog") {
+      GetWindowTextA(w, text, sizeof text);
+      Seen.push_back(std::string(text) + (IsWindowVisible(Main) ? " over the window" : " alone"));
+      ShowWindow(w, SW_HIDE);  // seen once
+      for (const char* ok : {"OK", "&OK"})
+        if (HWND b = FindWindowExA(w, nullptr, nullptr, ok))
+          PostMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), LPARAM(b));
+    }
+    return TRUE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), &Each, 0); }
+};
+std::vector<std::string> NoticeWatch::Seen;
+HWND NoticeWatch::Main = nullptr;
+
 class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    NoticeWatch::Seen.clear();
+    watch_ = SetTimer(nullptr, 0, 50, &NoticeWatch::Tick);
     PrepareVoices({"Test (logging).dll", "Test (sleeping).dll"});
     Registry().DeleteKey("\\Software\\Brenvik");
     app_.SetShowMainForm(false);
@@ -64,6 +88,7 @@ class MainFormTest : public ::testing::Test {
     ASSERT_TRUE(app_.Initialize());
   }
   void TearDown() override {
+    KillTimer(nullptr, watch_);
     if (form_) form_->FormDestroy();
     app_.SetMainForm(nullptr);
     form_.reset();
@@ -74,6 +99,7 @@ class MainFormTest : public ::testing::Test {
     form_ = std::make_unique<TMainForm>(app_);
     app_.SetMainForm(form_.get());
     EXPECT_TRUE(form_->Create());
+    NoticeWatch::Main = form_->Handle();
     return *form_;
   }
   SIZE WindowSize() {
@@ -83,6 +109,7 @@ class MainFormTest : public ::testing::Test {
   }
   TApplication app_;
   std::unique_ptr<TMainForm> form_;
+  UINT_PTR watch_ = 0;
 };
 
 TEST_F(MainFormTest, FirstStartIsHiddenUntilTheFirstTick) {
@@ -91,11 +118,47 @@ TEST_F(MainFormTest, FirstStartIsHiddenUntilTheFirstTick) {
   EXPECT_TRUE(f.MainWindowPending);
   EXPECT_FALSE(IsWindowVisible(f.Handle()));
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // no taskbar button
-  f.Timer1Timer();
+  f.Timer1Timer();  // returns when the welcome notice has been closed
   EXPECT_TRUE(IsWindowVisible(f.Handle()));
   EXPECT_FALSE(f.MainWindowPending);
-  EXPECT_TRUE(f.FirstRunPending);  // no notice was due that cleared it
+  EXPECT_EQ(NoticeWatch::Seen, (std::vector<std::string>{"Welcome! over the window"}));
+  EXPECT_FALSE(f.FirstRun);
+  EXPECT_FALSE(f.FirstRunPending);
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // ShowInTaskbar is off
+  f.Timer1Timer();
+  EXPECT_EQ(NoticeWatch::Seen.size(), 1u);  // once only
+}
+
+// A first start whose window stays in the tray still greets the user.
+TEST_F(MainFormTest, WelcomeWithTheWindowInTheTray) {
+  TMainForm& f = Start();
+  f.ClockSettings.StartInTray = true;  // as start-up leaves it with StartInTray on
+  f.MainWindowPending = false;
+  f.Timer1Timer();
+  EXPECT_EQ(NoticeWatch::Seen, (std::vector<std::string>{"Welcome! alone"}));
+  EXPECT_FALSE(IsWindowVisible(f.Handle()));
+  EXPECT_FALSE(f.FirstRunPending);
+}
+
+// With a taskbar button the main window keeps the focus: the zero-size
+// application window that carries the button must not take it.
+TEST_F(MainFormTest, TaskbarButtonLeavesTheFocusOnTheMainWindow) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("BinSettings", "00000001000");  // framed, ShowInTaskbar
+    reg.WriteString("CurrentVer", "2.5");
+  }
+  TMainForm& f = Start();
+  f.Timer1Timer();  // shows the window, then the button
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(app_.Handle()));
+  EXPECT_EQ(GetActiveWindow(), f.Handle());
+  f.HideMainWindow();
+  SendMessageA(f.SysTrayIcon.Handle(), SysTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);  // back from the tray
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(app_.Handle()));
+  EXPECT_EQ(GetActiveWindow(), f.Handle());
 }
 
 TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {

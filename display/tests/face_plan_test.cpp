@@ -119,6 +119,16 @@ TEST(FacePlan, DayOfMonthAndWeekday) {
     const DrawStep& label = p.Steps[p.Count - 1];
     EXPECT_LE(label.X + ImageSizeOf(label.List, label.Index).Width, CellRect(Cell::Weekday, DisplayMode::Big).Width);
   }
+  // The day jumps from Wednesday to Friday (a resume, the clock set forward):
+  // Wednesday's label goes as well, only Friday's stays lit.
+  p = {};
+  PlanUpdateDate(p, At(0, 0, 0, 3, 4));
+  PlanUpdateDate(p, At(0, 0, 0, 5, 6));
+  EXPECT_EQ(SeenAt(p, Cell::Weekday, 130, 5), Img(ImageList::Misc, kMiscSunday + 5));
+  for (int x = 0; x < CellRect(Cell::Weekday, DisplayMode::Big).Width; ++x) {
+    const Seen s = SeenAt(p, Cell::Weekday, x, 5);
+    if (s.Drawn) EXPECT_TRUE(s.Index == kMiscBlankPatch || s.Index == kMiscSunday + 5) << x << ": " << s.Index;
+  }
   // A weekday out of range draws no label.
   p = {};
   PlanUpdateDate(p, At(0, 0, 0, 1, 0));

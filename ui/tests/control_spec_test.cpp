@@ -53,5 +53,27 @@ TEST(ControlSpec, ButtonRolesGiveDefaultAndCancel) {
   EXPECT_FALSE(BitBtn("b", "", 0, {}, ButtonRole::Help, "").IsDefault);
 }
 
+// A window at a fixed place (the upgrade notice's 577, 528, about 368 x 251
+// with its frame) stays there when it fits and moves just enough when not.
+TEST(ControlSpec, KeepInsideMovesOnlyAsFarAsNeeded) {
+  const PixelRect notice{577, 528, 368, 251};
+  const PixelRect big = KeepInside(notice, {0, 0, 1280, 994});
+  EXPECT_EQ(big.Left, 577);
+  EXPECT_EQ(big.Top, 528);
+  const PixelRect small = KeepInside(notice, {0, 0, 800, 572});  // 800 x 600 less a taskbar
+  EXPECT_EQ(small.Left, 800 - 368);
+  EXPECT_EQ(small.Top, 572 - 251);
+  EXPECT_EQ(small.Width, 368);
+  const PixelRect tall = KeepInside({577, 100, 368, 251}, {0, 0, 1024, 738});  // only sideways
+  EXPECT_EQ(tall.Left, 577);
+  EXPECT_EQ(tall.Top, 100);
+  const PixelRect offset = KeepInside({-50, -20, 100, 100}, {40, 30, 800, 600});  // a work area not at 0, 0
+  EXPECT_EQ(offset.Left, 40);
+  EXPECT_EQ(offset.Top, 30);
+  const PixelRect huge = KeepInside({10, 10, 900, 700}, {0, 0, 800, 572});  // larger: top-left stays visible
+  EXPECT_EQ(huge.Left, 0);
+  EXPECT_EQ(huge.Top, 0);
+}
+
 }  // namespace
 }  // namespace orlavox::ui

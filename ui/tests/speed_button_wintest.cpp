@@ -73,5 +73,31 @@ TEST_F(SpeedButtonTest, ClickRunsOnReleaseInsideOnly) {
   EXPECT_EQ(clicks, 1);  // disabled: no click
 }
 
+// The announce button grows from the small display's size to the big one's:
+// the glyph moves to the new centre and nothing of the old one may stay.
+TEST_F(SpeedButtonTest, MovedAndResizedItIsDrawnAnew) {
+  SpeedButton b;
+  ASSERT_TRUE(b.Create(host.Handle(), 4, 4, 24, 22, "Announce the time"));
+  b.SetGlyph([](HDC dc, int x, int y, bool) {
+    RECT r{x, y, x + 16, y + 16};
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }, 16);
+  ASSERT_GE(DarkPixels(b), 16 * 16 - 4);  // at x 4..19
+  b.Move(2, 4, 58, 22);                    // now centred at x 21..36
+  UpdateWindow(host.Handle());
+  UpdateWindow(b.Handle());
+  WindowDc dc(b.Handle());
+  int staleDark = 0, newDark = 0;
+  for (int y = 4; y < 18; ++y)
+    for (int x = 0; x < 58; ++x) {
+      const COLORREF c = GetPixel(dc.Get(), x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 200) continue;
+      if (x >= 3 && x < 20) ++staleDark;
+      if (x >= 22 && x < 36) ++newDark;
+    }
+  EXPECT_EQ(staleDark, 0);
+  EXPECT_GE(newDark, 14 * 13);
+}
+
 }  // namespace
 }  // namespace orlavox::ui

@@ -1,0 +1,170 @@
+// The settings dialog of the running program: opened with Ctrl+S, every
+// choice applied at once on OK, nothing changed on Cancel or Escape.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "e2e/harness.h"
+#include "settings/clock_settings.h"
+
+namespace orlavox::e2e {
+namespace {
+
+const char* const kChecks[] = {"Windowless (no title bar)", "24 hr format",           "Always on top",
+                               "Transparent buttons",       "Start clock with Windows", "Start minimized in tray",
+                               "Show program in taskbar",   "Enable global shortcut"};
+
+BOOL CALLBACK FindEdit(HWND h, LPARAM lp) {
+  char cls[16];
+  GetClassNameA(h, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = h;
+  return FALSE;
+}
+
+class SettingsE2E : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetRegistry(); }
+  void TearDown() override { ResetRegistry(); }
+
+  // Ctrl+S on the main window; the dialog it opens.
+  HWND OpenSettings(ClockProcess& p) {
+    HWND w = p.MainWindow();
+    EXPECT_TRUE(TypeKeys(w, {VK_CONTROL, 'S'}));
+    return WaitForDialog(p.Pid(), "Settings");
+  }
+  // Ticks every check box and raises the interval by three steps.
+  void ChangeEverything(HWND dialog) {
+    for (const char* c : kChecks) EXPECT_TRUE(ClickControl(dialog, c)) << c;
+    HWND edit = nullptr;
+    EnumChildWindows(dialog, &FindEdit, reinterpret_cast<LPARAM>(&edit));
+    ASSERT_NE(edit, nullptr);
+    const std::string text = ControlText(edit);
+    const std::string raised = std::to_string(atoi(text.c_str()) + 300);
+    for (int i = 0; i < 3; ++i) PostKey(edit, VK_UP);
+    EXPECT_TRUE(WaitFor([&] { return FindControl(dialog, raised) == edit; }, 3000)) << text << " -> " << raised;
+  }
+};
+
+HWND FindOwnWindow(DWORD pid, const char* cls) {
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
+    DWORD p = 0;
+    GetWindowThreadProcessId(w, &p);
+    if (p == pid) return w;
+  }
+  return nullptr;
+}
+
+// Whether Ctrl+Alt+S is taken by a program (ours) right now.
+bool SpeechHotKeyTaken() {
+  if (!RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, 'S')) return true;
+  UnregisterHotKey(nullptr, 0x7001);
+  return false;
+}
+
+// A checksum of the hour digits and AM/PM cell as shown on the screen.
+unsigned HourCellsOnScreen(HWND w) {
+  POINT o{0, 0};
+  ClientToScreen(w, &o);
+  HDC screen = GetDC(nullptr);
+  unsigned sum = 0;
+  for (int y = 36; y < 83; y += 2)
+    for (int x = 18; x < 81; x += 2) sum = sum * 31 + GetPixel(screen, o.x + x, o.y + y);
+  ReleaseDC(nullptr, screen);
+  return sum;
+}
+
+TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
+  // Frameless big display, 12-hour clock, raised buttons, nothing else on; 100 ms.
+  WriteSettings("00000010000", "0100010001000000", "6000000000");
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 21:07:00"));
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
+  Sleep(500);
+  const unsigned hours12 = HourCellsOnScreen(w);
+  EXPECT_FALSE(SpeechHotKeyTaken());
+
+  HWND d = OpenSettings(p);
+  ASSERT_NE(d, nullptr) << "Ctrl+S opened no settings dialog";
+  EXPECT_EQ(SendMessageA(FindControl(d, "Windowless (no title bar)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(FindControl(d, "24 hr format"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  ChangeEverything(d);
+  EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-dialog.bmp"));
+  ASSERT_TRUE(ClickControl(d, "&OK"));
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+
+  // Seen at once, without waiting for the clock to change.
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_NE(GetWindowLongA(w, GWL_STYLE) & WS_CAPTION, 0);  // framed now
+  EXPECT_EQ(r.right - r.left, 298);
+  EXPECT_NE(HourCellsOnScreen(w), hours12);  // "9 PM" became "21"
+  EXPECT_EQ(p.Probe(kProbeButtonsFlat), 1);
+  EXPECT_NE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_TRUE(IsWindowVisible(app));  // the taskbar button
+  EXPECT_EQ(p.Probe(kProbeTimerInterval), 400);
+  EXPECT_TRUE(SpeechHotKeyTaken());
+  EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 1);
+  EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");  // written only when the window closes
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000010000");
+  EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-applied.bmp"));
+
+  // Back to the 12-hour clock alone (no change of shape to redraw the face),
+  // and the hot key off: it is free again and "Speak!" shows no short-cut.
+  d = OpenSettings(p);
+  ASSERT_NE(d, nullptr);
+  ASSERT_TRUE(ClickControl(d, "24 hr format"));
+  ASSERT_TRUE(ClickControl(d, "Enable global shortcut"));
+  ASSERT_TRUE(ClickControl(d, "&OK"));
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+  EXPECT_EQ(HourCellsOnScreen(w), hours12);
+  EXPECT_FALSE(SpeechHotKeyTaken());
+  EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 0);
+
+  ASSERT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "11000101100");
+  EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(8), "04000000");
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
+}
+
+TEST_F(SettingsE2E, CancelAndEscapeChangeNothing) {
+  // Framed, taskbar button, 24-hour clock, 300 ms.
+  WriteSettings("00100001000", "0100010003000000", "6000000000");
+  ClockProcess p;
+  ASSERT_TRUE(p.Start());
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(app) != FALSE; }, 3000));
+  const LONG style = GetWindowLongA(w, GWL_STYLE) & ~WS_DISABLED, ex = GetWindowLongA(w, GWL_EXSTYLE);
+  for (bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "Escape" : "Cancel");
+    HWND d = OpenSettings(p);
+    ASSERT_NE(d, nullptr);
+    ChangeEverything(d);
+    if (escape)
+      PostKey(FindControl(d, "&OK"), VK_ESCAPE);
+    else
+      ASSERT_TRUE(ClickControl(d, "&Cancel"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE) & ~WS_DISABLED, style);
+    EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), ex);
+    EXPECT_EQ(p.Probe(kProbeButtonsFlat), 0);
+    EXPECT_EQ(p.Probe(kProbeTimerInterval), 300);
+    EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 0);
+    EXPECT_FALSE(SpeechHotKeyTaken());
+    EXPECT_TRUE(IsWindowVisible(app));  // the taskbar button stays with ShowInTaskbar on
+  }
+  ASSERT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00100001000");
+  EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(8), "03000000");
+  EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");
+}
+
+}  // namespace
+}  // namespace orlavox::e2e
