@@ -4,6 +4,7 @@
 
 #include "app/clock_source.h"
 #include "app/key_commands.h"
+#include "ui/accessible.h"
 #include "app/seams.h"
 #include "ui/gdi.h"
 #include "display/clock_data.h"
@@ -219,7 +220,14 @@ void TMainForm::OpenRegistry() {
   const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
   const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop);
   ClockSettings = loaded.Settings;
+  LanguageStored = loaded.LanguageStored;
   if (loaded.NewVersion) NewVersion = true;
+  if (FirstRun) {
+    // A new user sees the hours as the region's own time format counts them.
+    char format[80] = "";
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, format, sizeof format))
+      ClockSettings.Hour24 = TimeFormatIs24Hour(format);
+  }
   SetWindowPos(hwnd_, nullptr, ClockSettings.WindowLeft, ClockSettings.WindowTop, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
@@ -428,6 +436,10 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_RBUTTONDOWN:
       BackPanelMouseDown(MK_RBUTTON);
+      break;
+    case WM_GETOBJECT:
+      // Screen readers read the time and date the tray's tooltip shows.
+      if (LRESULT r = ui::AnswerGetObject(hwnd_, wp, lp, [this] { return TimeHint; })) return r;
       break;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);

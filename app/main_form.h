@@ -124,6 +124,8 @@ class TMainForm : public ui::Window {
   bool AlarmActive = false;
   bool AlarmHandled = false;
   bool FirstRun = false;
+  bool LanguageStored = false;
+  std::string TimeHint;  // the time and date as the tray's tooltip shows them  // a voice choice was stored; else the user's language picks one
   bool NewVersion = false;
   bool MainWindowPending = false;
   bool SpeechBusy = false;

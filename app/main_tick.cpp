@@ -54,7 +54,8 @@ void TMainForm::SetTrayHint(const SYSTEMTIME& st) {
   char time[80] = "", date[80] = "";
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
   GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
-  SysTrayIcon.SetHint(TrayHintText(time, date));
+  TimeHint = TrayHintText(time, date);
+  SysTrayIcon.SetHint(TimeHint);
   ++Counters.TrayHints;
 }
 

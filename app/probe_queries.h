@@ -34,6 +34,7 @@ enum ProbeQuery : unsigned {
   kProbeAlarmAnnouncements,  // announcements the alert made
   kProbeButtonsFlat,            // the six speed buttons are flat
   kProbeSpeakShortCutShown,     // "Speak!" shows its Ctrl+Alt+S
+  kProbeHour24,
 };
 
 }  // namespace orlavox

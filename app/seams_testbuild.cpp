@@ -105,6 +105,7 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeAlarmAnnouncements: result = f.Counters.AlarmAnnouncements; break;
     case kProbeButtonsFlat: result = f.AnnounceButton.Flat() && f.HelpButton.Flat(); break;
     case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
+    case kProbeHour24: result = f.ClockSettings.Hour24; break;
     default: return false;
   }
   return true;

@@ -66,6 +66,12 @@ wine_prefix() {
     WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
   fi
+  # Debian's Wine does not find its own fonts (MS Sans Serif, Tahoma, Marlett
+  # for the caption buttons): give the prefix a copy, as Windows has them.
+  local fonts=/usr/share/wine/fonts
+  if [ -d "$fonts" ] && [ ! -f "$dir/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp "$fonts"/*.ttf "$fonts"/*.fon "$dir/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   if [ -n "$desktop" ]; then
     local size
     size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ && !seen++ {print $2}') || size=''

@@ -51,6 +51,16 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
+bool TimeFormatIs24Hour(std::string_view format) {
+  bool quoted = false;  // text in quotes is literal
+  for (char c : format) {
+    if (c == '\'') quoted = !quoted;
+    else if (!quoted && c == 'H') return true;
+    else if (!quoted && c == 'h') return false;
+  }
+  return false;
+}
+
 bool DecideFirstRun(bool settingsHaveBinSettings, bool oldEditionHasWindowTop) {
   return !settingsHaveBinSettings && !oldEditionHasWindowTop;
 }

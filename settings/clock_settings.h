@@ -67,9 +67,18 @@ struct DesktopSize {
 
 struct LoadedSettings {
   ClockSettings Settings;
+  bool LanguageStored = false;   // "SelLang" was there: the user's choice stands
   bool NewVersion = false;       // the upgrade notice is due
   bool WriteCurrentVer = false;  // "CurrentVer" must be set to "2.5" now
 };
+
+// Whether a regional time format ("HH:mm:ss", "h:mm:ss tt") counts the hours
+// of the day from 0 to 23.
+bool TimeFormatIs24Hour(std::string_view format);
+
+// The installer leaves the user's choice of starting with Windows here; the
+// clock takes it as its AutoStart switch at the next start and removes it.
+inline constexpr const char* kSetAutoStartValue = "SetAutoStart";
 
 // First run: no settings of this edition and none of the older one.
 bool DecideFirstRun(bool settingsHaveBinSettings, bool oldEditionHasWindowTop);

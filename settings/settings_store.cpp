@@ -43,7 +43,13 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop) {
   stored.SelLang = Read(reg, "SelLang");
   stored.CurrentVer = Read(reg, "CurrentVer");
   LoadedSettings loaded = DecodeSettings(stored, firstRun, desktop);
+  loaded.LanguageStored = reg.ValueExists("SelLang");
   if (loaded.WriteCurrentVer) reg.WriteString("CurrentVer", kCurrentVersion);
+  if (reg.ValueExists(kSetAutoStartValue)) {
+    // The program, not the installer, owns the Run value: it follows at the next save.
+    loaded.Settings.AutoStart = Read(reg, kSetAutoStartValue) == "1";
+    reg.DeleteValue(kSetAutoStartValue);
+  }
   return loaded;
 }
 

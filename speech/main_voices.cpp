@@ -28,7 +28,12 @@ void TMainForm::PrepareVoiceFolder() {
 
 void TMainForm::MigrateLegacyVoices() { RunLegacyMigration(ProgramFolder); }
 
-void TMainForm::ScanVoiceFolder() { LanguageList = ReadVoiceFolder(ProgramFolder); }
+void TMainForm::ScanVoiceFolder() {
+  LanguageList = ReadVoiceFolder(ProgramFolder);
+  // Until the user has chosen, the voice speaks the language of the user's Windows.
+  if (!LanguageStored)
+    ClockSettings.SelectedLanguage = PreferredVoiceIndex(LanguageList, VoiceLanguageName(GetUserDefaultUILanguage()));
+}
 
 void TMainForm::BuildLangMenu() {
   for (size_t i = 0; i < LanguageList.size(); ++i) {

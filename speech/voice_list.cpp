@@ -140,4 +140,31 @@ std::optional<int> LanguageIndexFromMenuItemName(std::string_view name) {
 
 int ClampSelectedLanguage(int selected, int count) { return selected < 0 || selected > count - 1 ? 0 : selected; }
 
+std::string_view VoiceLanguageName(unsigned languageId) {
+  switch (languageId & 0x3FF) {
+    case 0x07: return "German";
+    case 0x09: return "English";
+    case 0x0A: return "Spanish";
+    case 0x0C: return "French";
+    case 0x10: return "Italian";
+    case 0x13: return "Dutch";
+    case 0x14: return "Norwegian";
+    case 0x15: return "Polish";
+    case 0x1D: return "Swedish";
+    default: return {};
+  }
+}
+
+int PreferredVoiceIndex(const std::vector<std::string>& sortedVoices, std::string_view language) {
+  if (language.empty()) return 0;
+  for (size_t i = 0; i < sortedVoices.size(); ++i) {
+    const std::string_view name = sortedVoices[i];
+    if (name.size() < language.size() || CompareTextIgnoringCase(name.substr(0, language.size()), language) != 0)
+      continue;
+    const std::string_view rest = name.substr(language.size());
+    if (rest.empty() || rest.substr(0, 2) == " (") return int(i);
+  }
+  return 0;
+}
+
 }  // namespace orlavox

@@ -53,6 +53,15 @@ std::vector<MigrationStep> PlanLegacyMigration(const std::vector<std::string>& f
                                                const std::function<bool(const std::string&)>& targetExists,
                                                bool legacyLanguageFileExists);
 
+// The English name of a language as the voices' file names begin with it
+// ("German" for "German (female).dll"), from the primary language of a
+// Windows language id (its low ten bits); "" for a language no voice speaks.
+std::string_view VoiceLanguageName(unsigned languageId);
+// The voice a new user hears first: the first in the sorted list whose name
+// is `language` or begins with `language` followed by " (", compared without
+// case; 0 when none is (or the language is "").
+int PreferredVoiceIndex(const std::vector<std::string>& sortedVoices, std::string_view language);
+
 // Three-way text comparison: negative, zero or positive.
 using TextCompare = int (*)(std::string_view, std::string_view);
 // ASCII letters compared without case; other bytes by value.

@@ -6,7 +6,8 @@ namespace orlavox::ui {
 
 bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const std::string& hint) {
   hint_ = hint;
-  if (!Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
+  // The hint is the button's text: screen readers give it as the button's name.
+  if (!Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, hint.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                       x, y, width, height, parent))
     return false;
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,

@@ -1,6 +1,7 @@
 // Program entry: the help engine, the application object, the main window,
 // the message loop.
 #include <windows.h>
+#include <objbase.h>
 
 #include "app/application.h"
 #include "app/main_form.h"
@@ -35,8 +36,11 @@ int RunClock() {
 }  // namespace orlavox
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Screen readers reach the clock's windows through COM; the file dialog needs it too.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   orlavox::LoadHelpEngine();  // before any window exists
   const int code = orlavox::RunClock();
   orlavox::UnloadHelpEngine();
+  if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/seams.h"
+#include <oleacc.h>
 #include "settings/registry.h"
 
 namespace orlavox {
@@ -307,6 +308,49 @@ TEST_F(MainFormTest, GlobalShortcutFollowsTheSetting) {
   // The hot key can be registered again once released.
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x7000, MOD_CONTROL | MOD_ALT, 'S'));
   UnregisterHotKey(nullptr, 0x7000);
+}
+
+// What a screen reader gets from the clock: the time and date on the main
+// window, and each speed button's hint as its name.
+TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  TMainForm& f = Start();
+  auto text = [](IAccessible* a, bool value) {
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR b = nullptr;
+    std::string out;
+    if (SUCCEEDED(value ? a->get_accValue(self, &b) : a->get_accName(self, &b)) && b) {
+      char buf[256] = "";
+      WideCharToMultiByte(CP_ACP, 0, b, -1, buf, sizeof buf, nullptr, nullptr);
+      out = buf;
+      SysFreeString(b);
+    }
+    return out;
+  };
+  IAccessible* main = nullptr;
+  ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(f.Handle(), OBJID_CLIENT, IID_IAccessible,
+                                                   reinterpret_cast<void**>(&main))));
+  const std::string value = text(main, true);
+  EXPECT_EQ(value, f.TimeHint);
+  EXPECT_NE(value.find("Time: "), std::string::npos) << value;
+  EXPECT_NE(value.find("Date: "), std::string::npos) << value;
+  EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
+  main->Release();
+  for (ui::SpeedButton* b : {&f.AlarmButton, &f.SetupButton, &f.HelpButton, &f.AnnounceButton}) {
+    IAccessible* a = nullptr;
+    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&a))));
+    char hint[64] = "";
+    GetWindowTextA(b->Handle(), hint, sizeof hint);
+    EXPECT_EQ(text(a, false), hint);
+    a->Release();
+  }
+  char alarmHint[64] = "";
+  GetWindowTextA(f.AlarmButton.Handle(), alarmHint, sizeof alarmHint);
+  EXPECT_STREQ(alarmHint, "Alarm setup");
+  CoUninitialize();
 }
 
 }  // namespace

@@ -254,5 +254,13 @@ TEST(DecodeSettings, GeneratedInputsStayInRange) {
   }
 }
 
+TEST(ClockSettings, RegionalTimeFormatDecidesTheNewUsersHourFormat) {
+  EXPECT_TRUE(TimeFormatIs24Hour("HH:mm:ss"));
+  EXPECT_TRUE(TimeFormatIs24Hour("H.mm"));
+  EXPECT_FALSE(TimeFormatIs24Hour("h:mm:ss tt"));
+  EXPECT_FALSE(TimeFormatIs24Hour("'Hour' h:mm"));  // quoted text is not a field
+  EXPECT_FALSE(TimeFormatIs24Hour(""));
+}
+
 }  // namespace
 }  // namespace orlavox

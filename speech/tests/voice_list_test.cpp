@@ -135,5 +135,18 @@ TEST(LegacyVoiceNamesTable, FormsAndShippedVoices) {
   EXPECT_GE(shipped, 8);
 }
 
+TEST(VoiceList, NewUserHearsTheirOwnLanguage) {
+  const std::vector<std::string> voices = {"Dutch (male)", "English (female)", "English (male)", "Germanic",
+                                           "German (male)", "System voice"};
+  EXPECT_EQ(PreferredVoiceIndex(voices, VoiceLanguageName(0x0407)), 4);  // de-DE: not "Germanic"
+  EXPECT_EQ(PreferredVoiceIndex(voices, VoiceLanguageName(0x0C07)), 4);  // de-AT, same language
+  EXPECT_EQ(PreferredVoiceIndex(voices, VoiceLanguageName(0x0809)), 1);  // en-GB: the first English voice
+  EXPECT_EQ(PreferredVoiceIndex(voices, "english"), 1);
+  EXPECT_EQ(PreferredVoiceIndex(voices, VoiceLanguageName(0x0411)), 0);  // Japanese: no voice, the first
+  EXPECT_EQ(PreferredVoiceIndex({}, "German"), 0);
+  EXPECT_EQ(PreferredVoiceIndex({"German"}, "German"), 0);
+  EXPECT_EQ(PreferredVoiceIndex({"Dutch", "Polish"}, VoiceLanguageName(0x0415)), 1);
+}
+
 }  // namespace
 }  // namespace orlavox
