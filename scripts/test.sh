@@ -45,6 +45,10 @@ rm -f "$fuzz_log"
 echo "== win32: program, voices and tests (MinGW-w64 i686)"
 if build_win32 build/win32; then
   start_xvfb || exit 1
+  # The tests expect Wine's US English (formats, the first-run voice) whatever
+  # the machine's own language is.
+  export LANG=C.UTF-8
+  unset LC_ALL LC_MESSAGES LC_TIME LANGUAGE
   wine_prefix "$ROOT/build/wineprefix-test" fresh desktop
   ctest_run win32 build/win32 -V
   # Screenshots the tests took, as PNG for people to look at.

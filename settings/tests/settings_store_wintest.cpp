@@ -153,5 +153,21 @@ TEST_F(SettingsStoreTest, AutoStartEntry) {
   EXPECT_EQ(Value(kRunKey, kRunValue), "<absent>");
 }
 
+// The installer leaves the choice of starting with Windows for the clock to
+// take: it becomes the AutoStart switch once, and the Run value follows only
+// at the next save.
+TEST_F(SettingsStoreTest, InstallersAutoStartChoiceIsTakenOnce) {
+  Put(kSettingsKey, "BinSettings", "00000000000");
+  Put(kSettingsKey, kSetAutoStartValue, "1");
+  EXPECT_TRUE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);
+  EXPECT_EQ(Value(kSettingsKey, kSetAutoStartValue), "<absent>");
+  EXPECT_EQ(Value(kRunKey, kRunValue), "<absent>");
+  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);  // stored flags again
+
+  Put(kSettingsKey, "BinSettings", "00000100000");
+  Put(kSettingsKey, kSetAutoStartValue, "0");
+  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);
+}
+
 }  // namespace
 }  // namespace orlavox
