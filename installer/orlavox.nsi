@@ -205,7 +205,20 @@ SectionEnd
 
 Section "Uninstall"
   ; First the clock: closing, it saves its settings and its Run entry.
+  ; Then its program file, as soon as nothing holds it any more (a clock
+  ; window that turns up meanwhile is closed too): a few seconds at most.
   Call un.CloseClock
+  StrCpy $0 0
+  ${Do}
+    Delete "$INSTDIR\${EXE}"
+    ${IfNot} ${FileExists} "$INSTDIR\${EXE}"
+    ${OrIf} $0 >= 20
+      ${Break}
+    ${EndIf}
+    Sleep 250
+    Call un.CloseClock
+    IntOp $0 $0 + 1
+  ${Loop}
 
   !insertmacro RemoveFiles
   Delete "$INSTDIR\${UNINSTALLER}"
