@@ -7,7 +7,7 @@ PKGS=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
-  espeak-ng sox fp-utils p7zip-full
+  espeak-ng sox fp-utils p7zip-full nsis
 )
 
 missing=()

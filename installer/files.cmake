@@ -1,0 +1,65 @@
+# Writes the NSIS include listing what the installer ships from the dist
+# folder, file by file, and what its uninstaller removes again:
+#   cmake -DDIST=<dist folder> -DOUT=<files.nsh> -P files.cmake
+# The macro InstallFiles copies them into $INSTDIR; RemoveFiles deletes the
+# same files and then their folders when empty (deepest first), so nothing
+# else a user put there goes. A voice kit (dist/voice-kit) goes in when the
+# build made one.
+foreach(var DIST OUT)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "files.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+set(files Orlavox.exe Orlavox.chm info.dat)
+file(GLOB voices RELATIVE ${DIST} ${DIST}/voice/*.dll)
+if(NOT voices)
+  message(FATAL_ERROR "files.cmake: no voice in ${DIST}/voice")
+endif()
+list(APPEND files ${voices})
+if(IS_DIRECTORY ${DIST}/voice-kit)
+  file(GLOB_RECURSE kit RELATIVE ${DIST} ${DIST}/voice-kit/*)
+  list(APPEND files ${kit})
+endif()
+
+set(install "!macro InstallFiles\n")
+set(remove "!macro RemoveFiles\n")
+set(dirs "")
+set(current_dir "-")
+foreach(f IN LISTS files)
+  if(NOT EXISTS ${DIST}/${f})
+    message(FATAL_ERROR "files.cmake: ${DIST}/${f} is missing")
+  endif()
+  get_filename_component(dir "${f}" DIRECTORY)
+  # In NSIS strings "$" starts a variable; Windows paths use backslashes.
+  string(REPLACE "$" "$$" source "${DIST}/${f}")
+  string(REPLACE "$" "$$" target "${f}")
+  string(REPLACE "/" "\\" target "${target}")
+  string(REPLACE "$" "$$" wdir "${dir}")
+  string(REPLACE "/" "\\" wdir "${wdir}")
+  if(NOT dir STREQUAL current_dir)
+    if(dir STREQUAL "")
+      string(APPEND install "  SetOutPath \"$INSTDIR\"\n")
+    else()
+      string(APPEND install "  SetOutPath \"$INSTDIR\\${wdir}\"\n")
+    endif()
+    set(current_dir "${dir}")
+  endif()
+  string(APPEND install "  File \"${source}\"\n")
+  string(APPEND remove "  Delete \"$INSTDIR\\${target}\"\n")
+  # Every folder on the way, so that folders holding only folders go too.
+  while(NOT dir STREQUAL "")
+    list(APPEND dirs "${wdir}")
+    get_filename_component(dir "${dir}" DIRECTORY)
+    string(REPLACE "$" "$$" wdir "${dir}")
+    string(REPLACE "/" "\\" wdir "${wdir}")
+  endwhile()
+endforeach()
+list(REMOVE_DUPLICATES dirs)
+list(SORT dirs ORDER DESCENDING)  # a folder before the folder holding it
+foreach(d IN LISTS dirs)
+  string(APPEND remove "  RMDir \"$INSTDIR\\${d}\"\n")
+endforeach()
+string(APPEND install "!macroend\n")
+string(APPEND remove "!macroend\n")
+file(WRITE ${OUT} "; Made by installer/files.cmake from ${DIST}\n${install}${remove}")

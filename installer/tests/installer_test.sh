@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The installer under Wine, as a user would meet it: a silent install, an
+# install over it that keeps the stored settings, the clock started from the
+# installed program, and the silent uninstaller ending the running clock and
+# leaving nothing of it behind, but everything that is not its own.
+#   installer_test.sh <setup.exe> <dist folder> <orlavox_driver.exe>
+# WINEPREFIX and DISPLAY come from scripts/test.sh.
+set -uo pipefail
+setup=$1 dist=$2 driver=$3
+export WINEDEBUG=-all
+# Shortcuts would otherwise become menu entries of the Linux desktop.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d"
+
+SETTINGS='HKCU\Software\Brenvik\Orlavox Lite'
+BRENVIK='HKCU\Software\Brenvik'
+RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+RUN_NT='HKCU\Software\Microsoft\Windows NT\CurrentVersion\Run'
+UNINST='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Multilingual Orlavox'
+# The test's own sentinels, which the uninstaller must leave alone.
+SENTINEL_VALUE='OrlavoxInstallerTestSentinel'
+SENTINEL_KEY="$BRENVIK\\InstallerTestSentinel"
+
+failures=0
+check() {  # check <what> <command...>
+  if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi
+}
+regval() {  # regval <key> <value>: prints the data; fails when the value is missing
+  local out
+  out=$(wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r') || return 1
+  awk -F '    ' -v n="$2" '$2 == n { print $4; found = 1 } END { exit !found }' <<<"$out"
+}
+has_value() { regval "$1" "$2" >/dev/null; }
+lacks_value() { ! regval "$1" "$2" >/dev/null; }
+has_key() { wine reg query "$1" </dev/null >/dev/null 2>&1; }
+lacks_key() { ! has_key "$1"; }
+value_is() { [ "$(regval "$1" "$2")" = "$3" ]; }
+winenv() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'; }
+not_running() { ! kill -0 "$1" 2>/dev/null; }
+
+clock_pid=''
+nt_run_existed=0
+has_key "$RUN_NT" && nt_run_existed=1
+cleanup() {
+  [ -n "$clock_pid" ] && kill "$clock_pid" 2>/dev/null
+  wine reg delete "$RUN" /v "$SENTINEL_VALUE" /f </dev/null >/dev/null 2>&1
+  wine reg delete "$SENTINEL_KEY" /f </dev/null >/dev/null 2>&1
+  [ "$nt_run_existed" = 0 ] && wine reg delete "$RUN_NT" /f </dev/null >/dev/null 2>&1
+  true
+}
+trap cleanup EXIT
+
+instdir_win="$(winenv LOCALAPPDATA)\\Programs\\Multilingual Orlavox"
+instdir=$(winepath -u "$instdir_win" 2>/dev/null)
+shortcut=$(winepath -u "$(winenv APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Multilingual Orlavox.lnk" 2>/dev/null)
+[ -n "$instdir" ] && [ -n "$shortcut" ] || { echo "FAILED: no user folders in the Wine prefix"; exit 1; }
+wine reg delete "$SETTINGS" /v SetAutoStart /f </dev/null >/dev/null 2>&1
+
+shipped=(Orlavox.exe Orlavox.chm info.dat)
+for f in "$dist"/voice/*.dll; do shipped+=("voice/${f##*/}"); done
+same_files() {
+  local f
+  for f in "${shipped[@]}"; do cmp -s "$dist/$f" "$instdir/$f" || { echo "  differs or missing: $f"; return 1; }; done
+}
+size_matches() {  # EstimatedSize (KB) within 5 % of the folder's size
+  local est kb
+  est=$(( $(regval "$UNINST" EstimatedSize) ))
+  kb=$(du -sk --apparent-size "$instdir" | cut -f1)
+  echo "  EstimatedSize $est KB, folder $kb KB"
+  [ "$est" -gt 0 ] && [ $(( (est - kb) * 100 / kb )) -le 5 ] && [ $(( (kb - est) * 100 / kb )) -le 5 ]
+}
+# The uninstaller copies itself to the temporary folder, starts the copy and
+# returns: wait for the copy to remove the installed-programs entry, its last step.
+uninstall() {
+  wine "$instdir_win\\uninstall.exe" /S </dev/null || return 1
+  local i
+  for i in $(seq 1 60); do lacks_key "$UNINST" && return 0; sleep 1; done
+  return 1
+}
+
+echo "== a silent install"
+check "setup /S exits with 0" wine "$setup" /S
+check "the program, its voices, help and info.dat are installed" same_files
+check "the uninstaller is installed" test -f "$instdir/uninstall.exe"
+check "the Start-menu shortcut exists" test -f "$shortcut"
+check "DisplayName" value_is "$UNINST" DisplayName "Multilingual Orlavox"
+check "DisplayVersion" value_is "$UNINST" DisplayVersion "2.5"
+check "Publisher" value_is "$UNINST" Publisher "Brenvik"
+check "DisplayIcon" value_is "$UNINST" DisplayIcon "$instdir_win\\Orlavox.exe"
+check "InstallLocation" value_is "$UNINST" InstallLocation "$instdir_win"
+check "UninstallString" value_is "$UNINST" UninstallString "\"$instdir_win\\uninstall.exe\""
+check "QuietUninstallString" value_is "$UNINST" QuietUninstallString "\"$instdir_win\\uninstall.exe\" /S"
+check "NoModify" value_is "$UNINST" NoModify 0x1
+check "NoRepair" value_is "$UNINST" NoRepair 0x1
+check "EstimatedSize" size_matches
+check "no SetAutoStart without /AUTOSTART" lacks_value "$SETTINGS" SetAutoStart
+
+echo "== an install over it keeps the settings"
+# Settings as the clock stores them, AutoStart (sixth flag) on: when the
+# uninstaller closes the clock below, the clock writes its Run entry.
+declare -A stored=(
+  [BinSettings]=00000100001 [LNumSettings]=0100012002000005 [SNumSettings]=1507300002
+  [WaveFileName]='C:\alarm test.wav' [SelLang]=2 [CurrentVer]=2.5)
+for v in "${!stored[@]}"; do
+  wine reg add "$SETTINGS" /v "$v" /d "${stored[$v]}" /f </dev/null >/dev/null 2>&1
+done
+check "setup /S /AUTOSTART=1 exits with 0" wine "$setup" /S /AUTOSTART=1
+for v in "${!stored[@]}"; do check "$v kept" value_is "$SETTINGS" "$v" "${stored[$v]}"; done
+check "SetAutoStart = 1 from /AUTOSTART=1" value_is "$SETTINGS" SetAutoStart 1
+check "the files are still installed" same_files
+
+echo "== the installed clock starts"
+wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
+clock_pid=$!
+check "its main window appears" wine "$driver" wait 30
+
+echo "== the uninstaller"
+wine reg add "$RUN" /v "$SENTINEL_VALUE" /d 'C:\not the clock.exe' /f </dev/null >/dev/null 2>&1
+wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
+# The clock's entry as the program writes it in the second Run key.
+wine reg add "$RUN_NT" /v "Orlavox Lite" /d "$instdir_win\\Orlavox.exe" /f </dev/null >/dev/null 2>&1
+check "the uninstaller finishes" uninstall
+for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
+check "the running clock has ended" not_running "$clock_pid"
+check "the install folder is gone" test ! -e "$instdir"
+check "the shortcut is gone" test ! -e "$shortcut"
+check "the settings key is gone" lacks_key "$SETTINGS"
+check "the Run value is gone" lacks_value "$RUN" "Orlavox Lite"
+check "the NT Run value is gone" lacks_value "$RUN_NT" "Orlavox Lite"
+check "an unrelated Run value is kept" value_is "$RUN" "$SENTINEL_VALUE" 'C:\not the clock.exe'
+check "an unrelated Brenvik subkey is kept" value_is "$SENTINEL_KEY" Kept yes
+
+echo "== an empty Brenvik key goes with the clock"
+wine reg delete "$SENTINEL_KEY" /f </dev/null >/dev/null 2>&1
+if [ "$(wine reg query "$BRENVIK" </dev/null 2>/dev/null | tr -d '\r' | grep -c .)" -le 1 ]; then
+  check "setup /S /AUTOSTART=0 exits with 0" wine "$setup" /S /AUTOSTART=0
+  check "SetAutoStart = 0 from /AUTOSTART=0" value_is "$SETTINGS" SetAutoStart 0
+  check "the uninstaller finishes" uninstall
+  check "the Brenvik key is gone" lacks_key "$BRENVIK"
+  check "the install folder is gone" test ! -e "$instdir"
+else
+  echo "skipped: $BRENVIK holds keys or values of others"
+fi
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
