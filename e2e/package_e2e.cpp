@@ -48,5 +48,27 @@ TEST(PackageE2E, VersionAndManifestAsWindowsReadsThem) {
   }
 }
 
+// Without a mouse: Shift+F10 on the clock opens its menu, where every command is.
+TEST(PackageE2E, MenuFromTheKeyboard) {
+  ResetRegistry();
+  WriteSettings("00000000000", "0312034201000000", "6000000000");
+  ClockProcess p;
+  ASSERT_TRUE(p.Start());
+  HWND main = p.WaitForMainWindow(true);
+  ASSERT_TRUE(main);
+  auto menuShown = [] {
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32768", nullptr)) != nullptr;)
+      if (IsWindowVisible(w)) return true;
+    return false;
+  };
+  ASSERT_FALSE(menuShown());
+  PressKeys(main, {VK_SHIFT, VK_F10});
+  EXPECT_TRUE(WaitFor(menuShown, 5000));
+  PressKeys(nullptr, {VK_ESCAPE});
+  EXPECT_TRUE(WaitFor([&] { return !menuShown(); }, 5000));
+  EXPECT_TRUE(p.Close());
+  ResetRegistry();
+}
+
 }  // namespace
 }  // namespace orlavox::e2e
