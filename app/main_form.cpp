@@ -189,8 +189,11 @@ bool TMainForm::FormKeyDown(UINT key) {
 
 bool TMainForm::FormCloseQuery() {
   if (SpeechBusy) {
+    if (!CloseRequested) closeWaitStart_ = GetTickCount();
     CloseRequested = true;
-    return false;
+    // A voice that has not returned long after any phrase would have ended
+    // never will: the program ends without it (FormDestroy leaves it loaded).
+    if (GetTickCount() - closeWaitStart_ < kHungVoiceCloseMs) return false;
   }
   SaveSettings();
   return true;
@@ -198,8 +201,19 @@ bool TMainForm::FormCloseQuery() {
 
 void TMainForm::Close() {
   if (closed_ || !FormCloseQuery()) return;
+  EndRun();
+}
+
+void TMainForm::EndSession() {
+  if (closed_) return;
+  SaveSettings();
+  EndRun();
+}
+
+void TMainForm::EndRun() {
   closed_ = true;
-  // Nothing may run after the close: the voice is released when the loop ends.
+  // Nothing may start after the close: no tick, no hot key, no announcement.
+  GlobalSpeechKey.SetActive(false);
   SetTimer1(timer1Interval_, false);
   ShowWindow(hwnd_, SW_HIDE);
   PostQuitMessage(0);
@@ -208,7 +222,11 @@ void TMainForm::Close() {
 void TMainForm::FormDestroy() {
   SetTimer1(timer1Interval_, false);
   SpeakProc = nullptr;
-  VoiceModule.Reset();
+  // A voice still speaking keeps its code: it goes with the process.
+  if (SpeechBusy)
+    VoiceModule.Abandon();
+  else
+    VoiceModule.Reset();
   LanguageList.clear();
 }
 
@@ -406,6 +424,11 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // never holds up the log-off, not even while speaking
+    case WM_ENDSESSION:
+      if (wp) EndSession();
       return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_MINIMIZE) {

@@ -7,6 +7,7 @@
 namespace orlavox {
 
 void TMainForm::Timer1Timer() {
+  CheckSpeechThread();
   if (FirstRunPending) FirstRunExecute();
   if (CloseRequested) {
     Close();

@@ -47,7 +47,8 @@ std::string OutputDir() {
 
 void ResetRegistry() {
   Registry reg;
-  reg.DeleteKey("\\Software\\Brenvik");
+  reg.DeleteKey(kSettingsKey);
+  reg.DeleteKey(kOldEditionKey);
   if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
   if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
 }

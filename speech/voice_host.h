@@ -32,6 +32,9 @@ class VoiceModule {
   SpeakProc FindSpeak() const;
   // FreeLibrary. Never while its Speak is running.
   void Reset();
+  // Forgets the module without freeing it: for a voice still speaking when
+  // the program ends.
+  void Abandon() { module_ = nullptr; }
 
  private:
   HMODULE module_ = nullptr;

@@ -30,7 +30,8 @@ class SettingsStoreTest : public ::testing::Test {
   void TearDown() override { Clean(); }
   static void Clean() {
     Registry reg;
-    reg.DeleteKey("\\Software\\Brenvik");
+    reg.DeleteKey(kSettingsKey);
+    reg.DeleteKey(kOldEditionKey);
     if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
     if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
   }
@@ -125,10 +126,33 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   EXPECT_EQ(back.SelectedLanguage, 3);
 }
 
+// The Run keys belong to the user: this test works in a stand-in for the
+// user's registry, a key below the program's own, which the clean-up removes.
+class UserRegistrySandbox {
+ public:
+  UserRegistrySandbox() {
+    const std::string path = std::string(kSettingsKey + 1) + "\\Test user";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) ==
+        ERROR_SUCCESS)
+      active_ = RegOverridePredefKey(HKEY_CURRENT_USER, key_) == ERROR_SUCCESS;
+  }
+  ~UserRegistrySandbox() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    if (key_) RegCloseKey(key_);
+  }
+  bool Active() const { return active_; }
+
+ private:
+  HKEY key_ = nullptr;
+  bool active_ = false;
+};
+
 TEST_F(SettingsStoreTest, AutoStartEntry) {
+  UserRegistrySandbox sandbox;
+  ASSERT_TRUE(sandbox.Active());
   Registry reg;
-  reg.DeleteKey(kRunKey);
-  reg.DeleteKey(kRunKeyNT);
+  ASSERT_FALSE(reg.KeyExists(kRunKey));  // the sandbox starts empty
+  ASSERT_FALSE(reg.KeyExists(kRunKeyNT));
   ClockSettings s;
   s.AutoStart = true;
   SaveSettingsToRegistry(s, 0, 0, kProgram);  // neither Run key: the first is created
