@@ -5,6 +5,7 @@
 #include "app/clock_source.h"
 #include "app/key_commands.h"
 #include "app/seams.h"
+#include "app/window_place.h"
 #include "ui/gdi.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
@@ -161,6 +162,7 @@ void TMainForm::FormCreate() {
   MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
   ChangeMode();
   ChangeButtonMode();
+  KeepWindowOnScreen();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!ClockSettings.StartInTray) MainWindowPending = true;
 }
@@ -253,6 +255,20 @@ void TMainForm::SaveSettings() {
   RECT r{};
   GetWindowRect(hwnd_, &r);
   SaveSettingsToRegistry(ClockSettings, r.top, r.left, ModulePath());
+}
+
+void TMainForm::KeepWindowOnScreen() {
+  // Settings saved on a larger screen, or with a monitor since removed.
+  RECT r;
+  if (!GetWindowRect(hwnd_, &r)) return;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
+  const RECT& work = info.rcWork;
+  const ScreenRect window{r.left, r.top, r.right, r.bottom};
+  const ScreenRect fitted = FitIntoWorkArea(window, ScreenRect{work.left, work.top, work.right, work.bottom});
+  if (!(fitted == window))
+    SetWindowPos(hwnd_, nullptr, fitted.Left, fitted.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainForm::SetTimer1(UINT interval, bool enabled) {

@@ -179,6 +179,7 @@ class TMainForm : public ui::Window {
   ui::SpeedButton& ButtonFor(Button b);
   void DrawFacePlan(const FacePlan& plan);
   void ApplyWindowShape();
+  void KeepWindowOnScreen();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
   void SysTrayDblClick();
