@@ -7,6 +7,7 @@
 #include "app/seams.h"
 #include "app/window_place.h"
 #include "ui/gdi.h"
+#include "ui/wide_text.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
@@ -17,10 +18,11 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTrayIconId = 1;
 
+// UTF-8: the folder's name need not be one the ANSI code page can spell.
 std::string ModulePath() {
-  char path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  return std::string(path, n);
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+  return Utf8(path, int(n));
 }
 
 std::string ModuleFolder() {

@@ -90,7 +90,7 @@ class TMainForm : public ui::Window {
   void SetTrayHint(const SYSTEMTIME& st);
 
   // --- Speech
-  void StartAnnouncement();
+  bool StartAnnouncement();  // false when none started
   void AnnounceButtonClick() { StartAnnouncement(); }
   void Speak1Click() { StartAnnouncement(); }
   void GlobalSpeechKeyKeyDown() { StartAnnouncement(); }

@@ -32,6 +32,7 @@ enum ProbeQuery : unsigned {
   kProbeAlarms,              // alerts opened so far
   kProbeAlarmSounds,         // alarm sounds started so far
   kProbeAlarmAnnouncements,  // announcements the alert made
+  kProbePrivateKilobytes,    // the process's private memory
 };
 
 }  // namespace orlavox

@@ -5,10 +5,10 @@
 
 namespace orlavox {
 
-void TMainForm::StartAnnouncement() {
-  if (!MayStartSpeech()) return;
+bool TMainForm::StartAnnouncement() {
+  if (!MayStartSpeech()) return false;
   ++Counters.Announcements;
-  StartSpeakThread();
+  return StartSpeakThread();
 }
 
 bool TMainForm::MayStartSpeech() const {
