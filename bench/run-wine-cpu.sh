@@ -6,6 +6,8 @@
 # time from launch to a visible window of each (the clock shows its window at
 # its first tick, one update interval after start-up).
 # ORLAVOX_BENCH_FLAGS sets the clock's flag string (1 = start in the tray).
+# ORLAVOX_BENCH_COMPARE names another build of the clock (an older
+# Orlavox.exe) to measure in the same run, with the same voices.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib.sh"
 span=${1:-60}
@@ -32,11 +34,12 @@ driver="$ROOT/build/win32/e2e/orlavox_driver.exe"
 # when the window is visible. Both measured the same way, the baseline first.
 startup_ms() {  # startup_ms <window class> <program> [args]
   local cls=$1; shift
-  wine "$driver" wait 30 "$cls" </dev/null & local waiter=$!
+  # Neither may hold the output of $(...) open: they outlive it.
+  wine "$driver" wait 30 "$cls" </dev/null >/dev/null 2>&1 & local waiter=$!
   sleep 2
   local t0 t1
   t0=$(date +%s%N)
-  wine "$@" </dev/null &
+  wine "$@" </dev/null >/dev/null 2>&1 &
   wait "$waiter"
   t1=$(date +%s%N)
   echo $(( (t1 - t0) / 1000000 ))
@@ -59,11 +62,20 @@ cpu_ns() { local s=0 v; for f in /proc/"$1"/task/*/schedstat; do read -r v _ <"$
 
 clock_pid=$(pid_of 'Orlavox.exe')
 base_pid=$(pid_of 'baseline_timer.exe')
+other_pid=
+if [ -n "${ORLAVOX_BENCH_COMPARE:-}" ]; then
+  other="$ROOT/build/bench-compare"
+  mkdir -p "$other"
+  cp "$ORLAVOX_BENCH_COMPARE" "$other/OtherClock.exe"
+  ln -sfn "$ROOT/dist/voice" "$other/voice"
+  wine "$other/OtherClock.exe" </dev/null >/dev/null 2>&1 &
+  other_pid=$(pid_of 'OtherClock.exe')
+fi
 sleep 5  # past start-up
 load0=$(cut -d' ' -f1-3 /proc/loadavg)
-c0=$(cpu_ns "$clock_pid"); b0=$(cpu_ns "$base_pid")
+c0=$(cpu_ns "$clock_pid"); b0=$(cpu_ns "$base_pid"); [ -n "$other_pid" ] && o0=$(cpu_ns "$other_pid")
 sleep "$span"
-c1=$(cpu_ns "$clock_pid"); b1=$(cpu_ns "$base_pid")
+c1=$(cpu_ns "$clock_pid"); b1=$(cpu_ns "$base_pid"); [ -n "$other_pid" ] && o1=$(cpu_ns "$other_pid")
 rss() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
 clock_ms=$(( (c1 - c0) / 1000000 )); base_ms=$(( (b1 - b0) / 1000000 ))
 echo "span ${span}s, UpdateInterval ${interval} ms, load before: $load0"
@@ -71,3 +83,8 @@ echo "start-up to a visible window: clock ${clock_start} ms, baseline ${base_sta
 echo "clock:    ${clock_ms} ms CPU, RssAnon $(rss "$clock_pid") kB"
 echo "baseline: ${base_ms} ms CPU, RssAnon $(rss "$base_pid") kB"
 awk -v c="$clock_ms" -v b="$base_ms" 'BEGIN { if (b > 0) printf "ratio clock/baseline: %.2f\n", c / b }'
+if [ -n "$other_pid" ]; then
+  other_ms=$(( (o1 - o0) / 1000000 ))
+  echo "compared: ${other_ms} ms CPU, RssAnon $(rss "$other_pid") kB ($ORLAVOX_BENCH_COMPARE)"
+  awk -v c="$other_ms" -v b="$base_ms" 'BEGIN { if (b > 0) printf "ratio compared/baseline: %.2f\n", c / b }'
+fi

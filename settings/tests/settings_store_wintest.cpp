@@ -126,36 +126,26 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   EXPECT_EQ(back.SelectedLanguage, 3);
 }
 
-// The Run keys belong to the user: this test works in a stand-in for the
-// user's registry, a key below the program's own, which the clean-up removes.
-class UserRegistrySandbox {
- public:
-  UserRegistrySandbox() {
-    const std::string path = std::string(kSettingsKey + 1) + "\\Test user";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) ==
-        ERROR_SUCCESS)
-      active_ = RegOverridePredefKey(HKEY_CURRENT_USER, key_) == ERROR_SUCCESS;
-  }
-  ~UserRegistrySandbox() {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    if (key_) RegCloseKey(key_);
-  }
-  bool Active() const { return active_; }
-
- private:
-  HKEY key_ = nullptr;
-  bool active_ = false;
-};
-
+// The Run keys belong to the user: the test works in a stand-in for the
+// user's registry below the program's own key, which the clean-up removes.
 TEST_F(SettingsStoreTest, AutoStartEntry) {
-  UserRegistrySandbox sandbox;
-  ASSERT_TRUE(sandbox.Active());
+  HKEY sandbox;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey + 1) + "\\Test user").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &sandbox, nullptr), ERROR_SUCCESS);
+  ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, sandbox), ERROR_SUCCESS);
+  struct Restore {
+    HKEY key;
+    ~Restore() {
+      RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+      RegCloseKey(key);
+    }
+  } restore{sandbox};
   Registry reg;
-  ASSERT_FALSE(reg.KeyExists(kRunKey));  // the sandbox starts empty
+  ASSERT_FALSE(reg.KeyExists(kRunKey));  // neither Run key: the first is created
   ASSERT_FALSE(reg.KeyExists(kRunKeyNT));
   ClockSettings s;
   s.AutoStart = true;
-  SaveSettingsToRegistry(s, 0, 0, kProgram);  // neither Run key: the first is created
+  SaveSettingsToRegistry(s, 0, 0, kProgram);
   EXPECT_EQ(Value(kRunKey, kRunValue), kProgram);
   EXPECT_EQ(Value(kRunKeyNT, kRunValue), "<absent>");
 
