@@ -5,7 +5,6 @@
 #include "alarm/alarm_form.h"
 #include "app/main_form.h"
 #include "display/clock_data.h"
-#include "speech/speak_thread.h"
 
 namespace orlavox {
 
@@ -25,15 +24,10 @@ void TMainForm::Alarm() {
 bool TMainForm::StartAlarmAnnouncement() {
   // A voice already speaking (a periodic announcement) is not interrupted:
   // the alarm then says nothing of its own.
-  if (SpeechBusy || !SpeakProc) return false;
-  DisableSpeech();
-  SpeechBusy = true;  // the voice stays loaded and the close waits until it has finished
+  if (!MayStartSpeech()) return false;
   ++Counters.AlarmAnnouncements;
-  if (!TSpeakThread::Start(SpeakProc, hwnd_, kThreadDoneMessage)) {
-    ThreadDone();
-    return false;
-  }
-  return true;
+  // SpeechBusy is set: the voice stays loaded and the close waits until it has finished.
+  return StartSpeakThread();
 }
 
 void TMainForm::AlarmButtonClick() {

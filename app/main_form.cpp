@@ -6,7 +6,9 @@
 #include "app/key_commands.h"
 #include "ui/accessible.h"
 #include "app/seams.h"
+#include "app/window_place.h"
 #include "ui/gdi.h"
+#include "ui/wide_text.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
@@ -17,10 +19,11 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTrayIconId = 1;
 
+// UTF-8: the folder's name need not be one the ANSI code page can spell.
 std::string ModulePath() {
-  char path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  return std::string(path, n);
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+  return Utf8(path, int(n));
 }
 
 std::string ModuleFolder() {
@@ -162,6 +165,7 @@ void TMainForm::FormCreate() {
   MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
   ChangeMode();
   ChangeButtonMode();
+  KeepWindowOnScreen();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!ClockSettings.StartInTray) MainWindowPending = true;
 }
@@ -191,8 +195,11 @@ bool TMainForm::FormKeyDown(UINT key) {
 
 bool TMainForm::FormCloseQuery() {
   if (SpeechBusy) {
+    if (!CloseRequested) closeWaitStart_ = GetTickCount();
     CloseRequested = true;
-    return false;
+    // A voice that has not returned long after any phrase would have ended
+    // never will: the program ends without it (FormDestroy leaves it loaded).
+    if (GetTickCount() - closeWaitStart_ < kHungVoiceCloseMs) return false;
   }
   SaveSettings();
   return true;
@@ -200,8 +207,19 @@ bool TMainForm::FormCloseQuery() {
 
 void TMainForm::Close() {
   if (closed_ || !FormCloseQuery()) return;
+  EndRun();
+}
+
+void TMainForm::EndSession() {
+  if (closed_) return;
+  SaveSettings();
+  EndRun();
+}
+
+void TMainForm::EndRun() {
   closed_ = true;
-  // Nothing may run after the close: the voice is released when the loop ends.
+  // Nothing may start after the close: no tick, no hot key, no announcement.
+  GlobalSpeechKey.SetActive(false);
   SetTimer1(timer1Interval_, false);
   ShowWindow(hwnd_, SW_HIDE);
   PostQuitMessage(0);
@@ -210,7 +228,11 @@ void TMainForm::Close() {
 void TMainForm::FormDestroy() {
   SetTimer1(timer1Interval_, false);
   SpeakProc = nullptr;
-  VoiceModule.Reset();
+  // A voice still speaking keeps its code: it goes with the process.
+  if (SpeechBusy)
+    VoiceModule.Abandon();
+  else
+    VoiceModule.Reset();
   LanguageList.clear();
 }
 
@@ -244,6 +266,20 @@ void TMainForm::SaveSettings() {
   RECT r{};
   GetWindowRect(hwnd_, &r);
   SaveSettingsToRegistry(ClockSettings, r.top, r.left, ModulePath());
+}
+
+void TMainForm::KeepWindowOnScreen() {
+  // Settings saved on a larger screen, or with a monitor since removed.
+  RECT r;
+  if (!GetWindowRect(hwnd_, &r)) return;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
+  const RECT& work = info.rcWork;
+  const ScreenRect window{r.left, r.top, r.right, r.bottom};
+  const ScreenRect fitted = FitIntoWorkArea(window, ScreenRect{work.left, work.top, work.right, work.bottom});
+  if (!(fitted == window))
+    SetWindowPos(hwnd_, nullptr, fitted.Left, fitted.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainForm::SetTimer1(UINT interval, bool enabled) {
@@ -417,6 +453,11 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // never holds up the log-off, not even while speaking
+    case WM_ENDSESSION:
+      if (wp) EndSession();
       return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_MINIMIZE) {

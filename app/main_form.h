@@ -46,6 +46,12 @@ class TMainForm : public ui::Window {
   void Exit2Click() { Close(); }
   bool FormCloseQuery();
   void FormDestroy();
+  // The session ends (log-off, shutdown): saves as a close would and ends,
+  // whatever the voice is doing.
+  void EndSession();
+  // How long a close waits for a voice that does not return before the
+  // program ends without it.
+  static constexpr DWORD kHungVoiceCloseMs = 10000;
   // Attempts a close, as the close box does.
   void Close();
   bool Closed() const { return closed_; }
@@ -85,11 +91,13 @@ class TMainForm : public ui::Window {
   void SetTrayHint(const SYSTEMTIME& st);
 
   // --- Speech
-  void StartAnnouncement();
+  bool StartAnnouncement();  // false when none started
   void AnnounceButtonClick() { StartAnnouncement(); }
   void Speak1Click() { StartAnnouncement(); }
   void GlobalSpeechKeyKeyDown() { StartAnnouncement(); }
   void ThreadDone();
+  // A worker that ended without its completion (the voice ended the thread).
+  void CheckSpeechThread();
   void EnableSpeech();
   void DisableSpeech();
   void SetSpeechControls(bool enabled);
@@ -174,15 +182,21 @@ class TMainForm : public ui::Window {
   ui::SpeedButton& ButtonFor(Button b);
   void DrawFacePlan(const FacePlan& plan);
   void ApplyWindowShape();
+  void KeepWindowOnScreen();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
   void SysTrayDblClick();
+  bool MayStartSpeech() const;
+  bool StartSpeakThread();
+  void EndRun();  // after an accepted close
 
   TApplication& app_;
   HANDLE instanceMutex_ = nullptr;  // held until the process ends
   UINT timer1Interval_ = 100;
   bool timer1Enabled_ = false;
   bool closed_ = false;
+  HANDLE speechThread_ = nullptr;   // the speech worker while SpeechBusy
+  DWORD closeWaitStart_ = 0;        // when a close was first refused
   UniqueFont minimizeFont_;
 };
 

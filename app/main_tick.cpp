@@ -1,12 +1,26 @@
 // The clock tick: read the clock, compare with the previous tick, do the work
 // of each change.
+#include <cstdio>
+
 #include "app/clock_source.h"
 #include "app/main_form.h"
+#include "app/seams.h"
 #include "shell/tray_hint.h"
 
 namespace orlavox {
+namespace {
+
+// "DD HH:MM" of the tick, for the test build's event log.
+std::string TickEventTime(const TickTime& t) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02u %02u:%02u", unsigned(t.Day), unsigned(t.Hour), unsigned(t.Minute));
+  return text;
+}
+
+}  // namespace
 
 void TMainForm::Timer1Timer() {
+  CheckSpeechThread();
   if (FirstRunPending) FirstRunExecute();
   if (CloseRequested) {
     Close();
@@ -39,8 +53,13 @@ void TMainForm::Timer1Timer() {
       case TickAction::SetTrayHint: SetTrayHint(st); break;
       case TickAction::UpdateMiniTime: UpdateMiniTime(); break;
       case TickAction::UpdateMinutes: UpdateMinutes(); break;
-      case TickAction::UpdateTrayIcon: UpdateTrayIcon(); break;
-      case TickAction::StartAnnouncement: StartAnnouncement(); break;
+      case TickAction::UpdateTrayIcon:
+        UpdateTrayIcon();
+        RecordTestEvent("tray", TickEventTime(TickTime));  // the long runs count the minutes
+        break;
+      case TickAction::StartAnnouncement:
+        if (StartAnnouncement()) RecordTestEvent("announce", TickEventTime(TickTime));
+        break;
       case TickAction::ClearAlarmHandled: AlarmHandled = false; break;
       case TickAction::UpdateHours: UpdateHours(); break;
       case TickAction::UpdateDate: UpdateDate(); break;

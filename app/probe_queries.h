@@ -35,6 +35,7 @@ enum ProbeQuery : unsigned {
   kProbeButtonsFlat,            // the six speed buttons are flat
   kProbeSpeakShortCutShown,     // "Speak!" shows its Ctrl+Alt+S
   kProbeHour24,
+  kProbePrivateKilobytes,    // the process's private memory
 };
 
 }  // namespace orlavox

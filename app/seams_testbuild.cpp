@@ -3,6 +3,13 @@
 // The clock. With ORLAVOX_TEST_CLOCK = "YYYY-MM-DD HH:MM:SS[ xN]"
 // the local time starts at that moment when the process starts and runs N
 // times faster than real time; without it, the system clock.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
+#include <psapi.h>
+
 #include "app/clock_source.h"
 #include "app/main_form.h"
 #include "app/probe_queries.h"
@@ -72,6 +79,26 @@ void ReadLocalTime(SYSTEMTIME& st) {
   st.wMilliseconds = WORD(t.Millisecond);
 }
 
+// The process's private memory. Wine leaves PrivateUsage at 0: there the
+// anonymous resident memory of the Wine process (RssAnon) stands in for it.
+long PrivateKilobytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters) &&
+      counters.PrivateUsage)
+    return long(counters.PrivateUsage / 1024);
+  HANDLE f = CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return -1;
+  char text[4096];
+  DWORD n = 0;
+  const BOOL read = ReadFile(f, text, sizeof text - 1, &n, nullptr);
+  CloseHandle(f);
+  if (!read) return -1;
+  text[n] = 0;
+  const char* line = std::strstr(text, "RssAnon:");
+  return line ? std::strtol(line + 8, nullptr, 10) : -1;
+}
+
 bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
   switch (query) {
     case kProbeHour: result = f.TickTime.Hour; break;
@@ -106,6 +133,7 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeButtonsFlat: result = f.AnnounceButton.Flat() && f.HelpButton.Flat(); break;
     case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
     case kProbeHour24: result = f.ClockSettings.Hour24; break;
+    case kProbePrivateKilobytes: result = PrivateKilobytes(); break;
     default: return false;
   }
   return true;

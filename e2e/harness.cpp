@@ -1,5 +1,7 @@
 #include "e2e/harness.h"
 
+#include "ui/wide_text.h"
+
 #include "app/seams.h"
 #include "settings/clock_settings.h"
 #include "settings/registry.h"
@@ -47,7 +49,8 @@ std::string OutputDir() {
 
 void ResetRegistry() {
   Registry reg;
-  reg.DeleteKey("\\Software\\Brenvik");
+  reg.DeleteKey(kSettingsKey);
+  reg.DeleteKey(kOldEditionKey);
   if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
   if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
 }
@@ -116,29 +119,31 @@ std::string ScratchDir() {
 }
 
 std::string PrepareInstall(const std::string& name, const std::vector<std::string>& plugins) {
+  // Paths in UTF-8, the files through the wide API: a folder may have a name
+  // the ANSI code page cannot spell.
   const std::string dir = ScratchDir() + name + "\\";
   const std::string voice = dir + "voice\\";
   // A clean folder every time: remove what an earlier run left.
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((voice + "*").c_str(), &fd);
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW(Wide(voice + "*").c_str(), &fd);
   if (h != INVALID_HANDLE_VALUE) {
-    do DeleteFileA((voice + fd.cFileName).c_str());
-    while (FindNextFileA(h, &fd));
+    do DeleteFileW(Wide(voice + Utf8(fd.cFileName)).c_str());
+    while (FindNextFileW(h, &fd));
     FindClose(h);
   }
-  RemoveDirectoryA(voice.c_str());
-  DeleteFileA((dir + "voice").c_str());  // a file standing in the folder's place
-  CreateDirectoryA(dir.c_str(), nullptr);
+  RemoveDirectoryW(Wide(voice).c_str());
+  DeleteFileW(Wide(dir + "voice").c_str());  // a file standing in the folder's place
+  CreateDirectoryW(Wide(dir).c_str(), nullptr);
   const std::string exe = dir + "Orlavox.exe";
-  CopyFileA((DistTestDir() + "Orlavox.exe").c_str(), exe.c_str(), FALSE);
+  CopyFileW(Wide(DistTestDir() + "Orlavox.exe").c_str(), Wide(exe).c_str(), FALSE);
   if (plugins.size() == 1 && plugins[0] == "none") return exe;
-  CreateDirectoryA(voice.c_str(), nullptr);
+  CreateDirectoryW(Wide(voice).c_str(), nullptr);
   const std::string pluginDir = WithSlash(Env("ORLAVOX_TEST_PLUGINS"));
   for (const std::string& p : plugins) {
     const bool shipped = p.rfind("shipped:", 0) == 0;
     const std::string file = shipped ? p.substr(8) : p;
     const std::string from = (shipped ? DistTestDir() + "voice\\" : pluginDir) + file;
-    CopyFileA(from.c_str(), (voice + file).c_str(), FALSE);
+    CopyFileW(Wide(from).c_str(), Wide(voice + file).c_str(), FALSE);
   }
   return exe;
 }
@@ -416,11 +421,11 @@ ClockProcess::~ClockProcess() { Kill(); }
 
 bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {
   std::string path = exe.empty() ? DistTestDir() + "Orlavox.exe" : exe;
-  std::string cmd = "\"" + path + "\"";
+  std::wstring cmd = L"\"" + Wide(path) + L"\"";
   SetEnvironmentVariableA("ORLAVOX_TEST_CLOCK", testClock.empty() ? nullptr : testClock.c_str());
-  STARTUPINFOA si{};
+  STARTUPINFOW si{};
   si.cb = sizeof si;
-  const BOOL ok = CreateProcessA(path.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+  const BOOL ok = CreateProcessW(Wide(path).c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
   SetEnvironmentVariableA("ORLAVOX_TEST_CLOCK", nullptr);
   return ok != FALSE;
 }

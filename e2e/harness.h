@@ -24,7 +24,7 @@ void WriteSettings(const std::string& bin, const std::string& lnum, const std::s
 // A copy of the test build in a folder of its own, with the given plug-ins
 // (file names in the test plug-in folder, or "shipped:<name>" for a shipped
 // voice) in its voice folder; "none" leaves the voice folder away. Returns
-// the program's path.
+// the program's path. Names and paths are UTF-8.
 std::string PrepareInstall(const std::string& name, const std::vector<std::string>& plugins);
 std::string ScratchDir();  // with a trailing backslash
 std::vector<std::string> ReadLines(const std::string& path);

@@ -125,8 +125,54 @@ TEST_F(SpeechE2E, ExitWhileSpeakingClosesWhenTheVoiceEnds) {
   EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000000001");
 }
 
+// A voice that never returns: the clock goes on ticking, and a close waits
+// for it only so long, then saves the settings and ends without it.
+TEST_F(SpeechE2E, HungVoiceStillLetsTheUserExit) {
+  SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "4294967295");  // INFINITE
+  WriteSettings("00000000001", "0100010001000000", "6000000000");
+  WriteValue(kSettingsKey, "SelLang", "x");  // reads as 0, is saved as "0"
+  const std::string exe = PrepareInstall("hung", {"Test (sleeping).dll"});
+  ClockProcess p;
+  HWND w = StartVisible(p, exe, "2026-12-07 10:00:00 x10");
+  ASSERT_NE(w, nullptr);
+  PressSpeechHotKey();
+  ASSERT_TRUE(WaitFor([&] { return Count("begin") == 1; }, 5000));
+  const LRESULT minute = p.Probe(kProbeMinute);
+  PostMessageA(w, WM_CLOSE, 0, 0);
+  Sleep(7000);
+  EXPECT_TRUE(p.Running());  // still waiting, as for any voice
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "x");
+  EXPECT_NE(p.Probe(kProbeMinute), minute);  // the clock ticks meanwhile
+  ASSERT_TRUE(p.WaitExit(8000));
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "0");
+  EXPECT_EQ(Count("end"), 0);
+}
+
+// Log-off while the voice hangs: the session end is not held up, and the
+// settings are saved as a close would save them.
+TEST_F(SpeechE2E, SessionEndSavesTheSettings) {
+  SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "4294967295");
+  WriteSettings("00000000001", "0100010001000000", "6000000000");
+  WriteValue(kSettingsKey, "SelLang", "x");
+  const std::string exe = PrepareInstall("logoff", {"Test (sleeping).dll"});
+  ClockProcess p;
+  HWND w = StartVisible(p, exe);
+  ASSERT_NE(w, nullptr);
+  PressSpeechHotKey();
+  ASSERT_TRUE(WaitFor([&] { return Count("begin") == 1; }, 5000));
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 2000, &answer));
+  EXPECT_EQ(answer, TRUE);
+  ASSERT_TRUE(SendMessageTimeoutA(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 2000, &answer));
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "0");
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000000001");
+  EXPECT_TRUE(p.WaitExit(5000));
+}
+
+// Voices that fail inside Speak: each announcement ends, the clock goes on.
 TEST_F(SpeechE2E, FaultingVoiceLeavesTheClockRunning) {
-  for (const char* voice : {"Test (access violation).dll", "Test (division by zero).dll"}) {
+  for (const char* voice : {"Test (access violation).dll", "Test (division by zero).dll", "Test (exception).dll",
+                            "Test (stack overflow).dll", "Test (exit thread).dll"}) {
     SCOPED_TRACE(voice);
     DeleteFileA(log_.c_str());
     WriteSettings("00000000001", "0100010001000000", "6000000000");
@@ -145,6 +191,19 @@ TEST_F(SpeechE2E, FaultingVoiceLeavesTheClockRunning) {
   }
 }
 
+// A program folder whose name the ANSI code page cannot spell: the voice is
+// found, loaded and heard, with no message.
+TEST_F(SpeechE2E, ProgramFolderInAnyScript) {
+  WriteSettings("00000000001", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("\xE6\x99\x82\xE8\xA8\x88 Orlavox", {"Test (logging).dll"});  // "時計 Orlavox"
+  ClockProcess p;
+  ASSERT_NE(StartVisible(p, exe), nullptr);
+  EXPECT_EQ(p.Probe(kProbeVoiceLoaded), 1);
+  PressSpeechHotKey();
+  EXPECT_TRUE(WaitFor([&] { return Count("spoke") == 1; }, 5000));
+  EXPECT_TRUE(p.Close());
+}
+
 TEST_F(SpeechE2E, BrokenVoicesAreReportedAndAnotherCanBeChosen) {
   struct Case {
     const char* plugin;
@@ -152,6 +211,7 @@ TEST_F(SpeechE2E, BrokenVoicesAreReportedAndAnotherCanBeChosen) {
   } cases[] = {
       {"Test (no Speak).dll", "Error in Test (no Speak).DLL - time announcements will not be available."},
       {"Test (not a library).dll", "Could not load Test (not a library).DLL - time announcements will not be available."},
+      {"Test (refusing DllMain).dll", "Could not load Test (refusing DllMain).DLL - time announcements will not be available."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.plugin);

@@ -1,5 +1,7 @@
 #include "settings/registry.h"
 
+#include "ui/wide_text.h"
+
 #include <vector>
 
 namespace orlavox {
@@ -81,6 +83,12 @@ ReadStatus Registry::ReadString(const char* name, std::string& out) const {
 bool Registry::WriteString(const char* name, const std::string& value) {
   return key_ && RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                 DWORD(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool Registry::WriteUtf8String(const char* name, const std::string& value) {
+  const std::wstring wideName = Wide(name), wideValue = Wide(value);
+  return key_ && RegSetValueExW(key_.Get(), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wideValue.c_str()),
+                                DWORD((wideValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool Registry::DeleteValue(const char* name) {

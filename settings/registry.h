@@ -34,6 +34,8 @@ class Registry {
   // string too large, reads as "" (BadData).
   ReadStatus ReadString(const char* name, std::string& out) const;
   bool WriteString(const char* name, const std::string& value);
+  // A UTF-8 text stored as UTF-16: a path in any script.
+  bool WriteUtf8String(const char* name, const std::string& value);
   bool DeleteValue(const char* name);
   // Deletes the key with all its subkeys and values.
   bool DeleteKey(const std::string& path);

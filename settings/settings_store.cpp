@@ -14,7 +14,7 @@ StoredString Read(const Registry& reg, const char* name) {
 void WriteAutoStart(Registry& reg, bool on, const std::string& programPath) {
   if (on) {
     if (reg.OpenKey(kRunKey, false) || reg.OpenKey(kRunKeyNT, false) || reg.OpenKey(kRunKey, true))
-      reg.WriteString(kRunValue, programPath);
+      reg.WriteUtf8String(kRunValue, programPath);
   } else {
     if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
     if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);

@@ -29,12 +29,12 @@ bool SysTrayIcon::Show(UINT id) {
   return added_;
 }
 
-bool SysTrayIcon::Notify(DWORD message) {
+bool SysTrayIcon::Notify(DWORD message, UINT what) {
   NOTIFYICONDATAA nid{};
   nid.cbSize = kRecordSize;
   nid.hWnd = hwnd_;
   nid.uID = id_;
-  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  nid.uFlags = what;
   nid.uCallbackMessage = kCallbackMessage;
   nid.hIcon = icon_;
   const std::string tip = CutTrayTip(hint_);
@@ -45,13 +45,16 @@ bool SysTrayIcon::Notify(DWORD message) {
 void SysTrayIcon::SetIcon(HICON icon) {
   HICON old = icon_;
   icon_ = icon;
-  if (hwnd_) Notify(NIM_MODIFY);
+  if (hwnd_ && icon != old) Notify(NIM_MODIFY, NIF_ICON);
   if (old && old != icon) DestroyIcon(old);
 }
 
 void SysTrayIcon::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
   hint_ = hint;
-  if (hwnd_) Notify(NIM_MODIFY);
+  // The tooltip alone: a record with the icon costs the shell a copy of the
+  // icon every second.
+  if (hwnd_) Notify(NIM_MODIFY, NIF_TIP);
 }
 
 LRESULT SysTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -34,7 +34,10 @@ class SysTrayIcon : public ui::Window {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  bool Notify(DWORD message);
+  // NIM_ADD and NIM_DELETE carry everything; a change carries only what
+  // changed (the tooltip every second, the icon once a minute).
+  bool Notify(DWORD message, UINT what = kAllFields);
+  static constexpr UINT kAllFields = 0x7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
   UINT id_ = 0;
   UINT taskbarCreated_ = 0;
   HICON icon_ = nullptr;

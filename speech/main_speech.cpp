@@ -5,17 +5,37 @@
 
 namespace orlavox {
 
-void TMainForm::StartAnnouncement() {
-  if (SpeechBusy || !SpeakProc) return;
+bool TMainForm::StartAnnouncement() {
+  if (!MayStartSpeech()) return false;
+  ++Counters.Announcements;
+  return StartSpeakThread();
+}
+
+bool TMainForm::MayStartSpeech() const {
+  // Once a close is accepted nothing speaks again: the voice is about to go.
+  return !closed_ && !SpeechBusy && SpeakProc;
+}
+
+bool TMainForm::StartSpeakThread() {
   DisableSpeech();
   SpeechBusy = true;
-  ++Counters.Announcements;
-  if (!TSpeakThread::Start(SpeakProc, hwnd_, kThreadDoneMessage)) ThreadDone();
+  speechThread_ = TSpeakThread::Start(SpeakProc, hwnd_, kThreadDoneMessage);
+  if (speechThread_) return true;
+  ThreadDone();
+  return false;
 }
 
 void TMainForm::ThreadDone() {
+  if (speechThread_) CloseHandle(speechThread_);
+  speechThread_ = nullptr;
   EnableSpeech();
   SpeechBusy = false;
+}
+
+void TMainForm::CheckSpeechThread() {
+  // The worker sends its completion before it ends, so a thread that has
+  // ended while speech is still busy was ended by the voice itself.
+  if (SpeechBusy && speechThread_ && WaitForSingleObject(speechThread_, 0) == WAIT_OBJECT_0) ThreadDone();
 }
 
 void TMainForm::EnableSpeech() { SetSpeechControls(true); }

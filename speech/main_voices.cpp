@@ -3,21 +3,22 @@
 #include "app/main_form.h"
 #include "speech/voice_host.h"
 #include "speech/voice_list.h"
+#include "ui/wide_text.h"
 
 namespace orlavox {
 namespace {
 
 void ShowError(HWND owner, const std::string& text) {
-  MessageBoxA(owner, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, Wide(text).c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
 }  // namespace
 
 void TMainForm::PrepareVoiceFolder() {
-  const std::string folder = ProgramFolder + "voice";
-  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  const std::wstring folder = Wide(ProgramFolder + "voice");
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    if (CreateDirectoryA(folder.c_str(), nullptr))
+    if (CreateDirectoryW(folder.c_str(), nullptr))
       MigrateLegacyVoices();
     else
       ShowError(hwnd_, kVoiceFolderError);

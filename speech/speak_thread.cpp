@@ -2,15 +2,11 @@
 
 namespace orlavox {
 
-bool TSpeakThread::Start(SpeakProc speak, HWND window, UINT doneMessage) {
+HANDLE TSpeakThread::Start(SpeakProc speak, HWND window, UINT doneMessage) {
   auto* self = new TSpeakThread(speak, window, doneMessage);
   HANDLE h = CreateThread(nullptr, 0, &TSpeakThread::Run, self, 0, nullptr);
-  if (!h) {
-    delete self;
-    return false;
-  }
-  CloseHandle(h);
-  return true;
+  if (!h) delete self;
+  return h;
 }
 
 DWORD WINAPI TSpeakThread::Run(void* p) {

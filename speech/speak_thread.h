@@ -11,9 +11,12 @@ namespace orlavox {
 class TSpeakThread {
  public:
   // Starts the worker at once; the object deletes itself when it has finished.
-  // `window` receives the completion as a sent message and must stay alive
-  // until then (the main window refuses to close while speech is busy).
-  static bool Start(SpeakProc speak, HWND window, UINT doneMessage);
+  // `window` receives the completion as a sent message; once the window is
+  // gone the message goes nowhere. Returns the thread's handle (the caller
+  // closes it), null when no thread could start. A voice that ends the
+  // thread itself (ExitThread) sends no completion: the handle then is
+  // signalled while the caller still waits for it.
+  static HANDLE Start(SpeakProc speak, HWND window, UINT doneMessage);
 
  private:
   TSpeakThread(SpeakProc speak, HWND window, UINT doneMessage)

@@ -1,6 +1,7 @@
 #include "speech/voice_host.h"
 
 #include "speech/voice_list.h"
+#include "ui/wide_text.h"
 
 #if !defined(__i386__)
 #error "CallSpeakGuarded handles exceptions with i386 frame-based SEH"
@@ -12,7 +13,7 @@ VoiceModule::VoiceModule(const std::string& path) {
   // No "bad image" or "missing file" boxes: a failed load is the clock's to
   // report.
   const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  module_ = LoadLibraryA(path.c_str());
+  module_ = LoadLibraryW(Wide(path).c_str());
   SetErrorMode(oldMode);
 }
 
@@ -143,17 +144,17 @@ GuardedCall CallSpeakGuarded(SpeakProc speak) {
 
 std::vector<std::string> FindFileNames(const std::string& pattern) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Wide(pattern).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return names;
   do {
-    names.emplace_back(data.cFileName);
-  } while (FindNextFileA(find, &data));
+    names.push_back(Utf8(data.cFileName));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return names;
 }
 
-bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool PathExists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void RunLegacyMigration(const std::string& programFolder) {
   const std::string voiceFolder = programFolder + kVoiceFolderName + "\\";
@@ -163,15 +164,17 @@ void RunLegacyMigration(const std::string& programFolder) {
                           PathExists(programFolder + kLegacyLanguageFile));
   for (const MigrationStep& step : plan) {
     const std::string source = programFolder + step.source;
-    if (step.action == MigrationStep::Action::Move && MoveFileA(source.c_str(), (programFolder + step.target).c_str()))
+    if (step.action == MigrationStep::Action::Move &&
+        MoveFileW(Wide(source).c_str(), Wide(programFolder + step.target).c_str()))
       continue;
-    DeleteFileA(source.c_str());
+    DeleteFileW(Wide(source).c_str());
   }
 }
 
 int CompareTextInUserLocale(std::string_view a, std::string_view b) {
-  const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                                    b.data(), static_cast<int>(b.size()));
+  const std::wstring wa = Wide(std::string(a)), wb = Wide(std::string(b));
+  const int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), static_cast<int>(wa.size()),
+                                    wb.c_str(), static_cast<int>(wb.size()));
   return result == 0 ? CompareTextIgnoringCase(a, b) : result - CSTR_EQUAL;
 }
 

@@ -18,7 +18,8 @@ using SpeakProc = OrlavoxSpeakProc;
 class VoiceModule {
  public:
   VoiceModule() = default;
-  // LoadLibraryA(path), without the system's error boxes; check Loaded().
+  // LoadLibraryW(path), without the system's error boxes; check Loaded().
+  // Paths here are UTF-8.
   explicit VoiceModule(const std::string& path);
   VoiceModule(const VoiceModule&) = delete;
   VoiceModule& operator=(const VoiceModule&) = delete;
@@ -32,6 +33,9 @@ class VoiceModule {
   SpeakProc FindSpeak() const;
   // FreeLibrary. Never while its Speak is running.
   void Reset();
+  // Forgets the module without freeing it: for a voice still speaking when
+  // the program ends.
+  void Abandon() { module_ = nullptr; }
 
  private:
   HMODULE module_ = nullptr;
@@ -49,7 +53,7 @@ struct GuardedCall {
 // calls may nest on different threads.
 GuardedCall CallSpeakGuarded(SpeakProc speak);
 
-// Names (not paths) of the entries matching a FindFirstFileA pattern.
+// Names (not paths, UTF-8) of the entries matching a FindFirstFileW pattern.
 std::vector<std::string> FindFileNames(const std::string& pattern);
 bool PathExists(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "ui/menu.h"
 
+#include "ui/wide_text.h"
+
 namespace orlavox::ui {
 
 PopupMenu::PopupMenu() { items_.reserve(32); }
@@ -47,14 +49,15 @@ HMENU PopupMenu::Handle() {
     }
     std::string text = it.Caption;
     if (!it.ShortCut.empty()) text += "\t" + it.ShortCut;
-    MENUITEMINFOA mii{};
+    const std::wstring wide = Wide(text);  // voice names may be in any script
+    MENUITEMINFOW mii{};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
     mii.fType = MFT_STRING | (it.Radio ? MFT_RADIOCHECK : 0);
     mii.fState = (it.Checked ? MFS_CHECKED : 0) | (it.Enabled ? MFS_ENABLED : MFS_DISABLED);
     mii.wID = UINT(i + 1);
-    mii.dwTypeData = const_cast<char*>(text.c_str());
-    InsertMenuItemA(menu_, UINT(i), TRUE, &mii);
+    mii.dwTypeData = const_cast<wchar_t*>(wide.c_str());
+    InsertMenuItemW(menu_, UINT(i), TRUE, &mii);
   }
   return menu_;
 }

@@ -18,6 +18,12 @@ bool HasValue(const char* name) {
   return reg.OpenKey(kSettingsKey, false) && reg.ValueExists(name);
 }
 
+// Only the program's own keys.
+void ForgetSettings() {
+  Registry().DeleteKey(kSettingsKey);
+  Registry().DeleteKey(kOldEditionKey);
+}
+
 bool QuitPosted() {
   MSG msg;
   return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
@@ -83,7 +89,7 @@ class MainFormTest : public ::testing::Test {
     NoticeWatch::Seen.clear();
     watch_ = SetTimer(nullptr, 0, 50, &NoticeWatch::Tick);
     PrepareVoices({"Test (logging).dll", "Test (sleeping).dll"});
-    Registry().DeleteKey("\\Software\\Brenvik");
+    ForgetSettings();
     app_.SetShowMainForm(false);
     app_.SetTitle(kApplicationTitle);
     ASSERT_TRUE(app_.Initialize());
@@ -94,7 +100,7 @@ class MainFormTest : public ::testing::Test {
     app_.SetMainForm(nullptr);
     form_.reset();
     QuitPosted();
-    Registry().DeleteKey("\\Software\\Brenvik");
+    ForgetSettings();
   }
   TMainForm& Start() {
     form_ = std::make_unique<TMainForm>(app_);
@@ -212,6 +218,27 @@ TEST_F(MainFormTest, CloseWhileSpeakingWaitsAndSavesOnce) {
   SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
   Pump();
   EXPECT_FALSE(HasValue("BinSettings"));
+}
+
+// A hot key or an alarm queued behind an accepted close starts nothing: the
+// voice is released when the loop ends. The hot key is given up at the close.
+TEST_F(MainFormTest, NothingSpeaksAfterTheClose) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("BinSettings", "00000000001");  // GlobalShortcut
+  }
+  TMainForm& f = Start();
+  ASSERT_NE(f.SpeakProc, nullptr);
+  EXPECT_TRUE(f.GlobalSpeechKey.Active());
+  f.Close();
+  ASSERT_TRUE(f.Closed());
+  EXPECT_FALSE(f.GlobalSpeechKey.Active());
+  SendMessageA(f.GlobalSpeechKey.Handle(), WM_HOTKEY, f.GlobalSpeechKey.Id(), 0);
+  f.Speak1Click();
+  EXPECT_FALSE(f.StartAlarmAnnouncement());
+  EXPECT_FALSE(f.SpeechBusy);
+  EXPECT_EQ(f.Counters.Announcements, 0u);
 }
 
 TEST_F(MainFormTest, WindowShapes) {

@@ -30,7 +30,8 @@ class SettingsStoreTest : public ::testing::Test {
   void TearDown() override { Clean(); }
   static void Clean() {
     Registry reg;
-    reg.DeleteKey("\\Software\\Brenvik");
+    reg.DeleteKey(kSettingsKey);
+    reg.DeleteKey(kOldEditionKey);
     if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
     if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
   }
@@ -125,13 +126,26 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   EXPECT_EQ(back.SelectedLanguage, 3);
 }
 
+// The Run keys belong to the user: the test works in a stand-in for the
+// user's registry below the program's own key, which the clean-up removes.
 TEST_F(SettingsStoreTest, AutoStartEntry) {
+  HKEY sandbox;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey + 1) + "\\Test user").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &sandbox, nullptr), ERROR_SUCCESS);
+  ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, sandbox), ERROR_SUCCESS);
+  struct Restore {
+    HKEY key;
+    ~Restore() {
+      RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+      RegCloseKey(key);
+    }
+  } restore{sandbox};
   Registry reg;
-  reg.DeleteKey(kRunKey);
-  reg.DeleteKey(kRunKeyNT);
+  ASSERT_FALSE(reg.KeyExists(kRunKey));  // neither Run key: the first is created
+  ASSERT_FALSE(reg.KeyExists(kRunKeyNT));
   ClockSettings s;
   s.AutoStart = true;
-  SaveSettingsToRegistry(s, 0, 0, kProgram);  // neither Run key: the first is created
+  SaveSettingsToRegistry(s, 0, 0, kProgram);
   EXPECT_EQ(Value(kRunKey, kRunValue), kProgram);
   EXPECT_EQ(Value(kRunKeyNT, kRunValue), "<absent>");
 

@@ -1,7 +1,8 @@
 // French, as said in conversation: "Il est sept heures cinq", "sept heures et
 // quart", "huit heures moins le quart", "midi et demi", "minuit moins cinq".
-// "moins" only for the round minutes after the half; other minutes are read
-// after the hour ("sept heures trente-huit").
+// From twenty-five to the hour on, every minute counts down to the next hour
+// ("huit heures moins vingt-trois", "minuit moins une"); before it the
+// minutes are read after the hour ("sept heures trente-deux").
 #include "speech/phrases/language_rules.h"
 
 namespace orlavox {
@@ -61,26 +62,6 @@ const Clip kClips[] = {
     {"m32", "trente-deux"},
     {"m33", "trente-trois"},
     {"m34", "trente-quatre"},
-    {"m36", "trente-six"},
-    {"m37", "trente-sept"},
-    {"m38", "trente-huit"},
-    {"m39", "trente-neuf"},
-    {"m41", "quarante et une"},
-    {"m42", "quarante-deux"},
-    {"m43", "quarante-trois"},
-    {"m44", "quarante-quatre"},
-    {"m46", "quarante-six"},
-    {"m47", "quarante-sept"},
-    {"m48", "quarante-huit"},
-    {"m49", "quarante-neuf"},
-    {"m51", "cinquante et une"},
-    {"m52", "cinquante-deux"},
-    {"m53", "cinquante-trois"},
-    {"m54", "cinquante-quatre"},
-    {"m56", "cinquante-six"},
-    {"m57", "cinquante-sept"},
-    {"m58", "cinquante-huit"},
-    {"m59", "cinquante-neuf"},
 };
 
 void AddHour(int hour, PhraseBuilder& out) {
@@ -93,13 +74,15 @@ void AddHour(int hour, PhraseBuilder& out) {
   }
 }
 
+constexpr int kCountDownFrom = 35;
+
 void Compose(int hour, int minute, PhraseBuilder& out) {
   out.Add("il_est");
   const int next = (hour + 1) % 24;
   if (minute == 45) {
     AddHour(next, out);
     out.Add("moins_le_quart");
-  } else if (minute > 30 && minute % 5 == 0) {
+  } else if (minute >= kCountDownFrom) {
     AddHour(next, out);
     out.Add("moins");
     out.Add("m", 60 - minute);

@@ -1,6 +1,7 @@
 // Spanish: "Son las siete y cinco", "Es la una y cuarto", "Son las ocho menos
-// veinte", "Es medianoche", "Es mediodía". After the half the minutes count
-// down to the next hour.
+// veinte", "Es medianoche", "Es mediodía". From twenty-five to the hour on
+// the minutes count down to the next hour; before it they are added
+// ("Son las siete y treinta y dos").
 #include "speech/phrases/language_rules.h"
 
 namespace orlavox {
@@ -43,6 +44,10 @@ const Clip kClips[] = {
     {"n27", "veintisiete"},
     {"n28", "veintiocho"},
     {"n29", "veintinueve"},
+    {"n31", "treinta y uno"},
+    {"n32", "treinta y dos"},
+    {"n33", "treinta y tres"},
+    {"n34", "treinta y cuatro"},
 };
 
 // "Es la una", "Son las siete".
@@ -67,6 +72,8 @@ void AddMinutes(int count, PhraseBuilder& out) {
   }
 }
 
+constexpr int kCountDownFrom = 35;
+
 void Compose(int hour, int minute, PhraseBuilder& out) {
   if (minute == 0 && hour == 0) {
     out.Add("es_medianoche");
@@ -74,7 +81,7 @@ void Compose(int hour, int minute, PhraseBuilder& out) {
     out.Add("es_mediodia");
   } else if (minute == 0) {
     AddHour(hour, out);
-  } else if (minute <= 30) {
+  } else if (minute < kCountDownFrom) {
     AddHour(hour, out);
     out.Add("y");
     AddMinutes(minute, out);

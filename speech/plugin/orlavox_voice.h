@@ -4,7 +4,7 @@
  * A voice is a 32-bit Windows DLL in the "voice" folder beside Orlavox.exe,
  * named after its language and speaker: "German (male).dll". The clock lists
  * the folder in its language menu (file name without ".dll"), loads the chosen
- * voice with LoadLibraryA and looks up one export:
+ * voice with LoadLibraryW and looks up one export:
  *
  *     void __stdcall Speak(void);
  *

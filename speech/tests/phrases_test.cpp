@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,11 +61,13 @@ TEST(PhraseRules, French) {
   ExpectPhrases(Language::French, {
       {0, 0, "Il est minuit"}, {0, 1, "Il est minuit une"}, {7, 5, "Il est sept heures cinq"},
       {12, 0, "Il est midi"}, {12, 30, "Il est midi et demi"}, {13, 45, "Il est deux heures moins le quart"},
-      {23, 59, "Il est onze heures cinquante-neuf"}, {1, 0, "Il est une heure"},
+      {23, 59, "Il est minuit moins une"}, {1, 0, "Il est une heure"},
       {7, 15, "Il est sept heures et quart"}, {7, 30, "Il est sept heures et demie"},
-      {7, 21, "Il est sept heures vingt et une"}, {7, 38, "Il est sept heures trente-huit"},
+      {7, 21, "Il est sept heures vingt et une"}, {7, 34, "Il est sept heures trente-quatre"},
+      {7, 35, "Il est huit heures moins vingt-cinq"}, {7, 38, "Il est huit heures moins vingt-deux"},
       {7, 40, "Il est huit heures moins vingt"}, {23, 55, "Il est minuit moins cinq"},
-      {11, 50, "Il est midi moins dix"},
+      {23, 56, "Il est minuit moins quatre"}, {11, 50, "Il est midi moins dix"},
+      {11, 39, "Il est midi moins vingt et une"}, {0, 31, "Il est minuit trente et une"},
   });
 }
 
@@ -73,7 +77,9 @@ TEST(PhraseRules, Spanish) {
       {12, 0, "Es mediodía"}, {12, 30, "Son las doce y media"}, {13, 45, "Son las dos menos cuarto"},
       {23, 59, "Son las doce menos un minuto"}, {1, 0, "Es la una"}, {13, 15, "Es la una y cuarto"},
       {12, 45, "Es la una menos cuarto"}, {7, 40, "Son las ocho menos veinte"},
-      {7, 31, "Son las ocho menos veintinueve"},
+      {7, 31, "Son las siete y treinta y uno"}, {7, 34, "Son las siete y treinta y cuatro"},
+      {7, 35, "Son las ocho menos veinticinco"}, {12, 33, "Son las doce y treinta y tres"},
+      {0, 34, "Son las doce y treinta y cuatro"},
   });
 }
 
@@ -132,11 +138,21 @@ TEST(PhraseRules, Polish) {
 
 // Over the whole day every phrase is found in the table, and every clip of
 // the table is spoken at some time: a clip no time uses is a typo in a key
-// or a word the voices would carry for nothing.
+// or a word the voices would carry for nothing. With ORLAVOX_TEST_OUTPUT set,
+// each language's day is written there ("phrases-French.txt") for a native
+// speaker to read.
 TEST(PhraseRules, TablesAndRulesAgreeOverTheWholeDay) {
+  const char* outputDir = std::getenv("ORLAVOX_TEST_OUTPUT");
   for (int l = 0; l < kLanguageCount; ++l) {
     const Language language = static_cast<Language>(l);
     const LanguageRules& rules = RulesFor(language);
+    FILE* day = outputDir ? std::fopen((std::string(outputDir) + "/phrases-" + rules.name + ".txt").c_str(), "w")
+                          : nullptr;
+    if (day) {
+      for (int minute = 0; minute < 24 * 60; ++minute)
+        std::fprintf(day, "%02d:%02d %s\n", minute / 60, minute % 60, Say(language, minute / 60, minute % 60).c_str());
+      std::fclose(day);
+    }
     EXPECT_EQ(rules.language, language);
     std::set<std::string> keys;
     for (int i = 0; i < rules.clipCount; ++i) {

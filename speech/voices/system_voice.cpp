@@ -15,6 +15,10 @@ namespace {
 
 using orlavox::Language;
 
+// Far longer than any phrase, and shorter than the clock waits at a close
+// for a voice that does not return.
+constexpr ULONG kSpeakLimitMs = 8000;
+
 // A COM interface pointer that releases itself.
 template <class T>
 class ComRef {
@@ -88,7 +92,10 @@ void SpeakTime() {
   orlavox::PhraseText(language, phrase, text, sizeof text);
   wchar_t wide[256];
   if (MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 256) == 0) return;
-  voice->Speak(wide, SPF_DEFAULT | SPF_IS_NOT_XML, nullptr);  // returns when spoken
+  // Spoken asynchronously and waited for with a limit: an engine that hangs
+  // must not hold the clock's speech (and its close) for ever.
+  if (FAILED(voice->Speak(wide, SPF_ASYNC | SPF_IS_NOT_XML, nullptr))) return;
+  if (voice->WaitUntilDone(kSpeakLimitMs) != S_OK) voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr);
 }
 
 }  // namespace
