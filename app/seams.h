@@ -24,6 +24,11 @@ bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
 // then left out. The shipped program returns false.
 bool RecordTestEvent(const char* kind, const std::string& detail);
 
+// Test build only, before anything else runs: with ORLAVOX_TEST_NO_HELP_CONTROL
+// set, the program sees an empty registry of classes (a key of its own stands
+// in for it), as on a machine without the HTML Help control.
+void PrepareTestProcess();
+
 // Test build only: restart the clock at a given moment and rate.
 void SetTestClock(const TestClockSetting& setting);
 

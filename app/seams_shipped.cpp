@@ -9,6 +9,8 @@ bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
 bool RecordTestEvent(const char*, const std::string&) { return false; }
 
+void PrepareTestProcess() {}
+
 void SetTestClock(const TestClockSetting&) {}
 
 }  // namespace orlavox

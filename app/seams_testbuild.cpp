@@ -46,6 +46,16 @@ TestClock g_clock;
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
+void PrepareTestProcess() {
+  if (GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) == 0) return;
+  HKEY classes = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brenvik\\Orlavox Lite\\Test classes", 0, nullptr, 0,
+                      KEY_ALL_ACCESS, nullptr, &classes, nullptr) != ERROR_SUCCESS)
+    return;
+  RegOverridePredefKey(HKEY_CLASSES_ROOT, classes);
+  RegCloseKey(classes);
+}
+
 bool RecordTestEvent(const char* kind, const std::string& detail) {
   char path[MAX_PATH];
   const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", path, sizeof path);

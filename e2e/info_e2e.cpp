@@ -4,13 +4,11 @@
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
-#include "settings/registry.h"
 
 namespace orlavox::e2e {
 namespace {
 
 constexpr const char* kSite = "https://orlavox.example.org/";
-constexpr const char* kHelpControlKey = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 struct InfoE2E : ::testing::Test {
   std::string events;
@@ -102,29 +100,18 @@ TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
   SaveScreenshot(OutputDir() + "help-default-topic.bmp");
 }
 
-// Without the HTML Help control, Ctrl+H does nothing at all.
+// Without the HTML Help control, Ctrl+H does nothing at all. The test build
+// is shown a registry of classes without it (a key of the program's own).
 TEST_F(InfoE2E, NoHelpControlMeansNoHelp) {
-  Registry classes(HKEY_CLASSES_ROOT);
-  std::string control;
-  ASSERT_TRUE(classes.OpenKey(kHelpControlKey, false));
-  ASSERT_EQ(classes.ReadString("", control), ReadStatus::Ok);
-  classes.CloseKey();
-  ASSERT_EQ(RegDeleteKeyA(HKEY_CLASSES_ROOT, kHelpControlKey), ERROR_SUCCESS);
-  struct Restore {
-    std::string value;
-    ~Restore() {
-      Registry r(HKEY_CLASSES_ROOT);
-      if (r.OpenKey(kHelpControlKey, true)) r.WriteString("", value);
-    }
-  } restore{control};
-
+  SetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", "1");
   Start();
+  SetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr);
   PressKeys(main, {VK_CONTROL, 'H'});
   Sleep(2000);
   EXPECT_EQ(FindProcessWindow(clock.Pid(), nullptr, "HH Parent"), nullptr);
   EXPECT_EQ(MessageBoxText(clock.Pid()), "");
   EXPECT_TRUE(clock.Running());
-  EXPECT_EQ(clock.Probe(kProbeHour), clock.Probe(kProbeHour));  // still answering
+  EXPECT_GE(clock.Probe(kProbeHour), 0);  // still answering (-1 when it does not)
   EXPECT_FALSE(Logged("help 0 0"));
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/main_form.h"
+#include "app/seams.h"
 #include "display/button_glyphs.h"
 #include "display/clock_data.h"
 #include "shell/help_engine.h"
@@ -36,6 +37,7 @@ int RunClock() {
 }  // namespace orlavox
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  orlavox::PrepareTestProcess();
   // Screen readers reach the clock's windows through COM; the file dialog needs it too.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   orlavox::LoadHelpEngine();  // before any window exists
