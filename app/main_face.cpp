@@ -43,7 +43,8 @@ void TMainForm::UpdateMinutes() {
 
 void TMainForm::UpdateSeconds() {
   FacePlan plan;
-  PlanUpdateSeconds(plan, TickTime);
+  // Called by the tick before it remembers the time: LastTick holds the second on the face.
+  PlanUpdateSeconds(plan, TickTime, LastTick.Second);
   DrawFacePlan(plan);
 }
 

@@ -61,8 +61,9 @@ void PlanUpdateMinutes(FacePlan& plan, const TickTime& t) {
   plan.Add(Cell::Min2, ImageList::HrMin, Units(t.Minute));
 }
 
-void PlanUpdateSeconds(FacePlan& plan, const TickTime& t) {
-  plan.Add(Cell::Sec1, ImageList::Sec, Tens(t.Second));
+void PlanUpdateSeconds(FacePlan& plan, const TickTime& t, int shownSecond) {
+  if (shownSecond < 0 || shownSecond > 59 || Tens(uint8_t(shownSecond)) != Tens(t.Second))
+    plan.Add(Cell::Sec1, ImageList::Sec, Tens(t.Second));
   plan.Add(Cell::Sec2, ImageList::Sec, Units(t.Second));
 }
 

@@ -59,7 +59,9 @@ TwelveHour ToTwelveHour(uint8_t hour);
 // Each appends the steps of one drawing operation to `plan`.
 void PlanUpdateHours(FacePlan& plan, const TickTime& t, const FaceSettings& s);
 void PlanUpdateMinutes(FacePlan& plan, const TickTime& t);
-void PlanUpdateSeconds(FacePlan& plan, const TickTime& t);
+// `shownSecond` is the second the cells show now (-1 when not known): the
+// tens digit is drawn again only when it changes, once in ten seconds.
+void PlanUpdateSeconds(FacePlan& plan, const TickTime& t, int shownSecond = -1);
 void PlanUpdateDate(FacePlan& plan, const TickTime& t);
 void PlanUpdateMiniTime(FacePlan& plan, const TickTime& t, const FaceSettings& s);
 // The small display's colon, drawn by the tick once per change of second:

@@ -195,17 +195,23 @@ TEST(FacePlan, EveryPlanOfADayStaysInItsListsAndCells) {
 namespace orlavox {
 namespace {
 
-// A tick that only changes the second draws two medium digits and nothing else.
-TEST(FacePlan, ASecondsTickIsTwoSmallBlits) {
+// A tick that only changes the second draws the units digit, and the tens
+// digit only when it changes too (or nobody knows what the face shows).
+TEST(FacePlan, ASecondsTickDrawsOnlyTheDigitsThatChange) {
   FacePlan p;
-  PlanUpdateSeconds(p, At(10, 20, 37));
-  ASSERT_EQ(p.Count, 2u);
-  EXPECT_EQ(p.Steps[0].Target, Cell::Sec1);
-  EXPECT_EQ(p.Steps[0].Index, 3);
-  EXPECT_EQ(p.Steps[1].Target, Cell::Sec2);
-  EXPECT_EQ(p.Steps[1].Index, 7);
-  EXPECT_EQ(p.Steps[1].List, ImageList::Sec);
+  PlanUpdateSeconds(p, At(10, 20, 37), 36);
+  ASSERT_EQ(p.Count, 1u);
+  EXPECT_EQ(p.Steps[0].Target, Cell::Sec2);
+  EXPECT_EQ(p.Steps[0].Index, 7);
+  EXPECT_EQ(p.Steps[0].List, ImageList::Sec);
   EXPECT_EQ(p.Hour1, Visibility::Unchanged);
+  for (int shown : {29, 59, 37 + 60, -1}) {  // tens changed, a minute's turn, nonsense, unknown
+    FacePlan q;
+    PlanUpdateSeconds(q, At(10, 20, shown == 59 ? 0 : 37), shown);
+    ASSERT_EQ(q.Count, 2u) << shown;
+    EXPECT_EQ(q.Steps[0].Target, Cell::Sec1);
+    EXPECT_EQ(q.Steps[1].Target, Cell::Sec2);
+  }
 }
 
 }  // namespace
