@@ -13,20 +13,10 @@ constexpr UINT_PTR kAlarmTimerId = 1;
 constexpr UINT_PTR kVoiceWaitTimerId = 2;
 constexpr UINT kVoiceWaitPollMs = 50;
 
-FormSpec AlertFormSpec() {
-  FormSpec f;
-  f.Caption = "Alarm!";
-  f.ClientWidth = 219;
-  f.ClientHeight = 130;
-  f.SystemMenu = false;
-  f.OwnTaskbarButton = true;
-  return f;
-}
-
 }  // namespace
 
 TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
-    : Dialog(AlertFormSpec(),
+    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton(),
              {
                  Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
                  Label("Label1", "Panel1", {4, 16, 189, 17}, "Your alarm time has arrived!").Centred(),

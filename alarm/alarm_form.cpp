@@ -15,14 +15,6 @@ using namespace ui;
 
 constexpr DWORD kAlarmHelpTopic = 20;
 
-FormSpec AlarmFormSpec() {
-  FormSpec f;
-  f.Caption = "Alarm settings";
-  f.ClientWidth = 332;
-  f.ClientHeight = 297;
-  return f;
-}
-
 std::vector<ControlSpec> AlarmFormTable() {
   return {
       GroupBox("GroupBox1", "", 0, {8, 12, 161, 93}, "Alarm"),
@@ -64,7 +56,7 @@ std::vector<ControlSpec> AlarmFormTable() {
 }  // namespace
 
 TAlarmForm::TAlarmForm(const ClockSettings& settings, const AlarmSoundList* sounds)
-    : Dialog(AlarmFormSpec(), AlarmFormTable()), settings_(settings), sounds_(sounds) {
+    : Dialog(Form("Alarm settings", 332, 297), AlarmFormTable()), settings_(settings), sounds_(sounds) {
   ShowError = [this](const char* text) { MessageBoxA(Handle(), text, "Error", MB_OK | MB_ICONERROR); };
   OnClick("AlarmCheck", [this] { AlarmCheckClick(); });
   OnClick("AnnCheck", [this] { AnnCheckClick(); });

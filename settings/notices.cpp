@@ -10,32 +10,10 @@ using namespace ui;
 // The "what's new" topic of the help file (IDH_999).
 constexpr DWORD_PTR kWhatsNewContext = 999;
 
-FormSpec InfoFormSpec() {
-  FormSpec f;
-  f.Caption = "Welcome!";
-  f.ClientWidth = 362;
-  f.ClientHeight = 219;
-  f.SystemMenu = false;
-  return f;
-}
-
-FormSpec NewVerFormSpec() {
-  FormSpec f;
-  f.Caption = "Thank you for upgrading";
-  f.ClientWidth = 362;
-  f.ClientHeight = 225;
-  f.Centred = false;
-  f.Left = kNewVerFormLeft;
-  f.Top = kNewVerFormTop;
-  f.KeepOnScreen = true;  // on small screens its place would cut off OK
-  f.SystemMenu = false;
-  return f;
-}
-
 }  // namespace
 
 TInfoForm::TInfoForm()
-    : Dialog(InfoFormSpec(),
+    : Dialog(Form("Welcome!", 362, 219).NoSystemMenu(),
              {
                  Panel("Panel1", "", 0, {8, 8, 345, 153}),
                  Label("StaticText1", "Panel1", {4, 8, 333, 20}, "Welcome to the Multilingual Orlavox!")
@@ -60,7 +38,7 @@ TInfoForm::TInfoForm()
 }
 
 TNewVerForm::TNewVerForm()
-    : Dialog(NewVerFormSpec(),
+    : Dialog(Form("Thank you for upgrading", 362, 225).NoSystemMenu().PlacedAt(kNewVerFormLeft, kNewVerFormTop),
              {
                  Panel("Panel1", "", 0, {8, 8, 345, 145}),
                  Label("StaticText1", "Panel1", {4, 8, 333, 20}, "Welcome to version 2.5!").Centred().InBold().Height(-13),

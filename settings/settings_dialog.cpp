@@ -7,21 +7,13 @@ namespace {
 
 using namespace ui;
 
-FormSpec SettingsFormSpec() {
-  FormSpec f;
-  f.Caption = "Settings";
-  f.ClientWidth = 381;
-  f.ClientHeight = 190;
-  return f;
-}
-
 // The help topic of this dialog in the help file.
 constexpr DWORD_PTR kSettingsHelpContext = 10;
 
 }  // namespace
 
 TSettingsForm::TSettingsForm(const ClockSettings& settings)
-    : Dialog(SettingsFormSpec(),
+    : Dialog(Form("Settings", 381, 190),
              {
                  GroupBox("GroupBox1", "", 0, {12, 12, 177, 117}, "Display"),
                  Check("WindowlessCheck", "GroupBox1", 0, {12, 20, 157, 17}, "Windowless (no title bar)"),

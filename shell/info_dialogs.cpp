@@ -25,26 +25,10 @@ bool ReadSmallFile(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-FormSpec AboutFormSpec() {
-  FormSpec f;
-  f.Caption = "About Multilingual Orlavox";
-  f.ClientWidth = 350;
-  f.ClientHeight = 203;
-  return f;
-}
-
-FormSpec ZentraFormSpec() {
-  FormSpec f;
-  f.Caption = "Try Orlavox Zentra!";
-  f.ClientWidth = 425;
-  f.ClientHeight = 270;
-  return f;
-}
-
 }  // namespace
 
 TAboutForm::TAboutForm()
-    : Dialog(AboutFormSpec(),
+    : Dialog(Form("About Multilingual Orlavox", 350, 203),
              {
                  Panel("Panel1", "", 0, {16, 16, 321, 121}),
                  Image("Image1", "Panel1", {8, 10, 41, 41}),
@@ -66,7 +50,7 @@ void TAboutForm::FormCreate() {
 }
 
 TZentraInfoForm::TZentraInfoForm(std::string folder)
-    : Dialog(ZentraFormSpec(),
+    : Dialog(Form("Try Orlavox Zentra!", 425, 270),
              {
                  RichView("RichEdit1", "", 0, {8, 8, 409, 193}, "Orlavox Zentra info"),
                  BitBtn("CloseButton", "", 1, {330, 214, 87, 47}, ButtonRole::Close, "&Close"),

@@ -33,7 +33,21 @@ struct FormSpec {
   bool OwnTaskbarButton = false;  // an unowned top-level window with a taskbar button of its own
   std::string FontName = "MS Sans Serif";
   int FontHeight = -11;
+
+  // Modifiers, for a dialog's one-line form: ui::Form("Alarm!", 219, 130).NoSystemMenu()
+  FormSpec& NoSystemMenu() { SystemMenu = false; return *this; }
+  FormSpec& WithTaskbarButton() { OwnTaskbarButton = true; return *this; }
+  // At a place of its own, moved just enough to lie on the work area when it would not.
+  FormSpec& PlacedAt(int left, int top) { Centred = false; Left = left; Top = top; KeepOnScreen = true; return *this; }
 };
+// A dialog form of the given client size, centred on the screen, with a close box.
+inline FormSpec Form(const std::string& caption, int clientWidth, int clientHeight) {
+  FormSpec f;
+  f.Caption = caption;
+  f.ClientWidth = clientWidth;
+  f.ClientHeight = clientHeight;
+  return f;
+}
 
 // Paints a BitBtn's glyph (glyph size x size at x, y); the program supplies
 // its pictures, the layer has none of its own.
@@ -94,7 +108,7 @@ class Dialog : public Window {
   virtual bool FormCloseQuery() { return true; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  const FormSpec& Form() const { return form_; }
+  const FormSpec& Spec() const { return form_; }
 
  private:
   struct Item {

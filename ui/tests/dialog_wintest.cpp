@@ -49,13 +49,7 @@ int RunScripted(ScriptedDialog& d) {
   return r;
 }
 
-FormSpec Form() {
-  FormSpec f;
-  f.Caption = "Dialog test";
-  f.ClientWidth = 300;
-  f.ClientHeight = 200;
-  return f;
-}
+FormSpec TestForm() { return Form("Dialog test", 300, 200); }
 
 std::vector<ControlSpec> KeysTable(bool withCancel) {
   std::vector<ControlSpec> t = {
@@ -72,7 +66,7 @@ std::vector<ControlSpec> KeysTable(bool withCancel) {
 }
 
 TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
-  ScriptedDialog d(Form(), KeysTable(true));
+  ScriptedDialog d(TestForm(), KeysTable(true));
   std::vector<std::string> seen;
   int helps = 0;
   d.OnClick("Help", [&] { ++helps; });
@@ -89,13 +83,13 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
   EXPECT_EQ(helps, 1);
   EXPECT_EQ(spinText, "1000,1000,900");  // no thousands separator; stops at the top
 
-  ScriptedDialog esc(Form(), KeysTable(true));
+  ScriptedDialog esc(TestForm(), KeysTable(true));
   esc.Steps = {[&] { esc.Key(VK_ESCAPE); }};
   EXPECT_EQ(RunScripted(esc), kResultCancel);
 }
 
 TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
-  ScriptedDialog d(Form(), KeysTable(false));
+  ScriptedDialog d(TestForm(), KeysTable(false));
   bool stillOpen = false;
   d.Steps = {[&] { d.Key(VK_ESCAPE); }, [&] { stillOpen = IsWindowVisible(d.Handle()) != FALSE; },
              [&] { d.Key(VK_RETURN); }};
@@ -119,7 +113,7 @@ TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
                      FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
                    }});
   auto openAndClose = [&] {
-    ScriptedDialog d(Form(), table);
+    ScriptedDialog d(TestForm(), table);
     d.Steps = {[&] { d.CloseWith(kResultOk); }};
     return RunScripted(d);
   };
