@@ -16,15 +16,6 @@ class FaceE2E : public ::testing::Test {
   void TearDown() override { ResetRegistry(); }
 };
 
-HWND FindOwnWindow(DWORD pid, const char* cls) {
-  HWND w = nullptr;
-  while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
-    DWORD p = 0;
-    GetWindowThreadProcessId(w, &p);
-    if (p == pid) return w;
-  }
-  return nullptr;
-}
 
 TEST_F(FaceE2E, ScreenshotAtAFakedTime) {
   // Framed big display, 24-hour clock, alarm and announcements on, taskbar button.
@@ -81,8 +72,8 @@ TEST_F(FaceE2E, MinimiseToTrayAndBackByDoubleClick) {
   ASSERT_TRUE(p.Start());
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
-  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
-  HWND tray = FindOwnWindow(p.Pid(), "OrlavoxTrayWindow");
+  HWND app = FindProcessWindow(p.Pid(), nullptr, "OrlavoxApplication", false);
+  HWND tray = FindProcessWindow(p.Pid(), nullptr, "OrlavoxTrayWindow", false);
   ASSERT_NE(app, nullptr);
   ASSERT_NE(tray, nullptr);
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(app) != FALSE; }, 3000));  // the taskbar button

@@ -234,13 +234,14 @@ struct TopFind {
   DWORD Pid;
   const char* Caption;
   const char* Class;
+  bool VisibleOnly;
   HWND Found;
 };
 BOOL CALLBACK FindTop(HWND w, LPARAM lp) {
   auto* f = reinterpret_cast<TopFind*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
-  if (pid != f->Pid || !IsWindowVisible(w)) return TRUE;
+  if (pid != f->Pid || (f->VisibleOnly && !IsWindowVisible(w))) return TRUE;
   char text[256] = "";
   if (f->Caption) {
     GetWindowTextA(w, text, sizeof text);
@@ -267,8 +268,8 @@ void AddChildren(HWND parent, std::vector<ChildWindow>& out) {
 }
 }  // namespace
 
-HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls) {
-  TopFind f{pid, caption, cls, nullptr};
+HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls, bool visibleOnly) {
+  TopFind f{pid, caption, cls, visibleOnly, nullptr};
   EnumWindows(&FindTop, reinterpret_cast<LPARAM>(&f));
   return f.Found;
 }

@@ -39,9 +39,9 @@ void PressKeys(HWND target, std::initializer_list<WORD> keys);
 // A left click at a point of the screen.
 void ClickAt(int x, int y);
 
-// A visible top-level window of process `pid` with the given caption (or of
-// the given class when `caption` is null), or null.
-HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls = nullptr);
+// A top-level window of process `pid` with the given caption and class (either
+// may be null for any), visible unless `visibleOnly` is false; or null.
+HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls = nullptr, bool visibleOnly = true);
 // The children of a window, each with its class, text and place relative to
 // its parent's client area, in z-order; children of children follow their parent.
 struct ChildWindow {

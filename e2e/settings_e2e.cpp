@@ -48,15 +48,6 @@ class SettingsE2E : public ::testing::Test {
   }
 };
 
-HWND FindOwnWindow(DWORD pid, const char* cls) {
-  HWND w = nullptr;
-  while ((w = FindWindowExA(nullptr, w, cls, nullptr)) != nullptr) {
-    DWORD p = 0;
-    GetWindowThreadProcessId(w, &p);
-    if (p == pid) return w;
-  }
-  return nullptr;
-}
 
 // Whether Ctrl+Alt+S is taken by a program (ours) right now.
 bool SpeechHotKeyTaken() {
@@ -84,7 +75,7 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   ASSERT_TRUE(p.Start("2026-12-07 21:07:00"));
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
-  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
+  HWND app = FindProcessWindow(p.Pid(), nullptr, "OrlavoxApplication", false);
   Sleep(500);
   const unsigned hours12 = HourCellsOnScreen(w);
   EXPECT_FALSE(SpeechHotKeyTaken());
@@ -139,7 +130,7 @@ TEST_F(SettingsE2E, CancelAndEscapeChangeNothing) {
   ASSERT_TRUE(p.Start());
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
-  HWND app = FindOwnWindow(p.Pid(), "OrlavoxApplication");
+  HWND app = FindProcessWindow(p.Pid(), nullptr, "OrlavoxApplication", false);
   ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(app) != FALSE; }, 3000));
   const LONG style = GetWindowLongA(w, GWL_STYLE) & ~WS_DISABLED, ex = GetWindowLongA(w, GWL_EXSTYLE);
   for (bool escape : {false, true}) {
