@@ -75,8 +75,12 @@ void ExpectPlace(const ChildWindow* c, int x, int y, int w, int h, const char* w
   ASSERT_TRUE(c) << what;
   EXPECT_EQ(c->Rect.left, x) << what;
   EXPECT_EQ(c->Rect.top, y) << what;
-  if (w) EXPECT_EQ(c->Width(), w) << what;
-  if (h) EXPECT_EQ(c->Height(), h) << what;
+  if (w) {
+    EXPECT_EQ(c->Width(), w) << what;
+  }
+  if (h) {
+    EXPECT_EQ(c->Height(), h) << what;
+  }
 }
 
 void ExpectCentredClient(HWND dlg, int w, int h) {
@@ -130,7 +134,9 @@ TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
   ExpectPlace(link, 8, 97, 305, 17, "StaticText4");
   ExpectPlace(Child(kids, "Button", "OK"), 136, 154, 75, 33, "BitBtn1");
   for (const ChildWindow& c : kids)
-    if (c.Class == "Static") EXPECT_EQ(c.Parent, panel->Hwnd) << c.Text;
+    if (c.Class == "Static") {
+      EXPECT_EQ(c.Parent, panel->Hwnd) << c.Text;
+    }
   SaveScreenshot(OutputDir() + "about.bmp");
 
   RECT r;
