@@ -210,7 +210,7 @@ TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
     // The focus is on the alarm check: Space switches the alarm on.
     PressKeys(nullptr, {VK_SPACE});
     Sleep(200);
-    PressKeys(nullptr, {hour24 ? VK_RETURN : VK_ESCAPE});
+    PressKeys(nullptr, {WORD(hour24 ? VK_RETURN : VK_ESCAPE)});
     ASSERT_TRUE(WaitFor([&] { return FindProcessWindow(p.Pid(), "Alarm settings") == nullptr; }, 3000));
     // The taskbar button (the application window) follows ShowInTaskbar after the dialog.
     EXPECT_TRUE(IsWindowVisible(FindWindowA("OrlavoxApplication", nullptr)));

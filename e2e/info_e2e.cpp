@@ -24,7 +24,9 @@ struct InfoE2E : ::testing::Test {
   }
   void TearDown() override {
     SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", nullptr);
-    if (clock.Running()) EXPECT_TRUE(clock.Close());
+    if (clock.Running()) {
+      EXPECT_TRUE(clock.Close());
+    }
   }
   void Start(const std::string& exe = "") {
     ASSERT_TRUE(clock.Start("", exe));

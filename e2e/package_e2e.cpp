@@ -16,7 +16,7 @@ std::string VersionString(const std::vector<char>& info, const char* name) {
 }
 
 TEST(PackageE2E, VersionAndManifestAsWindowsReadsThem) {
-  for (const std::string relative : {DistTestDir() + "..\\dist\\Orlavox.exe", DistTestDir() + "Orlavox.exe"}) {
+  for (const std::string& relative : {DistTestDir() + "..\\dist\\Orlavox.exe", DistTestDir() + "Orlavox.exe"}) {
     char full[MAX_PATH] = "";
     GetFullPathNameA(relative.c_str(), sizeof full, full, nullptr);
     const std::string exe = full;

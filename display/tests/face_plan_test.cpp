@@ -127,7 +127,9 @@ TEST(FacePlan, DayOfMonthAndWeekday) {
   EXPECT_EQ(SeenAt(p, Cell::Weekday, 130, 5), Img(ImageList::Misc, kMiscSunday + 5));
   for (int x = 0; x < CellRect(Cell::Weekday, DisplayMode::Big).Width; ++x) {
     const Seen s = SeenAt(p, Cell::Weekday, x, 5);
-    if (s.Drawn) EXPECT_TRUE(s.Index == kMiscBlankPatch || s.Index == kMiscSunday + 5) << x << ": " << s.Index;
+    if (s.Drawn) {
+      EXPECT_TRUE(s.Index == kMiscBlankPatch || s.Index == kMiscSunday + 5) << x << ": " << s.Index;
+    }
   }
   // A weekday out of range draws no label.
   p = {};
