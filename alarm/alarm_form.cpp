@@ -15,7 +15,7 @@ using namespace ui;
 
 constexpr DWORD kAlarmHelpTopic = 20;
 
-std::vector<ControlSpec> AlarmFormTable() {
+std::vector<ControlRow> AlarmFormTable() {
   return {
       GroupBox("GroupBox1", "", 0, {8, 12, 161, 93}, "Alarm"),
       Check("AlarmCheck", "GroupBox1", 0, {8, 20, 97, 17}, "Alarm on"),

@@ -46,12 +46,12 @@ void SetButtonGlyphs(ButtonGlyphs glyphs) { Glyphs() = std::move(glyphs); }
 
 // --- Containers
 
-ControlContainer::ControlContainer(HWND dialog, const ControlSpec& spec, HFONT font, HBRUSH ground)
-    : dialog_(dialog), spec_(spec), font_(font), ground_(ground) {}
+ControlContainer::ControlContainer(HWND dialog, const ControlRow& row, HFONT font, HBRUSH ground)
+    : dialog_(dialog), row_(row), font_(font), ground_(ground) {}
 
 bool ControlContainer::Create(HWND parent) {
-  const PixelRect& p = spec_.Pos;
-  return Window::Create(WindowClass{"OrlavoxContainer", 0, nullptr}, spec_.Caption.c_str(),
+  const PixelRect& p = row_.Pos;
+  return Window::Create(WindowClass{"OrlavoxContainer", 0, nullptr}, row_.Caption.c_str(),
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, p.Left, p.Top, p.Width,
                         p.Height, parent);
 }
@@ -60,7 +60,7 @@ void ControlContainer::Paint(HDC dc) {
   RECT r;
   GetClientRect(hwnd_, &r);
   FillRect(dc, &r, ground_ ? ground_ : GetSysColorBrush(COLOR_BTNFACE));
-  if (spec_.Kind == ControlKind::Panel) {
+  if (row_.Kind == ControlKind::Panel) {
     DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     return;
   }
@@ -70,12 +70,12 @@ void ControlContainer::Paint(HDC dc) {
   RECT frame = r;
   frame.top = tm.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  if (spec_.Caption.empty()) return;
+  if (row_.Caption.empty()) return;
   RECT text{8, 0, r.right - 8, tm.tmHeight};
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  DrawTextA(dc, spec_.Caption.c_str(), int(spec_.Caption.size()), &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  DrawTextA(dc, row_.Caption.c_str(), int(row_.Caption.size()), &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
 }
 
 LRESULT ControlContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -105,9 +105,9 @@ LRESULT ControlContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 // --- The dialog
 
-Dialog::Dialog(FormSpec form, std::vector<ControlSpec> table) : form_(std::move(form)), table_(std::move(table)) {
+Dialog::Dialog(FormLayout form, std::vector<ControlRow> table) : form_(std::move(form)), table_(std::move(table)) {
   items_.resize(table_.size());
-  for (size_t i = 0; i < table_.size(); ++i) items_[i].Spec = &table_[i];
+  for (size_t i = 0; i < table_.size(); ++i) items_[i].Row = &table_[i];
 }
 
 Dialog::~Dialog() {
@@ -118,13 +118,13 @@ Dialog::~Dialog() {
 
 Dialog::Item* Dialog::Find(const std::string& name) {
   for (Item& it : items_)
-    if (it.Spec->Name == name) return &it;
+    if (it.Row->Name == name) return &it;
   return nullptr;
 }
 
 const Dialog::Item* Dialog::Find(const std::string& name) const {
   for (const Item& it : items_)
-    if (it.Spec->Name == name) return &it;
+    if (it.Row->Name == name) return &it;
   return nullptr;
 }
 
@@ -135,7 +135,7 @@ Dialog::Item* Dialog::FindByHwnd(HWND h) {
   return nullptr;
 }
 
-HFONT Dialog::FontFor(const ControlSpec& s, bool underline) {
+HFONT Dialog::FontFor(const ControlRow& s, bool underline) {
   const std::string name = s.FontName.empty() ? form_.FontName : s.FontName;
   const int height = s.FontHeight ? s.FontHeight : form_.FontHeight;
   const std::string key = name + "|" + std::to_string(height) + (s.Bold ? "|b" : "|n") + (underline ? "|u" : "|n");
@@ -193,7 +193,7 @@ void Dialog::CreateControls() {
   for (size_t k = 0; k < order.size(); ++k) {
     const size_t index = order[k];
     Item& item = items_[index];
-    const ControlSpec& s = table_[index];
+    const ControlRow& s = table_[index];
     const Item* container = s.Parent.empty() ? nullptr : Find(s.Parent);
     HWND parent = container ? container->Hwnd : hwnd_;
     if (!parent) continue;
@@ -298,10 +298,10 @@ void Dialog::CreateControls() {
   }
   // Up-downs hold their buddies once both exist; the buddy then shows the position.
   for (Item& it : items_) {
-    if (it.Spec->Kind != ControlKind::UpDown || !it.Hwnd) continue;
-    if (const Item* buddy = Find(it.Spec->BuddyName))
+    if (it.Row->Kind != ControlKind::UpDown || !it.Hwnd) continue;
+    if (const Item* buddy = Find(it.Row->BuddyName))
       SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
-    SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Spec->Position));
+    SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Row->Position));
   }
 }
 
@@ -379,10 +379,10 @@ void Dialog::SetChecked(const std::string& name, bool checked) {
   const Item* it = Find(name);
   if (!it || !it->Hwnd) return;
   SendMessageA(it->Hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  if (checked && it->Spec->Kind == ControlKind::Radio) {
+  if (checked && it->Row->Kind == ControlKind::Radio) {
     // One radio button of a run is checked at a time.
     for (const Item& other : items_)
-      if (&other != it && other.Spec->Kind == ControlKind::Radio && other.Spec->Parent == it->Spec->Parent &&
+      if (&other != it && other.Row->Kind == ControlKind::Radio && other.Row->Parent == it->Row->Parent &&
           other.Hwnd)
         SendMessageA(other.Hwnd, BM_SETCHECK, BST_UNCHECKED, 0);
   }
@@ -458,17 +458,17 @@ void Dialog::OnExit(const std::string& name, std::function<void()> handler) {
 HWND Dialog::DefaultButton() {
   // The focused button is pressed by Enter; otherwise the default one.
   if (Item* focused = FindByHwnd(GetFocus()))
-    if (IsButtonKind(focused->Spec->Kind)) return focused->Hwnd;
+    if (IsButtonKind(focused->Row->Kind)) return focused->Hwnd;
   for (Item& it : items_)
-    if (it.Spec->IsDefault && it.Hwnd) return it.Hwnd;
+    if (it.Row->IsDefault && it.Hwnd) return it.Hwnd;
   return nullptr;
 }
 
 void Dialog::ButtonPressed(Item& item) {
   // The handler may close the dialog (and so destroy the item's window):
   // take what is needed first.
-  const ButtonRole role = item.Spec->Role;
-  const ControlKind kind = item.Spec->Kind;
+  const ButtonRole role = item.Row->Role;
+  const ControlKind kind = item.Row->Kind;
   if (item.Click) {
     auto handler = item.Click;
     handler();
@@ -484,7 +484,7 @@ LRESULT Dialog::CommandFrom(HWND control, UINT code) {
   Item* it = FindByHwnd(control);
   if (!it) return 0;
   std::function<void()> handler;
-  switch (it->Spec->Kind) {
+  switch (it->Row->Kind) {
     case ControlKind::Button:
     case ControlKind::BitBtn:
       if (code == BN_CLICKED) {
@@ -492,7 +492,7 @@ LRESULT Dialog::CommandFrom(HWND control, UINT code) {
       } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
         // The default frame follows the focus.
         for (Item& b : items_)
-          if (b.Spec->Kind == ControlKind::BitBtn && b.Hwnd) InvalidateRect(b.Hwnd, nullptr, FALSE);
+          if (b.Row->Kind == ControlKind::BitBtn && b.Hwnd) InvalidateRect(b.Hwnd, nullptr, FALSE);
       }
       return 0;
     case ControlKind::Check:
@@ -520,7 +520,7 @@ LRESULT Dialog::CommandFrom(HWND control, UINT code) {
 void Dialog::DrawBitBtn(const DRAWITEMSTRUCT& d) {
   Item* it = FindByHwnd(d.hwndItem);
   if (!it) return;
-  const ControlSpec& s = *it->Spec;
+  const ControlRow& s = *it->Row;
   HDC dc = d.hDC;
   RECT r = d.rcItem;
   const bool pressed = (d.itemState & ODS_SELECTED) != 0;
@@ -584,7 +584,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       const UINT id = LOWORD(wp);
       if (id == IDCANCEL) {
         for (Item& it : items_)
-          if (it.Spec->IsCancel && it.Hwnd && IsWindowEnabled(it.Hwnd)) {
+          if (it.Row->IsCancel && it.Hwnd && IsWindowEnabled(it.Hwnd)) {
             ButtonPressed(it);
             break;
           }
@@ -595,7 +595,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
           if (IsWindowEnabled(def->Hwnd)) ButtonPressed(*def);
         return 0;
       }
-      if (id >= kFirstControlId && id < kFirstControlId + items_.size() && IsButtonKind(items_[id - kFirstControlId].Spec->Kind)) {
+      if (id >= kFirstControlId && id < kFirstControlId + items_.size() && IsButtonKind(items_[id - kFirstControlId].Row->Kind)) {
         Item& it = items_[id - kFirstControlId];
         if (it.Hwnd && IsWindowEnabled(it.Hwnd)) ButtonPressed(it);
       }
@@ -630,15 +630,15 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = reinterpret_cast<HDC>(wp);
       Item* it = FindByHwnd(reinterpret_cast<HWND>(lp));
       if (!it) return Default(msg, wp, lp);
-      if (it->Spec->Kind == ControlKind::Edit) {  // read-only edits stay white
+      if (it->Row->Kind == ControlKind::Edit) {  // read-only edits stay white
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
-      if (it->Spec->Kind == ControlKind::Link) SetTextColor(dc, RGB(0, 0, 255));
+      if (it->Row->Kind == ControlKind::Link) SetTextColor(dc, RGB(0, 0, 255));
       // Controls on a coloured panel take its colour.
-      const Item* container = it->Spec->Parent.empty() ? nullptr : Find(it->Spec->Parent);
+      const Item* container = it->Row->Parent.empty() ? nullptr : Find(it->Row->Parent);
       if (container && container->Ground) {
-        SetBkColor(dc, container->Spec->Colour);
+        SetBkColor(dc, container->Row->Colour);
         return reinterpret_cast<LRESULT>(container->Ground);
       }
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -646,7 +646,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SETCURSOR: {
       Item* it = FindByHwnd(reinterpret_cast<HWND>(wp));
-      if (it && it->Spec->Kind == ControlKind::Link) {
+      if (it && it->Row->Kind == ControlKind::Link) {
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
         return TRUE;
       }

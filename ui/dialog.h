@@ -1,5 +1,5 @@
 #pragma once
-// A modal dialog built from a table of controls (control_spec.h). The derived
+// A modal dialog built from a table of controls (control_table.h). The derived
 // class gives the form and the table, binds its handlers to the controls'
 // events by name, and reads and sets the controls by name. ShowModal runs a
 // nested message loop: timers and messages of the other windows go on being
@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/control_spec.h"
+#include "ui/control_table.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 
 namespace orlavox::ui {
 
-struct FormSpec {
+struct FormLayout {
   std::string Caption;
   int ClientWidth = 0, ClientHeight = 0;
   bool Centred = true;      // on the screen; otherwise at Left, Top
@@ -35,14 +35,14 @@ struct FormSpec {
   int FontHeight = -11;
 
   // Modifiers, for a dialog's one-line form: ui::Form("Alarm!", 219, 130).NoSystemMenu()
-  FormSpec& NoSystemMenu() { SystemMenu = false; return *this; }
-  FormSpec& WithTaskbarButton() { OwnTaskbarButton = true; return *this; }
+  FormLayout& NoSystemMenu() { SystemMenu = false; return *this; }
+  FormLayout& WithTaskbarButton() { OwnTaskbarButton = true; return *this; }
   // At a place of its own, moved just enough to lie on the work area when it would not.
-  FormSpec& PlacedAt(int left, int top) { Centred = false; Left = left; Top = top; KeepOnScreen = true; return *this; }
+  FormLayout& PlacedAt(int left, int top) { Centred = false; Left = left; Top = top; KeepOnScreen = true; return *this; }
 };
 // A dialog form of the given client size, centred on the screen, with a close box.
-inline FormSpec Form(const std::string& caption, int clientWidth, int clientHeight) {
-  FormSpec f;
+inline FormLayout Form(const std::string& caption, int clientWidth, int clientHeight) {
+  FormLayout f;
   f.Caption = caption;
   f.ClientWidth = clientWidth;
   f.ClientHeight = clientHeight;
@@ -59,7 +59,7 @@ void SetButtonGlyphs(ButtonGlyphs glyphs);
 
 class Dialog : public Window {
  public:
-  Dialog(FormSpec form, std::vector<ControlSpec> table);
+  Dialog(FormLayout form, std::vector<ControlRow> table);
   ~Dialog() override;
 
   // Shows the dialog modally over `owner` (may be null) and returns the
@@ -108,11 +108,11 @@ class Dialog : public Window {
   virtual bool FormCloseQuery() { return true; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  const FormSpec& Spec() const { return form_; }
+  const FormLayout& Layout() const { return form_; }
 
  private:
   struct Item {
-    const ControlSpec* Spec = nullptr;
+    const ControlRow* Row = nullptr;
     HWND Hwnd = nullptr;
     std::unique_ptr<Window> Container;  // for group boxes and panels
     HBRUSH Ground = nullptr;            // a panel's own colour
@@ -120,7 +120,7 @@ class Dialog : public Window {
   };
   bool CreateForm(HWND owner);
   void CreateControls();
-  HFONT FontFor(const ControlSpec& s, bool underline = false);
+  HFONT FontFor(const ControlRow& s, bool underline = false);
   Item* Find(const std::string& name);
   const Item* Find(const std::string& name) const;
   Item* FindByHwnd(HWND h);
@@ -130,8 +130,8 @@ class Dialog : public Window {
   LRESULT CommandFrom(HWND control, UINT code);
   void PlaceWindow();
 
-  FormSpec form_;
-  std::vector<ControlSpec> table_;
+  FormLayout form_;
+  std::vector<ControlRow> table_;
   std::vector<Item> items_;
   std::map<std::string, UniqueFont> fonts_;
   std::vector<UniqueBrush> brushes_;
@@ -147,7 +147,7 @@ class Dialog : public Window {
 // the dialog and paints a group box frame or a lowered panel.
 class ControlContainer : public Window {
  public:
-  ControlContainer(HWND dialog, const ControlSpec& spec, HFONT font, HBRUSH ground);
+  ControlContainer(HWND dialog, const ControlRow& row, HFONT font, HBRUSH ground);
   bool Create(HWND parent);
 
  protected:
@@ -156,7 +156,7 @@ class ControlContainer : public Window {
  private:
   void Paint(HDC dc);
   HWND dialog_;
-  const ControlSpec& spec_;
+  const ControlRow& row_;
   HFONT font_;
   HBRUSH ground_;
 };

@@ -49,10 +49,10 @@ int RunScripted(ScriptedDialog& d) {
   return r;
 }
 
-FormSpec TestForm() { return Form("Dialog test", 300, 200); }
+FormLayout TestForm() { return Form("Dialog test", 300, 200); }
 
-std::vector<ControlSpec> KeysTable(bool withCancel) {
-  std::vector<ControlSpec> t = {
+std::vector<ControlRow> KeysTable(bool withCancel) {
+  std::vector<ControlRow> t = {
       GroupBox("Box", "", 1, {8, 40, 140, 60}, "Box"),
       Check("Second", "Box", 1, {8, 16, 120, 17}, "Second"),
       Check("First", "Box", 0, {8, 36, 120, 17}, "First"),
@@ -99,7 +99,7 @@ TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
 
 // Every kind of control, opened and closed: nothing may stay behind.
 TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
-  const std::vector<ControlSpec> table = {
+  const std::vector<ControlRow> table = {
       Panel("Panel", "", 0, {8, 8, 200, 80}).Ground(RGB(255, 255, 0)),
       Label("Bold", "Panel", {4, 4, 0, 0}, "Bold text").InBold().Font("Arial", -16),
       Link("Site", "Panel", {4, 40, 190, 17}, "https://orlavox.example.org/").Centred(),

@@ -1,13 +1,13 @@
-#include "ui/control_spec.h"
+#include "ui/control_table.h"
 
 #include <algorithm>
 
 namespace orlavox::ui {
 namespace {
 
-ControlSpec Row(ControlKind kind, const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Row(ControlKind kind, const std::string& name, const std::string& parent, int tab, PixelRect pos,
                 const std::string& caption) {
-  ControlSpec s;
+  ControlRow s;
   s.Name = name;
   s.Kind = kind;
   s.Parent = parent;
@@ -17,7 +17,7 @@ ControlSpec Row(ControlKind kind, const std::string& name, const std::string& pa
   return s;
 }
 
-void AddChildren(const std::vector<ControlSpec>& table, const std::string& parent, std::vector<size_t>& order,
+void AddChildren(const std::vector<ControlRow>& table, const std::string& parent, std::vector<size_t>& order,
                  size_t depth) {
   if (depth > table.size()) return;  // a container that holds itself
   std::vector<size_t> children;
@@ -38,73 +38,73 @@ void AddChildren(const std::vector<ControlSpec>& table, const std::string& paren
 
 bool IsContainer(ControlKind kind) { return kind == ControlKind::GroupBox || kind == ControlKind::Panel; }
 
-ControlSpec GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& caption) {
   return Row(ControlKind::GroupBox, name, parent, tab, pos, caption);
 }
-ControlSpec Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos) {
+ControlRow Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos) {
   return Row(ControlKind::Panel, name, parent, tab, pos, "");
 }
-ControlSpec Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
+ControlRow Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
   return Row(ControlKind::Label, name, parent, kNoTab, pos, caption);
 }
-ControlSpec Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
+ControlRow Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption) {
   return Row(ControlKind::Link, name, parent, kNoTab, pos, caption);
 }
-ControlSpec Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   const std::string& caption) {
   return Row(ControlKind::Check, name, parent, tab, pos, caption);
 }
-ControlSpec Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   const std::string& caption) {
   return Row(ControlKind::Radio, name, parent, tab, pos, caption);
 }
-ControlSpec Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                  const std::string& text) {
   return Row(ControlKind::Edit, name, parent, tab, pos, text);
 }
-ControlSpec UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                    const std::string& buddy) {
-  ControlSpec s = Row(ControlKind::UpDown, name, parent, tab, pos, "");
+  ControlRow s = Row(ControlKind::UpDown, name, parent, tab, pos, "");
   s.BuddyName = buddy;
   return s;
 }
-ControlSpec Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   std::vector<std::string> items) {
-  ControlSpec s = Row(ControlKind::Combo, name, parent, tab, pos, "");
+  ControlRow s = Row(ControlKind::Combo, name, parent, tab, pos, "");
   s.Items = std::move(items);
   return s;
 }
-ControlSpec Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                    const std::string& caption) {
   return Row(ControlKind::Button, name, parent, tab, pos, caption);
 }
-ControlSpec BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
+ControlRow BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
                    const std::string& caption) {
-  ControlSpec s = Row(ControlKind::BitBtn, name, parent, tab, pos, caption);
+  ControlRow s = Row(ControlKind::BitBtn, name, parent, tab, pos, caption);
   s.Role = role;
   s.IsDefault = role == ButtonRole::Ok || role == ButtonRole::Close;
   s.IsCancel = role == ButtonRole::Cancel || role == ButtonRole::Close;
   return s;
 }
-ControlSpec Image(const std::string& name, const std::string& parent, PixelRect pos) {
+ControlRow Image(const std::string& name, const std::string& parent, PixelRect pos) {
   return Row(ControlKind::Image, name, parent, kNoTab, pos, "");
 }
-ControlSpec RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& text) {
   return Row(ControlKind::RichView, name, parent, tab, pos, text);
 }
 
-std::vector<size_t> CreationOrder(const std::vector<ControlSpec>& table) {
+std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table) {
   std::vector<size_t> order;
   AddChildren(table, "", order, 0);
   return order;
 }
 
-bool StartsGroup(const std::vector<ControlSpec>& table, const std::vector<size_t>& order, size_t k) {
+bool StartsGroup(const std::vector<ControlRow>& table, const std::vector<size_t>& order, size_t k) {
   if (k == 0 || k >= order.size()) return true;
-  const ControlSpec& cur = table[order[k]];
-  const ControlSpec& prev = table[order[k - 1]];
+  const ControlRow& cur = table[order[k]];
+  const ControlRow& prev = table[order[k - 1]];
   return !(cur.Kind == ControlKind::Radio && prev.Kind == ControlKind::Radio && cur.Parent == prev.Parent);
 }
 

@@ -1,20 +1,20 @@
 // Creation order of a table-built dialog: Windows tabs through controls in
 // the order they were created, so this order is the dialog's tab order.
-#include "ui/control_spec.h"
+#include "ui/control_table.h"
 
 #include <gtest/gtest.h>
 
 namespace orlavox::ui {
 namespace {
 
-std::vector<std::string> Names(const std::vector<ControlSpec>& t, const std::vector<size_t>& order) {
+std::vector<std::string> Names(const std::vector<ControlRow>& t, const std::vector<size_t>& order) {
   std::vector<std::string> names;
   for (size_t i : order) names.push_back(t[i].Name);
   return names;
 }
 
-TEST(ControlSpec, CreationOrderFollowsTabsInsideEachContainer) {
-  const std::vector<ControlSpec> table = {
+TEST(ControlRow, CreationOrderFollowsTabsInsideEachContainer) {
+  const std::vector<ControlRow> table = {
       BitBtn("Ok", "", 2, {}, ButtonRole::Ok, "&OK"),
       GroupBox("Options", "", 1, {}, "Options"),
       Check("Second", "Options", 1, {}, "at the top, second in tab order"),
@@ -29,8 +29,8 @@ TEST(ControlSpec, CreationOrderFollowsTabsInsideEachContainer) {
             (std::vector<std::string>{"Display", "Options", "First", "Second", "Inner", "Deep", "Note", "Ok"}));
 }
 
-TEST(ControlSpec, RadioRunsFormOneGroup) {
-  const std::vector<ControlSpec> table = {
+TEST(ControlRow, RadioRunsFormOneGroup) {
+  const std::vector<ControlRow> table = {
       Edit("Hour", "", 0, {}, "0"),
       Radio("AM", "", 1, {}, "AM"),
       Radio("PM", "", 2, {}, "PM"),
@@ -44,18 +44,18 @@ TEST(ControlSpec, RadioRunsFormOneGroup) {
   EXPECT_EQ(starts, (std::vector<bool>{true, true, false, true, true, true}));
 }
 
-TEST(ControlSpec, ButtonRolesGiveDefaultAndCancel) {
+TEST(ControlRow, ButtonRolesGiveDefaultAndCancel) {
   EXPECT_TRUE(BitBtn("b", "", 0, {}, ButtonRole::Ok, "").IsDefault);
   EXPECT_FALSE(BitBtn("b", "", 0, {}, ButtonRole::Ok, "").IsCancel);
   EXPECT_TRUE(BitBtn("b", "", 0, {}, ButtonRole::Cancel, "").IsCancel);
-  const ControlSpec close = BitBtn("b", "", 0, {}, ButtonRole::Close, "");
+  const ControlRow close = BitBtn("b", "", 0, {}, ButtonRole::Close, "");
   EXPECT_TRUE(close.IsDefault && close.IsCancel);
   EXPECT_FALSE(BitBtn("b", "", 0, {}, ButtonRole::Help, "").IsDefault);
 }
 
 // A window at a fixed place (the upgrade notice's 577, 528, about 368 x 251
 // with its frame) stays there when it fits and moves just enough when not.
-TEST(ControlSpec, KeepInsideMovesOnlyAsFarAsNeeded) {
+TEST(ControlRow, KeepInsideMovesOnlyAsFarAsNeeded) {
   const PixelRect notice{577, 528, 368, 251};
   const PixelRect big = KeepInside(notice, {0, 0, 1280, 994});
   EXPECT_EQ(big.Left, 577);

@@ -49,7 +49,7 @@ struct PixelRect {
   int Left = 0, Top = 0, Width = 0, Height = 0;  // a Width of 0 means "as wide as the text"
 };
 
-struct ControlSpec {
+struct ControlRow {
   std::string Name;
   ControlKind Kind = ControlKind::Label;
   std::string Parent;  // empty: the dialog itself
@@ -85,48 +85,48 @@ struct ControlSpec {
   std::string HintText;
 
   // Modifiers, for tables.
-  ControlSpec& Centred() { Centre = true; return *this; }
-  ControlSpec& InBold() { Bold = true; return *this; }
-  ControlSpec& NoWrap() { WordWrap = false; return *this; }
-  ControlSpec& Font(const std::string& name, int height) { FontName = name; FontHeight = height; return *this; }
-  ControlSpec& Height(int height) { FontHeight = height; return *this; }
-  ControlSpec& Ground(uint32_t colour) { Colour = colour; return *this; }
-  ControlSpec& MaxLength(int n) { MaxLen = n; return *this; }
-  ControlSpec& ReadOnly() { IsReadOnly = true; return *this; }
-  ControlSpec& Range(int min, int max) { Min = min; Max = max; return *this; }
-  ControlSpec& Increment(int step) { Step = step; return *this; }
-  ControlSpec& At(int position) { Position = position; return *this; }
-  ControlSpec& WrapAround() { Wraps = true; return *this; }
-  ControlSpec& Buddy(const std::string& name) { BuddyName = name; return *this; }
-  ControlSpec& Default() { IsDefault = true; return *this; }
-  ControlSpec& Cancel() { IsCancel = true; return *this; }
-  ControlSpec& Glyph(int id) { GlyphId = id; return *this; }
-  ControlSpec& Hint(const std::string& text) { HintText = text; return *this; }
+  ControlRow& Centred() { Centre = true; return *this; }
+  ControlRow& InBold() { Bold = true; return *this; }
+  ControlRow& NoWrap() { WordWrap = false; return *this; }
+  ControlRow& Font(const std::string& name, int height) { FontName = name; FontHeight = height; return *this; }
+  ControlRow& Height(int height) { FontHeight = height; return *this; }
+  ControlRow& Ground(uint32_t colour) { Colour = colour; return *this; }
+  ControlRow& MaxLength(int n) { MaxLen = n; return *this; }
+  ControlRow& ReadOnly() { IsReadOnly = true; return *this; }
+  ControlRow& Range(int min, int max) { Min = min; Max = max; return *this; }
+  ControlRow& Increment(int step) { Step = step; return *this; }
+  ControlRow& At(int position) { Position = position; return *this; }
+  ControlRow& WrapAround() { Wraps = true; return *this; }
+  ControlRow& Buddy(const std::string& name) { BuddyName = name; return *this; }
+  ControlRow& Default() { IsDefault = true; return *this; }
+  ControlRow& Cancel() { IsCancel = true; return *this; }
+  ControlRow& Glyph(int id) { GlyphId = id; return *this; }
+  ControlRow& Hint(const std::string& text) { HintText = text; return *this; }
 };
 
-ControlSpec GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& caption);
-ControlSpec Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos);
-ControlSpec Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
-ControlSpec Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
-ControlSpec Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Panel(const std::string& name, const std::string& parent, int tab, PixelRect pos);
+ControlRow Label(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
+ControlRow Link(const std::string& name, const std::string& parent, PixelRect pos, const std::string& caption);
+ControlRow Check(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   const std::string& caption);
-ControlSpec Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Radio(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   const std::string& caption);
-ControlSpec Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Edit(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                  const std::string& text);
-ControlSpec UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow UpDown(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                    const std::string& buddy);
-ControlSpec Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Combo(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                   std::vector<std::string> items);
-ControlSpec Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Button(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                    const std::string& caption);
 // A BitBtn of a role: Ok and Cancel close the dialog, and are the default and
 // the cancel button; Close does both; Help only runs its handler.
-ControlSpec BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
+ControlRow BitBtn(const std::string& name, const std::string& parent, int tab, PixelRect pos, ButtonRole role,
                    const std::string& caption);
-ControlSpec Image(const std::string& name, const std::string& parent, PixelRect pos);
-ControlSpec RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+ControlRow Image(const std::string& name, const std::string& parent, PixelRect pos);
+ControlRow RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& text);
 
 bool IsContainer(ControlKind kind);
@@ -141,11 +141,11 @@ PixelRect KeepInside(PixelRect window, PixelRect area);
 // in their tab order, those without a tab stop after them in table order.
 // Windows moves the focus in creation order, so this order is the tab order.
 // Rows whose container is not in the table are left out.
-std::vector<size_t> CreationOrder(const std::vector<ControlSpec>& table);
+std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table);
 
 // Whether the control at `order[k]` starts a new group for the arrow keys:
 // every control does, except a radio button that follows another radio
 // button of the same container.
-bool StartsGroup(const std::vector<ControlSpec>& table, const std::vector<size_t>& order, size_t k);
+bool StartsGroup(const std::vector<ControlRow>& table, const std::vector<size_t>& order, size_t k);
 
 }  // namespace orlavox::ui
