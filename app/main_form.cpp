@@ -150,6 +150,7 @@ void TMainForm::FormCreate() {
 
   SysTrayIcon.OnDblClick = [this] { SysTrayDblClick(); };
   SysTrayIcon.OnRightClick = [this] { PopupMainMenuAtCursor(); };
+  SysTrayIcon.OnMouseMove = [this] { TrayMouseMove(); };
   SysTrayIcon.Show(kTrayIconId);
   UpdateTrayIcon();
   SetTrayHint(st);
@@ -168,6 +169,7 @@ void TMainForm::FormCreate() {
   KeepWindowOnScreen();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!ClockSettings.StartInTray) MainWindowPending = true;
+  PostMessageA(hwnd_, kFirstTickMessage, 0, 0);
 }
 
 void TMainForm::FirstRunExecute() {
@@ -451,6 +453,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();
       return 0;
+    case kFirstTickMessage:
+      if (timer1Enabled_) Timer1Timer();
+      return 0;
     case WM_CLOSE:
       Close();
       return 0;
@@ -479,8 +484,8 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       BackPanelMouseDown(MK_RBUTTON);
       break;
     case WM_GETOBJECT:
-      // Screen readers read the time and date the tray's tooltip shows.
-      if (LRESULT r = ui::AnswerGetObject(hwnd_, wp, lp, [this] { return TimeHint; })) return r;
+      // Screen readers read the time and date as the tray's tooltip shows them.
+      if (LRESULT r = ui::AnswerGetObject(hwnd_, wp, lp, [this] { return CurrentTimeHint(); })) return r;
       break;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);

@@ -15,6 +15,7 @@
 #include "ui/window.h"
 #include "settings/clock_settings.h"
 #include "shell/sys_tray_icon.h"
+#include "shell/tray_hint.h"
 #include "speech/global_hot_key.h"
 #include "speech/speak_thread.h"
 #include "speech/voice_host.h"
@@ -28,6 +29,9 @@ inline constexpr const char* kApplicationTitle = "Multilingual Orlavox";
 inline constexpr const char* kMutexName = "OrlavoxLite";
 // Sent by the speech worker when the voice has finished.
 inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
+// The first tick, as soon as the message loop runs: the window shows at once
+// rather than one UpdateInterval after start-up.
+inline constexpr UINT kFirstTickMessage = WM_APP + 2;
 inline constexpr unsigned kSpeakShortCut = GlobalHotKey::kCtrl | GlobalHotKey::kAlt | 'S';  // 49235
 
 class TMainForm : public ui::Window {
@@ -89,6 +93,11 @@ class TMainForm : public ui::Window {
   void HideTaskbarButton();
   void UpdateTrayIcon();
   void SetTrayHint(const SYSTEMTIME& st);
+  // The tick's tooltip: every second while the pointer may be on the icon, else every minute.
+  void RefreshTrayHint(const SYSTEMTIME& st, bool newMinute);
+  void TrayMouseMove();
+  // The time and date as the tooltip would show them now.
+  std::string CurrentTimeHint() const;
 
   // --- Speech
   bool StartAnnouncement();  // false when none started
@@ -132,8 +141,8 @@ class TMainForm : public ui::Window {
   bool AlarmActive = false;
   bool AlarmHandled = false;
   bool FirstRun = false;
-  bool LanguageStored = false;
-  std::string TimeHint;  // the time and date as the tray's tooltip shows them  // a voice choice was stored; else the user's language picks one
+  bool LanguageStored = false;  // a voice choice was stored; else the user's language picks one
+  std::string TimeHint;  // the time and date as the tray's tooltip shows them
   bool NewVersion = false;
   bool MainWindowPending = false;
   bool SpeechBusy = false;
@@ -171,6 +180,7 @@ class TMainForm : public ui::Window {
   ui::PopupMenu LangMenu;
   GlobalHotKey GlobalSpeechKey;
   orlavox::SysTrayIcon SysTrayIcon;
+  TrayHintSchedule TrayHintTimes;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

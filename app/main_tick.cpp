@@ -50,7 +50,7 @@ void TMainForm::Timer1Timer() {
       case TickAction::UpdateSeconds: UpdateSeconds(); break;
       case TickAction::ShowColon: DrawBlinkColon(true); BlinkColonOn = false; break;
       case TickAction::BlankColon: DrawBlinkColon(false); BlinkColonOn = true; break;
-      case TickAction::SetTrayHint: SetTrayHint(st); break;
+      case TickAction::SetTrayHint: RefreshTrayHint(st, TickTime.Minute != LastTick.Minute); break;
       case TickAction::UpdateMiniTime: UpdateMiniTime(); break;
       case TickAction::UpdateMinutes: UpdateMinutes(); break;
       case TickAction::UpdateTrayIcon:
@@ -69,13 +69,45 @@ void TMainForm::Timer1Timer() {
   }
 }
 
-void TMainForm::SetTrayHint(const SYSTEMTIME& st) {
+namespace {
+
+std::string HintAt(const SYSTEMTIME& st) {
   char time[80] = "", date[80] = "";
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
   GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
-  TimeHint = TrayHintText(time, date);
+  return TrayHintText(time, date);
+}
+
+TrayHintSchedule::Point PointerNow() {
+  POINT p{};
+  GetCursorPos(&p);
+  return {int(p.x), int(p.y)};
+}
+
+}  // namespace
+
+void TMainForm::SetTrayHint(const SYSTEMTIME& st) {
+  TimeHint = HintAt(st);
   SysTrayIcon.SetHint(TimeHint);
   ++Counters.TrayHints;
+}
+
+void TMainForm::RefreshTrayHint(const SYSTEMTIME& st, bool newMinute) {
+  const TrayHintSchedule::Point pointer = TrayHintTimes.Hovering() ? PointerNow() : TrayHintSchedule::Point{};
+  if (TrayHintTimes.SecondDue(GetTickCount(), newMinute, pointer)) SetTrayHint(st);
+}
+
+void TMainForm::TrayMouseMove() {
+  if (!TrayHintTimes.PointerMoved(GetTickCount(), PointerNow())) return;
+  SYSTEMTIME st;
+  ReadLocalTime(st);
+  SetTrayHint(st);
+}
+
+std::string TMainForm::CurrentTimeHint() const {
+  SYSTEMTIME st;
+  ReadLocalTime(st);
+  return HintAt(st);
 }
 
 }  // namespace orlavox

@@ -31,16 +31,24 @@ TEST_F(FaceE2E, ScreenshotAtAFakedTime) {
   EXPECT_TRUE(p.Close());
 }
 
-TEST_F(FaceE2E, TrayIconEveryMinuteTooltipEverySecond) {
+TEST_F(FaceE2E, TrayIconEveryMinuteTooltipEverySecondUnderThePointer) {
   WriteSettings("00000000000", "0100010001000000", "6000000000");
   ClockProcess p;
   ASSERT_TRUE(p.Start("2026-12-07 10:00:56"));
   ASSERT_NE(p.WaitForMainWindow(true), nullptr);
+  HWND tray = FindProcessWindow(p.Pid(), nullptr, "OrlavoxTrayWindow", false);
+  ASSERT_NE(tray, nullptr);
   const LRESULT icons0 = p.Probe(kProbeTrayIconCount), hints0 = p.Probe(kProbeTrayHintCount);
-  // Until past 10:01:02: one new minute, about six new seconds.
+  // Until past 10:01:02, nobody pointing at the icon: one new minute.
   ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeMinute) == 1 && p.Probe(kProbeSecond) >= 2; }, 15000));
-  const LRESULT icons = p.Probe(kProbeTrayIconCount) - icons0, hints = p.Probe(kProbeTrayHintCount) - hints0;
-  EXPECT_EQ(icons, 1);
+  EXPECT_EQ(p.Probe(kProbeTrayIconCount) - icons0, 1);
+  EXPECT_EQ(p.Probe(kProbeTrayHintCount) - hints0, 1);
+  // The pointer comes onto the icon (and rests): the tooltip at once, then every second.
+  const LRESULT hints1 = p.Probe(kProbeTrayHintCount);
+  SendMessageA(tray, 2048, 1, WM_MOUSEMOVE);
+  EXPECT_EQ(p.Probe(kProbeTrayHintCount) - hints1, 1);
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeSecond) >= 7; }, 15000));
+  const LRESULT hints = p.Probe(kProbeTrayHintCount) - hints1;
   EXPECT_GE(hints, 4);
   EXPECT_LE(hints, 8);
   EXPECT_TRUE(p.Close());

@@ -66,6 +66,9 @@ LRESULT SysTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       case WM_RBUTTONDOWN:
         if (OnRightClick) OnRightClick();
         break;
+      case WM_MOUSEMOVE:
+        if (OnMouseMove) OnMouseMove();
+        break;
     }
     return 0;
   }

@@ -29,13 +29,14 @@ class SysTrayIcon : public ui::Window {
 
   std::function<void()> OnDblClick;
   std::function<void()> OnRightClick;  // the popup menu
+  std::function<void()> OnMouseMove;   // the pointer is on the icon
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   // NIM_ADD and NIM_DELETE carry everything; a change carries only what
-  // changed (the tooltip every second, the icon once a minute).
+  // changed (the tooltip, the icon once a minute).
   bool Notify(DWORD message, UINT what = kAllFields);
   static constexpr UINT kAllFields = 0x7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
   UINT id_ = 0;

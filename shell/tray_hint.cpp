@@ -15,3 +15,22 @@ std::string CutTrayTip(std::string_view hint) {
 }
 
 }  // namespace orlavox
+
+namespace orlavox {
+
+bool TrayHintSchedule::PointerMoved(uint32_t nowMs, Point pointer) {
+  const bool arrived = !hovering_;
+  hovering_ = true;
+  lastMove_ = nowMs;
+  at_ = pointer;
+  return arrived;
+}
+
+bool TrayHintSchedule::SecondDue(uint32_t nowMs, bool newMinute, Point pointer) {
+  const bool moved = pointer.X != at_.X || pointer.Y != at_.Y;
+  // Unsigned difference: right across the wrap of the millisecond count.
+  if (hovering_ && moved && nowMs - lastMove_ > kLingerMs) hovering_ = false;
+  return hovering_ || newMinute;
+}
+
+}  // namespace orlavox

@@ -15,3 +15,30 @@ TEST(TrayHint, TextAndTheShellsLimit) {
 
 }  // namespace
 }  // namespace orlavox
+
+namespace orlavox {
+namespace {
+
+// The tooltip follows the second only while the pointer may be on the icon.
+TEST(TrayHintSchedule, EverySecondOnlyWhileThePointerIsOnTheIcon) {
+  using P = TrayHintSchedule::Point;
+  TrayHintSchedule s;
+  EXPECT_FALSE(s.SecondDue(1000, false, {5, 5}));
+  EXPECT_TRUE(s.SecondDue(2000, true, {5, 5}));  // a new minute: always
+
+  EXPECT_TRUE(s.PointerMoved(2500, P{10, 10}));  // arrives: send at once
+  EXPECT_FALSE(s.PointerMoved(2600, P{11, 10}));
+  EXPECT_TRUE(s.SecondDue(3000, false, {40, 40}));   // moved, but only just
+  EXPECT_TRUE(s.SecondDue(60000, false, {11, 10}));  // resting on the icon: as long as it likes
+  EXPECT_FALSE(s.SecondDue(61000, false, {40, 40}));  // gone without a notification
+  EXPECT_FALSE(s.Hovering());
+  EXPECT_FALSE(s.SecondDue(62000, false, {11, 10}));  // back at the spot, but silent: not there
+
+  // Across the wrap of the millisecond count.
+  EXPECT_TRUE(s.PointerMoved(0xFFFFFF00u, P{1, 1}));
+  EXPECT_TRUE(s.SecondDue(0x100u, false, {2, 2}));
+  EXPECT_FALSE(s.SecondDue(0x800u, false, {2, 2}));
+}
+
+}  // namespace
+}  // namespace orlavox
