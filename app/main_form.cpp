@@ -289,7 +289,7 @@ void TMainForm::SetTimer1(UINT interval, bool enabled) {
   timer1Enabled_ = enabled;
   if (!hwnd_) return;
   if (enabled)
-    SetTimer(hwnd_, kTimer1, interval, nullptr);
+    SetTimer(hwnd_, kTimer1, TimerPeriod(interval), nullptr);
   else
     KillTimer(hwnd_, kTimer1);
 }

@@ -32,4 +32,9 @@ void PrepareTestProcess();
 // Test build only: restart the clock at a given moment and rate.
 void SetTestClock(const TestClockSetting& setting);
 
+// The period of the clock's timer. The test build takes ORLAVOX_TEST_TICK_MS
+// (10 or more) instead of the setting, so that a long run at a fast clock can
+// pass its faked minutes quicker; the shipped program returns the setting.
+UINT TimerPeriod(UINT updateInterval);
+
 }  // namespace orlavox

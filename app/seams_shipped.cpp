@@ -13,4 +13,6 @@ void PrepareTestProcess() {}
 
 void SetTestClock(const TestClockSetting&) {}
 
+UINT TimerPeriod(UINT updateInterval) { return updateInterval; }
+
 }  // namespace orlavox

@@ -46,6 +46,13 @@ TestClock g_clock;
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
+UINT TimerPeriod(UINT updateInterval) {
+  char text[16];
+  const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", text, sizeof text);
+  const long ms = n > 0 && n < sizeof text ? std::strtol(text, nullptr, 10) : 0;
+  return ms >= 10 && ms <= 1000 ? UINT(ms) : updateInterval;
+}
+
 void PrepareTestProcess() {
   if (GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) == 0) return;
   HKEY classes = nullptr;

@@ -2,7 +2,8 @@
 // that returns at once: each minute the tick sees rebuilds the tray icon once
 // and is announced once, and nothing the process holds grows. The span is
 // ORLAVOX_LONG_RUN_HOURS (2 here; bench/long-run.sh runs 1000), the rate
-// ORLAVOX_LONG_RUN_SPEED (200: a faked minute lasts three ticks of 100 ms).
+// ORLAVOX_LONG_RUN_SPEED (200: a faked minute lasts three ticks of 100 ms;
+// ORLAVOX_TEST_TICK_MS, passed on to the program, shortens the tick).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -68,6 +69,7 @@ TEST(LongRunE2E, EveryMinuteOnceAndNothingGrows) {
       said = true;
     }
   }
+  std::printf("tick %s ms: ", std::getenv("ORLAVOX_TEST_TICK_MS") ? std::getenv("ORLAVOX_TEST_TICK_MS") : "100");
   std::printf("%d faked hours at x%d: %d minutes seen, %d announced, %d not (busy), %d missed, %d wrong\n", hours,
               speed, minutes, announced, minutes - announced, missed, wrong);
   std::printf("hour %d -> %d: GDI objects %ld -> %ld, icons and menus %ld -> %ld, private %ld -> %ld kB\n", from,
