@@ -4,6 +4,7 @@
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -104,6 +105,26 @@ TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
   EXPECT_TRUE(Logged("help 0 0"));  // the default topic
   Sleep(1000);
   SaveScreenshot(OutputDir() + "help-default-topic.bmp");
+}
+
+// A program folder whose name the ANSI code page cannot spell: the edition
+// dialog reads info.dat, and Ctrl+H opens the help file beside the program.
+TEST_F(InfoE2E, InfoAndHelpInAFolderOfAnyScript) {
+  const std::string exe = PrepareInstall("\xE6\x99\x82\xE8\xA8\x88 help", {"shipped:English (female).dll"});  // "時計 help"
+  const std::string dir = exe.substr(0, exe.find_last_of('\\') + 1);
+  for (const char* f : {"info.dat", "Orlavox.chm"})
+    ASSERT_TRUE(CopyFileW(Wide(DistTestDir() + f).c_str(), Wide(dir + f).c_str(), FALSE)) << f;
+  Start(exe);
+  HWND dlg = FromMenu({'W'}, "Try Orlavox Zentra!");
+  ASSERT_TRUE(dlg);
+  const auto kids = ChildWindows(dlg);
+  const ChildWindow* view = Child(kids, "RichEdit20A", "*");
+  ASSERT_TRUE(view);
+  EXPECT_NE(view->Text.find("Orlavox Zentra is the larger edition"), std::string::npos) << view->Text;
+  PressKeys(dlg, {VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dlg); }, 5000));
+  PressKeys(main, {VK_CONTROL, 'H'});
+  EXPECT_TRUE(WaitFor([&] { return FindProcessWindow(clock.Pid(), nullptr, "HH Parent") != nullptr; }, 10000));
 }
 
 // Without the HTML Help control, Ctrl+H does nothing at all. The test build

@@ -4,6 +4,7 @@
 
 #include "app/seams.h"
 #include "settings/registry.h"
+#include "ui/wide_text.h"
 
 namespace orlavox {
 namespace {
@@ -62,9 +63,9 @@ void UnloadHelpEngine() {
 bool HelpEngineLoaded() { return Engine().HtmlHelpA != nullptr; }
 
 std::string HelpFilePath() {
-  char path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path, n < sizeof path ? n : 0);
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+  std::string folder = n < MAX_PATH * 4 ? Utf8(path, int(n)) : std::string();
   const size_t cut = folder.find_last_of("\\/");
   folder = cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
   return folder + kHelpFileName;
@@ -75,7 +76,12 @@ void ShowHelp(UINT command, DWORD_PTR data) {
   HelpEngine& e = Engine();
   if (!e.HtmlHelpA) return;
   RecordTestEvent("help", std::to_string(command) + " " + std::to_string(data));
-  e.HtmlHelpA(nullptr, HelpFilePath().c_str(), command, data);
+  // The wide entry when there is one: the folder may have a name the ANSI
+  // code page cannot spell.
+  if (e.HtmlHelpW)
+    e.HtmlHelpW(nullptr, Wide(HelpFilePath()).c_str(), command, data);
+  else
+    e.HtmlHelpA(nullptr, HelpFilePath().c_str(), command, data);
 }
 
 void OpenProductWebPage(HWND owner) {

@@ -23,7 +23,7 @@ std::string FindHelpControlPath();
 void LoadHelpEngine();
 void UnloadHelpEngine();
 bool HelpEngineLoaded();
-// The help file beside the program.
+// The help file beside the program (UTF-8).
 std::string HelpFilePath();
 // HtmlHelpA(no owner, help file, command, data); the result is ignored.
 void ShowHelp(UINT command, DWORD_PTR data);

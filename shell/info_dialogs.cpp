@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "shell/help_engine.h"
+#include "ui/wide_text.h"
 
 namespace orlavox {
 namespace {
@@ -11,7 +12,7 @@ using namespace ui;
 // The whole of a small file, or false when it cannot be read.
 bool ReadSmallFile(const std::string& path, std::string& bytes) {
   constexpr DWORD kMaxBytes = 4 * 1024 * 1024;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+  HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
   const DWORD size = GetFileSize(f, nullptr);
