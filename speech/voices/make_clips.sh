@@ -19,7 +19,7 @@ pipeline="espeak-ng|sox 22050/16/1|trim 0.5%|norm -1|fade 5ms/15ms|pad 30ms"
 mkdir -p "$out/cache"
 list=$("$tool" "$language")
 rc="$out/clips.rc"
-rc_new="$out/clips.rc.new"
+rc_new="$out/clips.rc.new.$$"  # of this run alone: two builds may share the folder
 : >"$rc_new"
 declare -A keep=()
 made=0
@@ -28,16 +28,16 @@ while IFS=$'\t' read -r id key text; do
   hash=$(printf '%s\n%s\n%s\n%s' "$pipeline" "$voice" "$wpm" "$text" | md5sum | cut -c1-32)
   raw="$out/cache/$hash.raw"
   if [ ! -s "$raw" ]; then
-    wav="$out/cache/$hash.wav"
+    wav="$out/cache/$hash.$$.wav" part="$raw.$$.part"
     espeak-ng -v "$voice" -s "$wpm" -w "$wav" "$text"
-    sox "$wav" -t raw -e signed-integer -b 16 -c 1 -r 22050 "$raw.part" \
+    sox "$wav" -t raw -e signed-integer -b 16 -c 1 -r 22050 "$part" \
       silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade h 0.015 reverse fade h 0.005 \
       norm -1 pad 0 0.03
-    if [ ! -s "$raw.part" ]; then
+    if [ ! -s "$part" ]; then
       echo "make_clips: clip \"$key\" of $language ($voice) is silent" >&2
       exit 1
     fi
-    mv "$raw.part" "$raw"
+    mv "$part" "$raw"
     rm -f "$wav"
     made=$((made + 1))
   fi
@@ -45,7 +45,7 @@ while IFS=$'\t' read -r id key text; do
   printf '%s RCDATA "%s" // %s\n' "$id" "$raw" "$key" >>"$rc_new"
 done <<<"$list"
 
-for f in "$out"/cache/*; do
+for f in "$out"/cache/*.raw; do
   [ -e "$f" ] || continue
   [ -n "${keep[$(basename "$f")]:-}" ] || rm -f "$f"
 done
