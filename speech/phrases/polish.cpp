@@ -1,6 +1,7 @@
 // Polish: the hour as a feminine ordinal ("Jest siódma"); "pięć po siódmej",
-// "kwadrans po siódmej", "wpół do ósmej" (7:30), "za dwadzieścia ósma",
-// "za kwadrans ósma"; "Jest północ", "Jest południe". The minute noun follows
+// "kwadrans po siódmej", "wpół do ósmej" (7:30), "pięć po wpół do ósmej"
+// (7:35; nobody says "za dwadzieścia pięć ósma"), and from 7:40 on
+// "za dwadzieścia ósma", "za kwadrans ósma"; "Jest północ", "Jest południe". The minute noun follows
 // the number: "minuta", "dwie minuty", "pięć minut", "za minutę".
 #include "speech/phrases/language_rules.h"
 
@@ -105,6 +106,11 @@ void Compose(int hour, int minute, PhraseBuilder& out) {
     out.Add("po");
     out.Add("ho", Hour12(hour));
   } else if (minute == 30) {
+    out.Add("wpol_do");
+    out.Add("ho", next);
+  } else if (minute < 40) {
+    Count(minute - 30, false, out);
+    out.Add("po");
     out.Add("wpol_do");
     out.Add("ho", next);
   } else {

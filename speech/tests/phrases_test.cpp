@@ -132,7 +132,9 @@ TEST(PhraseRules, Polish) {
       {7, 30, "Jest wpół do ósmej"}, {7, 40, "Jest za dwadzieścia ósma"},
       {7, 2, "Jest dwie minuty po siódmej"}, {7, 12, "Jest dwanaście minut po siódmej"},
       {7, 21, "Jest dwadzieścia jeden minut po siódmej"}, {7, 22, "Jest dwadzieścia dwie minuty po siódmej"},
-      {7, 36, "Jest za dwadzieścia cztery minuty ósma"},
+      {7, 31, "Jest minuta po wpół do ósmej"}, {7, 35, "Jest pięć po wpół do ósmej"},
+      {7, 36, "Jest sześć minut po wpół do ósmej"}, {23, 39, "Jest dziewięć minut po wpół do dwunastej"},
+      {23, 41, "Jest za dziewiętnaście minut dwunasta"},
   });
 }
 
