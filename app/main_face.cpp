@@ -2,6 +2,7 @@
 // cannot draw (before the image store exists, for one).
 #include "app/main_form.h"
 #include "ui/gdi.h"
+#include "ui/scale.h"
 #include "display/clock_data.h"
 #include "display/face_plan.h"
 #include "display/face_render.h"
@@ -24,7 +25,8 @@ void TMainForm::DrawFacePlan(const FacePlan& plan) {
   if (plan.Hour1 == Visibility::Hide) {
     // The hidden hour cell shows the background: the next paint puts it back.
     const PanelRect c = CellRect(Cell::Hour1, Mode());
-    RECT r{c.Left, c.Top, c.Right(), c.Bottom()};
+    RECT r{ui::Scaled(c.Left, faceDpi_), ui::Scaled(c.Top, faceDpi_), ui::Scaled(c.Right(), faceDpi_),
+           ui::Scaled(c.Bottom(), faceDpi_)};
     InvalidateRect(hwnd_, &r, FALSE);
   }
 }
@@ -68,15 +70,15 @@ void TMainForm::DrawBlinkColon(bool shown) {
 
 void TMainForm::FormPaint(HDC target) {
   // The whole face of the current mode, composed off screen: no flicker.
-  const PanelRect panel = kBackPanel;
+  const int width = ui::Scaled(kBackPanel.Width, faceDpi_), height = ui::Scaled(kBackPanel.Height, faceDpi_);
   MemoryDc mem(target);
-  UniqueBitmap canvas(CreateCompatibleBitmap(target, panel.Width, panel.Height));
+  UniqueBitmap canvas(CreateCompatibleBitmap(target, width, height));
   if (!mem.Get() || !canvas) return;
   SelectGuard select(mem.Get(), canvas.Get());
-  RECT all{0, 0, panel.Width, panel.Height};
+  RECT all{0, 0, width, height};
   FillRect(mem.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
   PaintFace(mem.Get(), ClockData, TickTime, FaceSettingsOf(ClockSettings), Mode());
-  BitBlt(target, 0, 0, panel.Width, panel.Height, mem.Get(), 0, 0, SRCCOPY);
+  BitBlt(target, 0, 0, width, height, mem.Get(), 0, 0, SRCCOPY);
 }
 
 void TMainForm::UpdateTrayIcon() {

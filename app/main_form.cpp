@@ -7,7 +7,9 @@
 #include "ui/accessible.h"
 #include "app/seams.h"
 #include "app/window_place.h"
+#include "ui/dpi.h"
 #include "ui/gdi.h"
+#include "ui/scale.h"
 #include "ui/wide_text.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
@@ -102,8 +104,6 @@ ui::SpeedButton& TMainForm::ButtonFor(Button b) {
 }
 
 void TMainForm::CreateButtons() {
-  minimizeFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
   for (const ButtonInfo& info : Buttons()) {
     ui::SpeedButton& b = ButtonFor(info.Id);
     const PanelRect& r = info.Big;
@@ -111,11 +111,9 @@ void TMainForm::CreateButtons() {
     if (info.Face != Glyph::None) {
       const Glyph g = info.Face;
       b.SetGlyph([this, g](HDC dc, int x, int y, bool enabled) {
-                   if (ClockData) ClockData->DrawGlyph(dc, g, enabled, x, y);
+                   if (ClockData) ClockData->DrawGlyph(dc, g, enabled, x, y, ui::Scaled(kGlyphSize, faceDpi_));
                  },
                  kGlyphSize, info.GlyphAtBottom ? ui::SpeedButton::GlyphPlace::Bottom : ui::SpeedButton::GlyphPlace::Centre);
-    } else {
-      b.SetCaption(info.Caption, minimizeFont_.Get());
     }
     // Flat buttons let the face's picture show through.
     b.PaintBackground = [this, &b](HDC dc, const RECT&) {
@@ -164,7 +162,8 @@ void TMainForm::FormCreate() {
   HideTaskbarButton();
   MainPopupMenu.Find("MI_small")->Checked = ClockSettings.SmallDisplay == 1;
   MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
-  ChangeMode();
+  Zoom = LoadZoomFromRegistry();
+  ApplyScale();  // the shape too
   ChangeButtonMode();
   KeepWindowOnScreen();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -190,6 +189,9 @@ bool TMainForm::FormKeyDown(UINT key) {
     case KeyCommand::AlarmSetup: AlarmButtonClick(); return true;
     case KeyCommand::Settings: SetupButtonClick(); return true;
     case KeyCommand::Help: HelpButtonClick(); return true;
+    case KeyCommand::ZoomIn: SetZoom(ui::StepZoom(Zoom, 1)); return true;
+    case KeyCommand::ZoomOut: SetZoom(ui::StepZoom(Zoom, -1)); return true;
+    case KeyCommand::ZoomReset: SetZoom(ui::kZoomMin); return true;
     case KeyCommand::None: return false;
   }
   return false;
@@ -294,17 +296,41 @@ void TMainForm::SetTimer1(UINT interval, bool enabled) {
     KillTimer(hwnd_, kTimer1);
 }
 
+namespace {
+
+DWORD StyleOf(BorderStyle border) {
+  switch (border) {
+    case BorderStyle::Single: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case BorderStyle::ToolWindow: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    case BorderStyle::None: break;
+  }
+  return WS_POPUP;
+}
+
+// The frame Windows draws around a client at `dpi`, a side.
+FrameSize FrameOf(BorderStyle border, int dpi) {
+  if (border == BorderStyle::None) return {};
+  RECT r{0, 0, 100, 100};
+  ui::AdjustForDpi(r, StyleOf(border), border == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0, dpi);
+  return {-r.left, r.bottom - 100};
+}
+
+}  // namespace
+
+WindowShape TMainForm::CurrentShape() const {
+  const bool windowless = ClockSettings.Windowless;
+  const BorderStyle border = windowless ? BorderStyle::None
+                                        : (Mode() == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single);
+  return ShapeFor(Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), faceDpi_,
+                  FrameOf(border, monitorDpi_));
+}
+
 void TMainForm::ApplyWindowShape() {
-  const WindowShape shape = ShapeFor(Mode(), ClockSettings.Windowless, GetSystemMetrics(SM_CYCAPTION));
+  const WindowShape shape = CurrentShape();
   if (shape.Caption) SetWindowTextA(hwnd_, shape.Caption);
   const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
-  LONG style = WS_POPUP, exStyle = 0;
-  if (shape.Border == BorderStyle::Single) {
-    style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  } else if (shape.Border == BorderStyle::ToolWindow) {
-    style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    exStyle = WS_EX_TOOLWINDOW;
-  }
+  LONG style = LONG(StyleOf(shape.Border)), exStyle = 0;
+  if (shape.Border == BorderStyle::ToolWindow) exStyle = WS_EX_TOOLWINDOW;
   // A framed shape never keeps the rounded region of a frameless one.
   SetWindowRgn(hwnd_, nullptr, FALSE);
   SetWindowLongA(hwnd_, GWL_STYLE, style | visible | WS_CLIPCHILDREN);
@@ -324,22 +350,12 @@ void TMainForm::ChangeMode() {
   const DisplayMode mode = Mode();
   ApplyWindowShape();
   for (const ButtonInfo& info : Buttons()) {
-    if (info.Id == Button::Minimize) {
-      const PanelRect& r = mode == DisplayMode::Small ? info.Small : info.Big;
-      MinimizeButton.Move(r.Left, r.Top, r.Width, r.Height);
-      continue;
-    }
     ui::SpeedButton& b = ButtonFor(info.Id);
-    switch (info.Shown) {
-      case ButtonShown::BigOnly: b.SetVisible(mode == DisplayMode::Big); break;
-      case ButtonShown::Both: {
-        const PanelRect& r = mode == DisplayMode::Small ? info.Small : info.Big;
-        b.Move(r.Left, r.Top, r.Width, r.Height);
-        break;
-      }
-      case ButtonShown::Always:
-      case ButtonShown::FramelessOnly: break;
-    }
+    const bool moves = info.Id == Button::Minimize || info.Shown == ButtonShown::Both;
+    const PanelRect& r = moves && mode == DisplayMode::Small ? info.Small : info.Big;
+    const ui::PixelRect p = ui::Scaled(ui::PixelRect{r.Left, r.Top, r.Width, r.Height}, faceDpi_);
+    b.Move(p.Left, p.Top, p.Width, p.Height);
+    if (info.Shown == ButtonShown::BigOnly) b.SetVisible(mode == DisplayMode::Big);
   }
   // The whole window is drawn anew: frame, face and buttons.
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -379,14 +395,14 @@ void TMainForm::BackPanelMouseDown(int button) {
 void TMainForm::OptionsButtonClick() {
   RECT r;
   GetWindowRect(hwnd_, &r);
-  const ScreenPoint p = OptionsMenuPoint(r.left, r.top);
+  const ScreenPoint p = OptionsMenuPoint(r.left, r.top, faceDpi_);
   MainPopupMenu.Popup(hwnd_, p.X, p.Y);
 }
 
 void TMainForm::LangSelButtonClick() {
   RECT r;
   GetWindowRect(hwnd_, &r);
-  const ScreenPoint p = LangMenuPoint(r.left, r.top);
+  const ScreenPoint p = LangMenuPoint(r.left, r.top, faceDpi_);
   LangMenu.Popup(hwnd_, p.X, p.Y);
 }
 
@@ -464,6 +480,15 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       if (wp) EndSession();
       return 0;
+    case WM_MOUSEWHEEL:
+      if (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL) {
+        FormMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED:
+      if (lp) FormDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_MINIMIZE) {
         HideMainWindow();
@@ -500,6 +525,60 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
   }
   return Default(msg, wp, lp);
+}
+
+// The face at the monitor's scale times the zoom; the zoom shrinks, for the
+// time being, to what fits the monitor's work area.
+void TMainForm::ApplyScale() {
+  monitorDpi_ = ui::WindowDpi(hwnd_);
+  int zoom = Zoom;
+  RECT r;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetWindowRect(hwnd_, &r) && GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+    const bool windowless = ClockSettings.Windowless;
+    const BorderStyle border = windowless ? BorderStyle::None
+                                          : (Mode() == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single);
+    zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
+                       FrameOf(border, monitorDpi_), info.rcWork.right - info.rcWork.left,
+                       info.rcWork.bottom - info.rcWork.top);
+  }
+  faceDpi_ = ui::ZoomedDpi(monitorDpi_, zoom);
+  if (ClockData) ClockData->SetDpi(faceDpi_);
+  minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  "MS Sans Serif"));
+  for (const ButtonInfo& b : Buttons()) {
+    if (b.Face != Glyph::None)
+      ButtonFor(b.Id).SetGlyphSize(ui::Scaled(kGlyphSize, faceDpi_));
+    else
+      ButtonFor(b.Id).SetCaption(b.Caption, minimizeFont_.Get());
+  }
+  ChangeMode();
+  KeepWindowOnScreen();
+}
+
+void TMainForm::SetZoom(int zoom) {
+  if (zoom == Zoom) return;
+  Zoom = zoom;
+  ApplyScale();
+  SaveZoomToRegistry(Zoom);
+}
+
+void TMainForm::FormMouseWheel(int delta) {
+  wheel_ += delta;
+  const int notches = wheel_ / WHEEL_DELTA;
+  if (!notches) return;
+  wheel_ -= notches * WHEEL_DELTA;
+  SetZoom(ui::StepZoom(Zoom, notches));
+}
+
+// Moved to a monitor of another scale: the window takes the place Windows
+// suggests, then the size of its shape at the new scale.
+void TMainForm::FormDpiChanged(int, const RECT& suggested) {
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyScale();
 }
 
 }  // namespace orlavox

@@ -85,6 +85,15 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void MI_smallClick();
   void BackPanelMouseDown(int button);
   void MinimizeButtonClick() { HideMainWindow(); }
+  // Display scale and zoom: the face is drawn at the monitor's dots per inch
+  // times the zoom (per cent), dialogs at the monitor's alone.
+  void ApplyScale();
+  void SetZoom(int zoom);
+  void FormMouseWheel(int delta);
+  void FormDpiChanged(int dpi, const RECT& suggested);
+  int Zoom = 100;            // as chosen, stored as "Zoom"
+  int MonitorDpi() const { return monitorDpi_; }
+  int FaceDpi() const { return faceDpi_; }
   void OptionsButtonClick();
   void LangSelButtonClick();
 
@@ -174,7 +183,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   std::vector<std::string> LanguageList;
 
   // The image store; created after the main window, so null at first.
-  const TClockData* ClockData = nullptr;
+  TClockData* ClockData = nullptr;
   // The alarm's built-in sounds; loaded with the image store, so null at first.
   const AlarmSoundList* AlarmSounds = nullptr;
   DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
@@ -198,6 +207,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   ui::SpeedButton& ButtonFor(Button b);
   void DrawFacePlan(const FacePlan& plan);
   void ApplyWindowShape();
+  WindowShape CurrentShape() const;
   void KeepWindowOnScreen();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
@@ -214,6 +224,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   HANDLE speechThread_ = nullptr;   // the speech worker while SpeechBusy
   DWORD closeWaitStart_ = 0;        // when a close was first refused
   UniqueFont minimizeFont_;
+  int monitorDpi_ = 96;
+  int faceDpi_ = 96;
+  int wheel_ = 0;  // wheel turns short of a whole notch
 };
 
 }  // namespace orlavox

@@ -5,7 +5,7 @@ namespace orlavox {
 ui::ButtonGlyphs DialogButtonGlyphs(const TClockData& store) {
   ui::ButtonGlyphs glyphs;
   glyphs.Size = kGlyphSize;
-  glyphs.Paint = [&store](HDC dc, ui::ButtonRole role, int glyphId, bool enabled, int x, int y) {
+  glyphs.Paint = [&store](HDC dc, ui::ButtonRole role, int glyphId, bool enabled, int x, int y, int size) {
     Glyph g;
     switch (role) {
       case ui::ButtonRole::Ok: g = Glyph::Ok; break;
@@ -16,7 +16,7 @@ ui::ButtonGlyphs DialogButtonGlyphs(const TClockData& store) {
         g = static_cast<Glyph>(glyphId);
         break;
     }
-    store.DrawGlyph(dc, g, enabled, x, y);
+    store.DrawGlyph(dc, g, enabled, x, y, size);
   };
   return glyphs;
 }

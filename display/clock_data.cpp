@@ -1,6 +1,7 @@
 #include "display/clock_data.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "resources/resource_ids.h"
 
@@ -33,7 +34,27 @@ bool Premultiply(HBITMAP bmp) {
   return true;
 }
 
+UniqueBitmap FromPicture(const Picture& p) {
+  if (p.Width <= 0 || p.Height <= 0 || p.Bgra.size() != size_t(p.Width) * size_t(p.Height) * 4) return {};
+  void* bits = nullptr;
+  UniqueBitmap bmp = CreateDib32(p.Width, p.Height, &bits);
+  if (!bmp || !bits) return {};
+  memcpy(bits, p.Bgra.data(), p.Bgra.size());
+  return bmp;
+}
+
 }  // namespace
+
+void TClockData::SetSources(FacePictureSource faces, GlyphPictureSource glyphs) {
+  faceSource_ = faces;
+  glyphSource_ = glyphs;
+}
+
+void TClockData::SetDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  for (auto& list : scaled_) list.clear();
+}
 
 TClockData::TClockData(HINSTANCE module) {
   bool ok = dc_.Get() != nullptr;
@@ -64,15 +85,21 @@ TClockData::TClockData(HINSTANCE module) {
 HBITMAP TClockData::Bitmap(ImageList list, int index) const {
   const auto& images = lists_[size_t(list)];
   if (index < 0 || size_t(index) >= images.size()) return nullptr;
-  return images[size_t(index)].Get();
+  if (dpi_ == 96 || !faceSource_) return images[size_t(index)].Get();
+  auto& scaled = scaled_[size_t(list)];
+  if (scaled.size() != images.size()) scaled.resize(images.size());
+  UniqueBitmap& bmp = scaled[size_t(index)];
+  if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_));
+  return bmp.Get();
 }
 
 bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
   HBITMAP bmp = Bitmap(list, index);
   if (!bmp || !dc) return false;
-  const ImageSize size = ImageSizeOf(list, index);
+  BITMAP info{};
+  if (GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
   SelectGuard select(dc_.Get(), bmp);
-  return select.Ok() && BitBlt(dc, x, y, size.Width, size.Height, dc_.Get(), 0, 0, SRCCOPY);
+  return select.Ok() && BitBlt(dc, x, y, info.bmWidth, info.bmHeight, dc_.Get(), 0, 0, SRCCOPY);
 }
 
 HBITMAP TClockData::GlyphBitmap(Glyph g, bool enabled) const {
@@ -81,12 +108,19 @@ HBITMAP TClockData::GlyphBitmap(Glyph g, bool enabled) const {
   return glyphs_[size_t(2 * i + (enabled ? 0 : 1))].Get();
 }
 
-bool TClockData::DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y) const {
+bool TClockData::DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size) const {
   HBITMAP bmp = GlyphBitmap(g, enabled);
+  if (size != kGlyphSize && glyphSource_ && bmp) {
+    UniqueBitmap& scaled = scaledGlyphs_[size * 64 + 2 * static_cast<int>(g) + (enabled ? 0 : 1)];
+    if (!scaled) scaled = FromPicture(glyphSource_(g, enabled, size));
+    bmp = scaled.Get();
+  } else {
+    size = kGlyphSize;
+  }
   if (!bmp || !dc) return false;
   SelectGuard select(dc_.Get(), bmp);
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  return select.Ok() && AlphaBlend(dc, x, y, kGlyphSize, kGlyphSize, dc_.Get(), 0, 0, kGlyphSize, kGlyphSize, blend);
+  return select.Ok() && AlphaBlend(dc, x, y, size, size, dc_.Get(), 0, 0, size, size, blend);
 }
 
 }  // namespace orlavox

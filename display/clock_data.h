@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <vector>
 
 #include "display/face_images.h"
+#include "display/picture.h"
 #include "ui/gdi.h"
 
 namespace orlavox {
@@ -24,15 +26,25 @@ class TClockData {
 
   bool Loaded() const { return loaded_; }
 
-  // Draws image `index` of `list` opaque at its own size with its top-left
-  // corner at (x, y) of `dc`, clipped by whatever clipping `dc` has. False when
-  // there is no such image or the blit fails.
+  // The display scale of the face (dots per inch, zoom included). At 96 the
+  // store draws its resources; at any other scale it draws the pictures the
+  // sources draw for that scale, made the first time each is needed.
+  void SetSources(FacePictureSource faces, GlyphPictureSource glyphs);
+  void SetDpi(int dpi);
+  int Dpi() const { return dpi_; }
+
+  // Draws image `index` of `list` opaque at its own size (at the store's
+  // scale) with its top-left corner at pixel (x, y) of `dc`, clipped by
+  // whatever clipping `dc` has. False when there is no such image or the
+  // blit fails.
   bool Draw(HDC dc, ImageList list, int index, int x, int y) const;
-  // The image's bitmap (a DIB section), or null; the store keeps ownership.
+  // The image's bitmap (a DIB section) at the store's scale, or null; the
+  // store keeps ownership.
   HBITMAP Bitmap(ImageList list, int index) const;
 
-  // Draws a 16 x 16 button glyph blended over what `dc` shows at (x, y).
-  bool DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y) const;
+  // Draws a button glyph, size x size (16 at 100 %), blended over what `dc`
+  // shows at (x, y).
+  bool DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size = kGlyphSize) const;
   // The glyph's 32-bit bitmap with premultiplied alpha, or null.
   HBITMAP GlyphBitmap(Glyph g, bool enabled) const;
 
@@ -41,6 +53,12 @@ class TClockData {
   std::array<UniqueBitmap, 2 * kGlyphCount> glyphs_;
   MemoryDc dc_;
   bool loaded_ = false;
+  int dpi_ = 96;
+  FacePictureSource faceSource_ = nullptr;
+  GlyphPictureSource glyphSource_ = nullptr;
+  // Pictures drawn for the current scale, and glyphs by size: a cache, filled as they are drawn.
+  mutable std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
+  mutable std::map<int, UniqueBitmap> scaledGlyphs_;  // by size * 64 + glyph * 2 + disabled
 };
 
 }  // namespace orlavox

@@ -1,5 +1,7 @@
 #include "display/face_layout.h"
 
+#include "ui/scale.h"
+
 namespace orlavox {
 namespace {
 
@@ -75,14 +77,14 @@ PanelRect CellRect(Cell c, DisplayMode mode) {
 const std::array<ButtonInfo, kButtonCount>& Buttons() { return kButtons; }
 const ButtonInfo& ButtonOf(Button b) { return kButtons[static_cast<size_t>(b)]; }
 
-ScreenPoint OptionsMenuPoint(int windowLeft, int windowTop) {
+ScreenPoint OptionsMenuPoint(int windowLeft, int windowTop, int dpi) {
   const PanelRect& r = ButtonOf(Button::Options).Big;
-  return {windowLeft + r.Left + 43, windowTop + r.Top + 21};
+  return {windowLeft + ui::Scaled(r.Left + 43, dpi), windowTop + ui::Scaled(r.Top + 21, dpi)};
 }
 
-ScreenPoint LangMenuPoint(int windowLeft, int windowTop) {
+ScreenPoint LangMenuPoint(int windowLeft, int windowTop, int dpi) {
   const PanelRect& r = ButtonOf(Button::LangSel).Big;
-  return {windowLeft + r.Left + 18, windowTop + r.Top + 21};
+  return {windowLeft + ui::Scaled(r.Left + 18, dpi), windowTop + ui::Scaled(r.Top + 21, dpi)};
 }
 
 const std::array<MenuItemInfo, kMainMenuItemCount>& MainPopupMenuItems() { return kMainMenu; }
@@ -105,14 +107,30 @@ std::string MenuItemText(const MenuItemInfo& item, bool globalShortcut) {
   return text;
 }
 
-WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight) {
+WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight, int dpi, FrameSize frame) {
+  // At 96 DPI a framed window is its client of 292 x 130 (150 x 32 small)
+  // with a frame of 3 pixels a side; the client scales, the frame is the system's.
+  auto s = [dpi](int v) { return ui::Scaled(v, dpi); };
+  const int fw = 2 * frame.X, fh = 2 * frame.Y;
   if (mode == DisplayMode::Small) {
-    if (windowless) return {BorderStyle::None, 150, 40, nullptr, true, 151, 41, 1, true, kMiscSmallBackground};
-    return {BorderStyle::ToolWindow, 156, captionHeight + 38, "Orlavox", false, 0, 0, 0, false, kMiscSmallBackground};
+    if (windowless)
+      return {BorderStyle::None, s(150), s(40), nullptr, true, s(151), s(41), s(1), true, kMiscSmallBackground};
+    return {BorderStyle::ToolWindow, s(150) + fw, captionHeight + s(32) + fh, "Orlavox", false, 0, 0, 0, false,
+            kMiscSmallBackground};
   }
-  if (windowless) return {BorderStyle::None, 292, 130, nullptr, true, 293, 131, 2, true, kMiscBigBackground};
-  return {BorderStyle::Single, 298, captionHeight + 136, "Multilingual Orlavox", false, 0, 0, 0, false,
+  if (windowless)
+    return {BorderStyle::None, s(292), s(130), nullptr, true, s(293), s(131), s(2), true, kMiscBigBackground};
+  return {BorderStyle::Single, s(292) + fw, captionHeight + s(130) + fh, "Multilingual Orlavox", false, 0, 0, 0, false,
           kMiscBigBackground};
+}
+
+int FittingZoom(int zoom, DisplayMode mode, bool windowless, int captionHeight, int monitorDpi, FrameSize frame,
+                int areaWidth, int areaHeight) {
+  for (; zoom > ui::kZoomMin; zoom -= ui::kZoomStep) {
+    const WindowShape w = ShapeFor(mode, windowless, captionHeight, ui::ZoomedDpi(monitorDpi, zoom), frame);
+    if (w.Width <= areaWidth && w.Height <= areaHeight) break;
+  }
+  return zoom < ui::kZoomMin ? ui::kZoomMin : zoom;
 }
 
 }  // namespace orlavox

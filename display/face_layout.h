@@ -95,9 +95,9 @@ struct ScreenPoint {
   int Y = 0;
 };
 // Where OptionsButtonClick and LangSelButtonClick pop their menus up, from the
-// main window's outer position on the screen.
-ScreenPoint OptionsMenuPoint(int windowLeft, int windowTop);
-ScreenPoint LangMenuPoint(int windowLeft, int windowTop);
+// main window's outer position on the screen and the face's scale.
+ScreenPoint OptionsMenuPoint(int windowLeft, int windowTop, int dpi = 96);
+ScreenPoint LangMenuPoint(int windowLeft, int windowTop, int dpi = 96);
 
 enum class MenuKind : uint8_t { Item, Separator, Radio };
 
@@ -138,7 +138,17 @@ struct WindowShape {
   uint8_t Background;    // MiscList image of BackPanel
 };
 
-// The window for a display mode and frame; captionHeight is SM_CYCAPTION.
-WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight);
+// A framed window's frame, a side (3 x 3 at 96 DPI).
+struct FrameSize {
+  int X = 3, Y = 3;
+};
+// The window for a display mode and frame; captionHeight is SM_CYCAPTION, and
+// it and `frame` are those of the window's monitor; `dpi` is the face's scale.
+WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight, int dpi = 96, FrameSize frame = {});
+
+// The largest zoom (per cent, in steps of 25) up to `zoom` at which the
+// window fits a work area of areaWidth x areaHeight; 100 when none does.
+int FittingZoom(int zoom, DisplayMode mode, bool windowless, int captionHeight, int monitorDpi, FrameSize frame,
+                int areaWidth, int areaHeight);
 
 }  // namespace orlavox

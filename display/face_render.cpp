@@ -1,16 +1,22 @@
 #include "display/face_render.h"
 
 #include "ui/gdi.h"
+#include "ui/scale.h"
 
 namespace orlavox {
 
 bool DrawPlan(HDC dc, const FacePlan& plan, const TClockData* store, DisplayMode mode) {
   if (!store || !dc) return false;
   for (const DrawStep& step : plan) {
+    // Cells and places are the panel's pixels at 96 DPI, scaled to the store's.
+    const int dpi = store->Dpi();
     const PanelRect cell = CellRect(step.Target, mode);
     SavedDc saved(dc);
-    if (!saved.Ok() || IntersectClipRect(dc, cell.Left, cell.Top, cell.Right(), cell.Bottom()) == ERROR) return false;
-    if (!store->Draw(dc, step.List, step.Index, cell.Left + step.X, cell.Top + step.Y)) return false;
+    if (!saved.Ok() || IntersectClipRect(dc, ui::Scaled(cell.Left, dpi), ui::Scaled(cell.Top, dpi),
+                                         ui::Scaled(cell.Right(), dpi), ui::Scaled(cell.Bottom(), dpi)) == ERROR)
+      return false;
+    if (!store->Draw(dc, step.List, step.Index, ui::Scaled(cell.Left + step.X, dpi), ui::Scaled(cell.Top + step.Y, dpi)))
+      return false;
   }
   return true;
 }

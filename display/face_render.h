@@ -2,7 +2,8 @@
 // Draws the clock face into a device context: the panel's DC of the main
 // window (in WM_PAINT or straight from the clock tick) or a memory bitmap.
 // Coordinates are the panel's: the background panel sits at (0, 0) of `dc`;
-// set a viewport origin first to draw it elsewhere.
+// set a viewport origin first to draw it elsewhere. The layout's pixels are
+// for 96 DPI and drawn at the store's scale.
 //
 // How the main window uses it:
 //   WM_PAINT:        PaintFace(ps.hdc, store, now, settings, mode);

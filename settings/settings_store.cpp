@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "ui/scale.h"
 #include "win/registry.h"
 
 namespace orlavox {
@@ -65,6 +66,18 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
   ok = reg.WriteString("SelLang", e.SelLang) && ok;
   WriteAutoStart(reg, s.AutoStart, programPath);
   return ok;
+}
+
+int LoadZoomFromRegistry() {
+  Registry reg;
+  std::string text;
+  if (!reg.OpenKey(kSettingsKey, false) || reg.ReadString("Zoom", text) != ReadStatus::Ok) return ui::kZoomMin;
+  return ui::ParseZoom(text);
+}
+
+bool SaveZoomToRegistry(int zoom) {
+  Registry reg;
+  return reg.OpenKey(kSettingsKey, true) && reg.WriteString("Zoom", ui::ZoomText(zoom));
 }
 
 }  // namespace orlavox

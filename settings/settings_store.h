@@ -21,4 +21,9 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
 bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
                             const std::string& programPath);
 
+// The face's zoom, kept beside the settings as the string value "Zoom" in
+// per cent ("100" to "300" in steps of 25); missing or bad reads as 100.
+int LoadZoomFromRegistry();
+bool SaveZoomToRegistry(int zoom);
+
 }  // namespace orlavox

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "ui/dpi.h"
+#include "ui/scale.h"
+
 namespace orlavox::ui {
 namespace {
 
@@ -49,8 +52,8 @@ void SetButtonGlyphs(ButtonGlyphs glyphs) { Glyphs() = std::move(glyphs); }
 ControlContainer::ControlContainer(HWND dialog, const ControlRow& row, HFONT font, HBRUSH ground)
     : dialog_(dialog), row_(row), font_(font), ground_(ground) {}
 
-bool ControlContainer::Create(HWND parent) {
-  const PixelRect& p = row_.Pos;
+bool ControlContainer::Create(HWND parent, PixelRect p, int dpi) {
+  dpi_ = dpi;
   return Window::Create(WindowClass{"OrlavoxContainer", 0, nullptr}, row_.Caption.c_str(),
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, p.Left, p.Top, p.Width,
                         p.Height, parent);
@@ -71,7 +74,8 @@ void ControlContainer::Paint(HDC dc) {
   frame.top = tm.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   if (row_.Caption.empty()) return;
-  RECT text{8, 0, r.right - 8, tm.tmHeight};
+  const int inset = Scaled(8, dpi_);
+  RECT text{inset, 0, r.right - inset, tm.tmHeight};
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
@@ -137,7 +141,7 @@ Dialog::Item* Dialog::FindByHwnd(HWND h) {
 
 HFONT Dialog::FontFor(const ControlRow& s, bool underline) {
   const std::string name = s.FontName.empty() ? form_.FontName : s.FontName;
-  const int height = s.FontHeight ? s.FontHeight : form_.FontHeight;
+  const int height = ScaledFont(s.FontHeight ? s.FontHeight : form_.FontHeight, dpi_);
   const std::string key = name + "|" + std::to_string(height) + (s.Bold ? "|b" : "|n") + (underline ? "|u" : "|n");
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.Get();
@@ -158,8 +162,10 @@ bool Dialog::CreateForm(HWND owner) {
     ex |= WS_EX_APPWINDOW;
     parent = GetDesktopWindow();  // no owner: a window of its own on the taskbar
   }
-  RECT r{0, 0, form_.ClientWidth, form_.ClientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, ex);
+  // The dialog takes the display scale of its owner's monitor, or of the system.
+  dpi_ = owner ? WindowDpi(owner) : SystemDpi();
+  RECT r{0, 0, Scaled(form_.ClientWidth, dpi_), Scaled(form_.ClientHeight, dpi_)};
+  AdjustForDpi(r, style, ex, dpi_);
   const WindowClass cls{"OrlavoxDialog", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   if (!Window::Create(cls, form_.Caption.c_str(), style, ex, 0, 0, r.right - r.left, r.bottom - r.top, parent))
     return false;
@@ -203,7 +209,7 @@ void Dialog::CreateControls() {
     if (StartsGroup(table_, order, k)) style |= WS_GROUP;
     DWORD ex = 0;
     const char* cls = "STATIC";
-    PixelRect p = s.Pos;
+    PixelRect p = Scaled(s.Pos, dpi_);
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     switch (s.Kind) {
       case ControlKind::GroupBox:
@@ -215,7 +221,7 @@ void Dialog::CreateControls() {
         }
         item.Ground = ground;
         auto box = std::make_unique<ControlContainer>(hwnd_, s, font, ground);
-        if (box->Create(parent)) {
+        if (box->Create(parent, p, dpi_)) {
           item.Hwnd = box->Handle();
           item.Container = std::move(box);
         }
@@ -245,7 +251,7 @@ void Dialog::CreateControls() {
       case ControlKind::Combo:
         cls = "COMBOBOX";
         style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-        p.Height += 8 + 16 * int(s.Items.size() < 8 ? s.Items.size() : 8);  // room for the list
+        p.Height += Scaled(8 + 16 * int(s.Items.size() < 8 ? s.Items.size() : 8), dpi_);  // room for the list
         break;
       case ControlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
       case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
@@ -274,7 +280,7 @@ void Dialog::CreateControls() {
       case ControlKind::Combo:
         for (const std::string& text : s.Items) SendMessageA(item.Hwnd, CB_ADDSTRING, 0, LPARAM(text.c_str()));
         // The closed box is as high as the table says.
-        SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), s.Pos.Height > 6 ? s.Pos.Height - 6 : 15);
+        SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
         break;
       case ControlKind::RichView:
         SendMessageA(item.Hwnd, EM_SETBKGNDCOLOR, 0, LPARAM(GetSysColor(COLOR_WINDOW)));
@@ -542,14 +548,15 @@ void Dialog::DrawBitBtn(const DRAWITEMSTRUCT& d) {
   RECT textRect{0, 0, 0, 0};
   if (!s.Caption.empty())
     DrawTextA(dc, s.Caption.c_str(), int(s.Caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
-  const int gap = hasGlyph && !s.Caption.empty() ? 4 : 0;
-  const int glyphW = hasGlyph ? glyphs.Size : 0;
+  const int gap = hasGlyph && !s.Caption.empty() ? Scaled(4, dpi_) : 0;
+  const int glyphSize = Scaled(glyphs.Size, dpi_);
+  const int glyphW = hasGlyph ? glyphSize : 0;
   const int contentW = glyphW + gap + textRect.right;
   const int shift = pressed ? 1 : 0;
   int x = (d.rcItem.left + d.rcItem.right - contentW) / 2 + shift;
   const int midY = (d.rcItem.top + d.rcItem.bottom) / 2 + shift;
   if (hasGlyph) {
-    glyphs.Paint(dc, s.Role, s.GlyphId, enabled, x, midY - glyphs.Size / 2);
+    glyphs.Paint(dc, s.Role, s.GlyphId, enabled, x, midY - glyphSize / 2, glyphSize);
     x += glyphW + gap;
   }
   if (!s.Caption.empty()) {
@@ -570,7 +577,7 @@ void Dialog::DrawBitBtn(const DRAWITEMSTRUCT& d) {
   }
   if (focused) {
     RECT f = d.rcItem;
-    InflateRect(&f, -4, -4);
+    InflateRect(&f, -Scaled(4, dpi_), -Scaled(4, dpi_));
     DrawFocusRect(dc, &f);
   }
 }
@@ -670,9 +677,51 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       if (FormCloseQuery()) CloseWith(kResultCancel);
       return 0;
+    case WM_DPICHANGED:
+      if (lp) DpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     default:
       return Default(msg, wp, lp);
   }
+}
+
+// Moved to a monitor of another scale: the same table at the new scale, in
+// the window the system suggests.
+void Dialog::DpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  std::map<std::string, UniqueFont> old;
+  old.swap(fonts_);  // in use until every control has its new font
+  for (Item& it : items_) {
+    if (!it.Hwnd) continue;
+    const ControlRow& s = *it.Row;
+    PixelRect p = Scaled(s.Pos, dpi_);
+    HFONT font = FontFor(s, s.Kind == ControlKind::Link);
+    if ((s.Kind == ControlKind::Label || s.Kind == ControlKind::Link) && (p.Width == 0 || p.Height == 0)) {
+      const SIZE sz = TextSize(font, s.Caption);
+      if (p.Width == 0) p.Width = sz.cx;
+      if (p.Height == 0) p.Height = sz.cy;
+    }
+    if (s.Kind == ControlKind::Combo)
+      p.Height += Scaled(8 + 16 * int(s.Items.size() < 8 ? s.Items.size() : 8), dpi_);
+    if (s.Kind == ControlKind::UpDown) {
+      // An up-down sits against its buddy: it is put back there below.
+      SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      continue;
+    }
+    MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
+    SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (auto* box = dynamic_cast<ControlContainer*>(it.Container.get())) box->Rescale(font, dpi_);
+    if (s.Kind == ControlKind::Combo)
+      SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
+  }
+  for (Item& it : items_)
+    if (it.Row->Kind == ControlKind::UpDown && it.Hwnd)
+      if (const Item* buddy = Find(it.Row->BuddyName))
+        SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace orlavox::ui

@@ -51,9 +51,10 @@ inline FormLayout Form(const std::string& caption, int clientWidth, int clientHe
 
 // Paints a BitBtn's glyph (glyph size x size at x, y); the program supplies
 // its pictures, the layer has none of its own.
+// Size is the glyph's size at 96 DPI; Paint gets the size to draw at.
 struct ButtonGlyphs {
   int Size = 16;
-  std::function<void(HDC dc, ButtonRole role, int glyphId, bool enabled, int x, int y)> Paint;
+  std::function<void(HDC dc, ButtonRole role, int glyphId, bool enabled, int x, int y, int size)> Paint;
 };
 void SetButtonGlyphs(ButtonGlyphs glyphs);
 
@@ -109,6 +110,8 @@ class Dialog : public Window {
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   const FormLayout& Layout() const { return form_; }
+  // The display scale the dialog is drawn at; the table's pixels are for 96.
+  int Dpi() const { return dpi_; }
 
  private:
   struct Item {
@@ -129,6 +132,7 @@ class Dialog : public Window {
   HWND DefaultButton();
   LRESULT CommandFrom(HWND control, UINT code);
   void PlaceWindow();
+  void DpiChanged(int dpi, const RECT& suggested);
 
   FormLayout form_;
   std::vector<ControlRow> table_;
@@ -140,6 +144,7 @@ class Dialog : public Window {
   HWND lastFocus_ = nullptr;
   HMODULE richEdit_ = nullptr;
   int result_ = kResultNone;
+  int dpi_ = 96;
   bool running_ = false;
 };
 
@@ -148,7 +153,8 @@ class Dialog : public Window {
 class ControlContainer : public Window {
  public:
   ControlContainer(HWND dialog, const ControlRow& row, HFONT font, HBRUSH ground);
-  bool Create(HWND parent);
+  bool Create(HWND parent, PixelRect pos, int dpi);
+  void Rescale(HFONT font, int dpi) { font_ = font; dpi_ = dpi; }
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -159,6 +165,7 @@ class ControlContainer : public Window {
   const ControlRow& row_;
   HFONT font_;
   HBRUSH ground_;
+  int dpi_ = 96;
 };
 
 }  // namespace orlavox::ui

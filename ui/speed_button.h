@@ -22,6 +22,7 @@ class SpeedButton : public Window {
   // enabled or disabled look), centred or at the bottom edge.
   using GlyphPainter = std::function<void(HDC dc, int x, int y, bool enabled)>;
   void SetGlyph(GlyphPainter paint, int size, GlyphPlace place = GlyphPlace::Centre);
+  void SetGlyphSize(int size) { glyphSize_ = size; InvalidateRect(hwnd_, nullptr, FALSE); }
   void SetCaption(const std::string& caption, HFONT font);
   void SetFlat(bool flat);
   bool Flat() const { return flat_; }

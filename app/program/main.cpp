@@ -10,6 +10,7 @@
 #include "display/button_glyphs.h"
 #include "display/clock_data.h"
 #include "shell/help_engine.h"
+#include "tools/artgen/scaled_art.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
@@ -25,6 +26,9 @@ int RunClock() {
   app.SetMainForm(&form);
   if (!form.Create()) return 1;
   TClockData clockData(GetModuleHandleA(nullptr));
+  // Above 100 % the face's pictures are drawn by the artwork's own code.
+  clockData.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
+  clockData.SetDpi(form.FaceDpi());
   form.ClockData = &clockData;
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   form.AlarmSounds = &alarmSounds;

@@ -14,6 +14,13 @@ TEST(KeyCommands, OnlyCtrlAlonePicksACommand) {
   EXPECT_EQ(DecideKeyCommand('S', true, false, true), KeyCommand::None);   // Ctrl+Alt+S is the hot key
   EXPECT_EQ(DecideKeyCommand('A', false, false, false), KeyCommand::None);
   EXPECT_EQ(DecideKeyCommand('X', true, false, false), KeyCommand::None);
+  // Zoom: Plus with or without Shift, on either keyboard; Minus and 0 without it.
+  EXPECT_EQ(DecideKeyCommand(0xBB, true, true, false), KeyCommand::ZoomIn);
+  EXPECT_EQ(DecideKeyCommand(0x6B, true, false, false), KeyCommand::ZoomIn);
+  EXPECT_EQ(DecideKeyCommand(0xBD, true, false, false), KeyCommand::ZoomOut);
+  EXPECT_EQ(DecideKeyCommand(0x60, true, false, false), KeyCommand::ZoomReset);
+  EXPECT_EQ(DecideKeyCommand('0', true, true, false), KeyCommand::None);
+  EXPECT_EQ(DecideKeyCommand('0', false, false, false), KeyCommand::None);
 }
 
 }  // namespace

@@ -123,17 +123,19 @@ Canvas Enabled(Glyph g) {
 // copy one pixel down and right beneath them; light parts vanish.
 Canvas Disabled(const Canvas& on) {
   Canvas off = Empty();
+  const int w = on.Width(), h = on.Height();
+  const int d = on.Scale() > 1.5 ? int(std::lround(on.Scale())) : 1;  // the white copy's offset
   auto darkness = [&](int x, int y) {
-    if (x < 0 || y < 0 || x >= 16 || y >= 16) return 0.0;
+    if (x < 0 || y < 0 || x >= w || y >= h) return 0.0;
     uint8_t r, g, b, a;
     on.Pixel(x, y, r, g, b, a);
     const double lum = 0.299 * r + 0.587 * g + 0.114 * b;
     const double d = std::fmin(1.0, std::fmax(0.0, (235 - lum) / 150));
     return d * a / 255.0;
   };
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) {
-      const double grey = darkness(x, y), white = darkness(x - 1, y - 1);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const double grey = darkness(x, y), white = darkness(x - d, y - d);
       // Grey over white.
       const double a = grey + white * (1 - grey);
       if (a <= 0) continue;

@@ -37,12 +37,27 @@ Shape Union(std::vector<Shape> shapes);
 Shape Minus(Shape a, Shape b);
 Shape Shifted(Shape s, double dx, double dy);
 
+// While one lives, the canvases made on this thread are drawn at `scale`:
+// a w x h canvas has round(w * scale) x round(h * scale) pixels, and shapes,
+// boxes and colours keep their coordinates of scale 1.
+class DrawingScale {
+ public:
+  explicit DrawingScale(double scale);
+  ~DrawingScale();
+  DrawingScale(const DrawingScale&) = delete;
+  DrawingScale& operator=(const DrawingScale&) = delete;
+
+ private:
+  double previous_;
+};
+
 // RGBA picture with premultiplied colour, 0..255 per channel, alpha 0..1.
 class Canvas {
  public:
   Canvas(int w, int h, Color fill, double alpha = 1.0);
-  int Width() const { return w_; }
+  int Width() const { return w_; }   // in pixels
   int Height() const { return h_; }
+  double Scale() const { return scale_; }
 
   // Paints colour c over the shape with the given opacity; only pixels in
   // `box` are visited (the whole canvas when omitted).
@@ -53,12 +68,14 @@ class Canvas {
   void PaintWith(const Shape& s, const std::function<Color(double x, double y)>& color, double opacity, Box box);
   void Set(int x, int y, Color c, double alpha = 1.0);
   // Coverage of the shape in pixel (x, y), 0..1.
-  static double Coverage(const Shape& s, int x, int y);
+  double Coverage(const Shape& s, int x, int y) const;
 
   // Straight (un-premultiplied) colour and alpha, rounded to bytes.
   void Pixel(int x, int y, uint8_t& r, uint8_t& g, uint8_t& b, uint8_t& a) const;
 
  private:
+  double scale_;
+  int samples_;  // per axis in a pixel
   int w_, h_;
   std::vector<double> r_, g_, b_, a_;
 };

@@ -108,7 +108,7 @@ TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
       RichView("View", "", 2, {140, 100, 150, 60}, "text"),
       BitBtn("Ok", "", 3, {8, 150, 75, 33}, ButtonRole::Ok, "&OK").Hint("Confirm"),
   };
-  SetButtonGlyphs({16, [](HDC dc, ButtonRole, int, bool, int x, int y) {
+  SetButtonGlyphs({16, [](HDC dc, ButtonRole, int, bool, int x, int y, int) {
                      RECT r{x, y, x + 16, y + 16};
                      FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
                    }});
