@@ -53,6 +53,28 @@ class AlarmE2E : public ::testing::Test {
   Capture capture_;
 };
 
+// While the alert is open the tray opens nothing over it: "Settings..." from
+// the tray's menu brings the alert forward, and the alert's OK ends it at once.
+TEST_F(AlarmE2E, TheTrayOpensNoDialogOverTheAlert) {
+  WriteSettings("00001001000", Repeat(0), "6007000001");  // AlarmOn, ShowInTaskbar; Yipe once
+  const std::string exe = PrepareInstall("alarm-tray", {"Test (logging).dll"});
+  ClockProcess p;
+  HWND alert = StartAndRing(p, exe);
+  ASSERT_NE(alert, nullptr);
+  auto settingsOpen = [&] { return FindDialog(p.Pid(), "Settings") != nullptr; };
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, [] { return !MenuShown(); }));
+  EXPECT_FALSE(WaitFor(settingsOpen, 1500));
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == alert; }, 2000));
+  const DWORD pressed = GetTickCount();
+  ASSERT_TRUE(ClickControl(alert, "OK"));
+  EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 2000));
+  std::printf("[ measure  ] the alert ended %lu ms after its OK\n", GetTickCount() - pressed);
+  // With nothing open, the same pick opens the settings.
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, settingsOpen));
+  ASSERT_TRUE(ClickControl(FindDialog(p.Pid(), "Settings"), "&Cancel"));
+  EXPECT_TRUE(p.Close());
+}
+
 TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   // StartInTray, AnnounceOn every 60 minutes, AlarmOn, ShowInTaskbar, AlarmAnnounce; Yipe every 2 s.
   WriteSettings("10011001010", Repeat(2), "6007000001");

@@ -128,28 +128,6 @@ TEST_F(FaceE2E, SmallDisplayShape) {
 namespace orlavox::e2e {
 namespace {
 
-// Drags the window by its face with the mouse: press at a point of the
-// client area, move, let go.
-void DragBy(HWND w, POINT at, int dx, int dy) {
-  ClientToScreen(w, &at);
-  SetCursorPos(at.x, at.y);
-  Sleep(100);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &in, sizeof in);
-  Sleep(200);
-  for (int step = 1; step <= 4; ++step) {
-    SetCursorPos(at.x + dx * step / 4, at.y + dy * step / 4);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
-    Sleep(60);
-  }
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-  Sleep(300);
-}
-
 // The four shapes with raised buttons, then with flat ones switched on in the
 // settings dialog; each dragged by its face.
 TEST_F(FaceE2E, FourShapesRaisedAndFlatDraggedByTheFace) {

@@ -88,6 +88,9 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-dialog.bmp"));
   ASSERT_TRUE(ClickControl(d, "&OK"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+  // Written at OK, with the log-on entry, once every choice has been applied.
+  EXPECT_TRUE(WaitFor([] { return ReadValue(kSettingsKey, "BinSettings") == "11100101101"; }, 5000));
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 
   // Seen at once, without waiting for the clock to change.
   RECT r;
@@ -101,8 +104,6 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   EXPECT_EQ(p.Probe(kProbeTimerInterval), 400);
   EXPECT_TRUE(SpeechHotKeyTaken());
   EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 1);
-  EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");  // written only when the window closes
-  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000010000");
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-applied.bmp"));
 
   // Back to the 12-hour clock alone (no change of shape to redraw the face),
@@ -155,6 +156,63 @@ TEST_F(SettingsE2E, CancelAndEscapeChangeNothing) {
   EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00100001000");
   EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(8), "03000000");
   EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");
+}
+
+// A choice is written when it is confirmed, not only at the close: each way
+// of changing a setting, then the clock ended without a close (as a crash,
+// an update or Task Manager would end it).
+TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");  // framed, big
+  const std::string exe = PrepareInstall("kept", {"Test (logging).dll", "Test (sleeping).dll"});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("", exe));
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  auto value = [](const char* name) { return ReadValue(kSettingsKey, name); };
+
+  HWND d = OpenSettings(p);  // the settings dialog's OK
+  ASSERT_NE(d, nullptr);
+  ASSERT_TRUE(ClickControl(d, "Always on top"));
+  ASSERT_TRUE(ClickControl(d, "Start clock with Windows"));
+  ASSERT_TRUE(ClickControl(d, "&OK"));
+  EXPECT_TRUE(WaitFor([&] { return value("BinSettings") == "01000100000"; }, 5000)) << value("BinSettings");
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
+
+  ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, 'A'}));  // the alarm dialog's OK
+  d = WaitForDialog(p.Pid(), "Alarm settings");
+  ASSERT_NE(d, nullptr);
+  ASSERT_TRUE(ClickControl(d, "Alarm on"));
+  ASSERT_TRUE(ClickControl(d, "&OK"));
+  EXPECT_TRUE(WaitFor([&] { return value("BinSettings") == "01001100000"; }, 5000)) << value("BinSettings");
+
+  HWND selector = FindControl(w, "Language selector");  // the second voice from the language menu
+  ASSERT_NE(selector, nullptr);
+  RECT b;
+  GetWindowRect(selector, &b);
+  EXPECT_TRUE(PickFromMenu([&] { ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2); },
+                           {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return value("SelLang") == "1"; }))
+      << value("SelLang");
+
+  // The small display from the tray's menu: the sixth item.
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); },
+                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                           [&] { return value("SNumSettings") == "6000000100"; }))
+      << value("SNumSettings");
+
+  RECT r;  // a drag by the face
+  ASSERT_TRUE(WaitFor([&] { return GetWindowRect(w, &r) && r.right - r.left == 156; }, 5000));
+  DragBy(w, {40, 5}, 60, 40);
+  char place[9];
+  std::snprintf(place, sizeof place, "%04ld%04ld", r.top + 40, r.left + 60);
+  EXPECT_TRUE(WaitFor([&] { return value("LNumSettings").substr(0, 8) == place; }, 5000))
+      << value("LNumSettings") << " / " << place;
+
+  p.Kill();
+  EXPECT_EQ(value("BinSettings"), "01001100000");
+  EXPECT_EQ(value("LNumSettings"), std::string(place) + "01000000");
+  EXPECT_EQ(value("SNumSettings"), "6000000100");
+  EXPECT_EQ(value("SelLang"), "1");
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 }
 
 }  // namespace

@@ -106,6 +106,13 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
     seen.push_back(line);
   };
   std::string hour, radios, interval;
+  std::vector<std::string> tabs;  // where Tab goes from each edit
+  auto nameOf = [&](HWND h) -> std::string {
+    for (const char* n : {"AlarmCheck", "HourEdit", "HourUpDown", "MinEdit", "MinUpDown", "AnnCheck", "AnnEdit",
+                          "AnnUpDown", "BitBtn1", "AlarmSoundCombo", "AlarmIntEdit", "AlmIntUpDown", "PreviewButton"})
+      if (d.Control(n) == h) return n;
+    return "?";
+  };
   bool readOnly = false;
   d.Steps = {
       [&] {
@@ -118,6 +125,8 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
       },
       [&] {
         look("checked ");
+        for (const char* edit : {"HourEdit", "MinEdit", "AnnEdit", "AlarmIntEdit"})
+          tabs.push_back(nameOf(GetNextDlgTabItem(d.Handle(), d.Control(edit), FALSE)));
         d.Focus("AlarmIntEdit");
         d.Key("AlarmIntEdit", VK_UP);
         d.Key("AlarmIntEdit", VK_UP);  // stops at 60
@@ -139,6 +148,8 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
   ASSERT_EQ(d.Run(), ui::kResultOk);
   // Off at first: the edits and radios only; the arrows stay enabled.
   EXPECT_EQ(seen, (std::vector<std::string>{"open 0000110100", "checked 1111111100", "wave 1111111111"}));
+  // The up-downs show no focus and take none from Tab.
+  EXPECT_EQ(tabs, (std::vector<std::string>{"MinEdit", "AnnCheck", "BitBtn1", "AlarmSoundCombo"}));
   EXPECT_EQ(hour, "17");
   EXPECT_EQ(radios, "hidden");
   EXPECT_TRUE(readOnly);

@@ -63,6 +63,23 @@ TEST(VoiceList, SelectionOutsideTheListSelectsTheFirstVoice) {
   EXPECT_EQ(ClampSelectedLanguage(0, 1), 0);
 }
 
+TEST(VoiceList, AVoiceThatHungWhileLoadingIsPassedOverForOneStart) {
+  const std::vector<std::string> voices{"Dutch (male)", "English (female)", "German (male)"};
+  auto start = [&](int selected, std::string_view marked) {
+    const StartVoice c = ChooseStartVoice(voices, selected, marked);
+    return std::to_string(c.Index) + (c.Load ? " load " : " none ") + c.Skipped;
+  };
+  EXPECT_EQ(start(2, "German (male)"), "0 load German (male)");
+  EXPECT_EQ(start(0, "Dutch (male)"), "1 load Dutch (male)");
+  EXPECT_EQ(start(1, "German (male)"), "1 load ");  // another voice hung: the choice stands
+  EXPECT_EQ(start(1, "english (female)"), "1 load ");  // names as the folder spells them
+  const StartVoice alone = ChooseStartVoice({"Dutch (male)"}, 0, "Dutch (male)");
+  EXPECT_FALSE(alone.Load);
+  EXPECT_EQ(alone.Skipped, "Dutch (male)");
+  EXPECT_EQ(SkippedVoiceMessage("German (male)"),
+            "Skipped German (male).DLL - it did not finish loading at the last start.");
+}
+
 TEST(VoiceList, Messages) {
   EXPECT_EQ(LoadFailedMessage("[No language]"),
             "Could not load [No language].DLL - time announcements will not be available.");
