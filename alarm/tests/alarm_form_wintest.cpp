@@ -13,8 +13,10 @@ namespace {
 class ScriptedAlarmForm : public TAlarmForm {
  public:
   ScriptedAlarmForm(const ClockSettings& s) : TAlarmForm(s, nullptr) {
+    ShownError = ShowError;
     ShowError = [this](const char* text) { Errors.push_back(text); };
   }
+  std::function<void(const char* text)> ShownError;  // the message box the program shows
   std::deque<std::function<void()>> Steps;
   std::vector<std::string> Errors;
 
@@ -107,6 +109,7 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
   };
   std::string hour, radios, interval;
   std::vector<std::string> tabs;  // where Tab goes from each edit
+  std::string box;  // the typing check's message box: caption, text, icon
   auto nameOf = [&](HWND h) -> std::string {
     for (const char* n : {"AlarmCheck", "HourEdit", "HourUpDown", "MinEdit", "MinUpDown", "AnnCheck", "AnnEdit",
                           "AnnUpDown", "BitBtn1", "AlarmSoundCombo", "AlarmIntEdit", "AlmIntUpDown", "PreviewButton"})
@@ -143,9 +146,21 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
         d.SetText("AnnEdit", "0");  // accepted while typing, kept out on OK
         d.SetText("HourEdit", "23");
       },
+      [&] { d.ShownError("Numeric value out of range!"); },  // open until the next step
+      [&] {
+        HWND b = FindWindowA("#32770", "Error");
+        char text[64] = "";
+        GetDlgItemTextA(b, 0xFFFF, text, sizeof text);
+        box = std::string(b ? "Error: " : "none: ") + text;
+        for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+          if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
+            box += " with an icon";
+        PostMessageA(b, WM_COMMAND, IDOK, 0);
+      },
       [&] { PostMessageA(d.Control("BitBtn1"), BM_CLICK, 0, 0); },
   };
   ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_EQ(box, "Error: Numeric value out of range!");  // a plain message box, no error icon
   // Off at first: the edits and radios only; the arrows stay enabled.
   EXPECT_EQ(seen, (std::vector<std::string>{"open 0000110100", "checked 1111111100", "wave 1111111111"}));
   // The up-downs show no focus and take none from Tab.

@@ -36,9 +36,10 @@ lacks_key() { ! has_key "$1"; }
 value_is() { [ "$(regval "$1" "$2")" = "$3" ]; }
 winenv() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'; }
 not_running() { ! kill -0 "$1" 2>/dev/null; }
+no_clock() { ! wine "$driver" wait 3 </dev/null; }
 
 clock_pid='' other_pid=''
-tools_win='C:\\Tools'
+tools_win='C:\Tools'
 tools=$(winepath -u "$tools_win" 2>/dev/null)
 nt_run_existed=0
 has_key "$RUN_NT" && nt_run_existed=1
@@ -117,6 +118,11 @@ wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
 clock_pid=$!
 check "its main window appears" wine "$driver" wait 30
 
+echo "== an update while the clock runs"
+check "setup /S over the running clock exits with 0" wine "$setup" /S
+check "the clock that ran has ended" not_running "$clock_pid"
+check "the clock runs again after the update" wine "$driver" wait 30
+
 echo "== the uninstaller"
 wine reg add "$RUN" /v "$SENTINEL_VALUE" /d 'C:\not the clock.exe' /f </dev/null >/dev/null 2>&1
 wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
@@ -124,7 +130,7 @@ wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
 wine reg add "$RUN_NT" /v "Orlavox Lite" /d "$instdir_win\\Orlavox.exe" /f </dev/null >/dev/null 2>&1
 check "the uninstaller finishes" uninstall
 for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
-check "the running clock has ended" not_running "$clock_pid"
+check "the running clock has ended" no_clock
 check "the install folder is gone" test ! -e "$instdir"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the settings key is gone" lacks_key "$SETTINGS"
