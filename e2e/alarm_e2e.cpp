@@ -57,22 +57,18 @@ class AlarmE2E : public ::testing::Test {
 // the tray's menu brings the alert forward, and the alert's OK ends it at once.
 TEST_F(AlarmE2E, TheTrayOpensNoDialogOverTheAlert) {
   WriteSettings("00001001000", Repeat(0), "6007000001");  // AlarmOn, ShowInTaskbar; Yipe once
-  const std::string exe = PrepareInstall("alarm-tray", {"Test (logging).dll"});
   ClockProcess p;
-  HWND alert = StartAndRing(p, exe);
+  HWND alert = StartAndRing(p, PrepareInstall("alarm-tray", {"Test (logging).dll"}));
   ASSERT_NE(alert, nullptr);
-  auto settingsOpen = [&] { return FindDialog(p.Pid(), "Settings") != nullptr; };
+  auto settings = [&] { return FindDialog(p.Pid(), "Settings") != nullptr; };
   EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, [] { return !MenuShown(); }));
-  EXPECT_FALSE(WaitFor(settingsOpen, 1500));
-  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == alert; }, 2000));
-  const DWORD pressed = GetTickCount();
+  EXPECT_FALSE(WaitFor(settings, 1500));
+  EXPECT_EQ(GetForegroundWindow(), alert);
   ASSERT_TRUE(ClickControl(alert, "OK"));
-  EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 2000));
-  std::printf("[ measure  ] the alert ended %lu ms after its OK\n", GetTickCount() - pressed);
+  EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 1000));
   // With nothing open, the same pick opens the settings.
-  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, settingsOpen));
-  ASSERT_TRUE(ClickControl(FindDialog(p.Pid(), "Settings"), "&Cancel"));
-  EXPECT_TRUE(p.Close());
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, settings));
+  EXPECT_TRUE(ClickControl(FindDialog(p.Pid(), "Settings"), "&Cancel"));
 }
 
 TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {

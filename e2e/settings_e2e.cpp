@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
@@ -163,55 +164,41 @@ TEST_F(SettingsE2E, CancelAndEscapeChangeNothing) {
 // an update or Task Manager would end it).
 TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
   WriteSettings("00000000000", "0100010001000000", "6000000000");  // framed, big
-  const std::string exe = PrepareInstall("kept", {"Test (logging).dll", "Test (sleeping).dll"});
   ClockProcess p;
-  ASSERT_TRUE(p.Start("", exe));
-  HWND w = p.WaitForMainWindow(true);
+  ASSERT_TRUE(p.Start("", PrepareInstall("kept", {"Test (logging).dll", "Test (sleeping).dll"})));
+  HWND w = p.WaitForMainWindow(true), d = nullptr;
   ASSERT_NE(w, nullptr);
-  auto value = [](const char* name) { return ReadValue(kSettingsKey, name); };
-
-  HWND d = OpenSettings(p);  // the settings dialog's OK
-  ASSERT_NE(d, nullptr);
-  ASSERT_TRUE(ClickControl(d, "Always on top"));
-  ASSERT_TRUE(ClickControl(d, "Start clock with Windows"));
-  ASSERT_TRUE(ClickControl(d, "&OK"));
-  EXPECT_TRUE(WaitFor([&] { return value("BinSettings") == "01000100000"; }, 5000)) << value("BinSettings");
-  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
-
-  ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, 'A'}));  // the alarm dialog's OK
-  d = WaitForDialog(p.Pid(), "Alarm settings");
-  ASSERT_NE(d, nullptr);
-  ASSERT_TRUE(ClickControl(d, "Alarm on"));
-  ASSERT_TRUE(ClickControl(d, "&OK"));
-  EXPECT_TRUE(WaitFor([&] { return value("BinSettings") == "01001100000"; }, 5000)) << value("BinSettings");
-
-  HWND selector = FindControl(w, "Language selector");  // the second voice from the language menu
-  ASSERT_NE(selector, nullptr);
-  RECT b;
-  GetWindowRect(selector, &b);
+  auto stored = [](const char* name, const std::string& want) {
+    return WaitFor([&] { return ReadValue(kSettingsKey, name).substr(0, want.size()) == want; }, 5000);
+  };
+  const struct { WORD key; const char* caption; std::vector<const char*> checks; } dialogs[] = {
+      {'S', "Settings", {"Always on top", "Start clock with Windows"}}, {'A', "Alarm settings", {"Alarm on"}}};
+  for (const auto& dialog : dialogs) {  // the dialogs' OK
+    ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, dialog.key}));
+    ASSERT_NE(d = WaitForDialog(p.Pid(), dialog.caption), nullptr);
+    for (const char* c : dialog.checks) ASSERT_TRUE(ClickControl(d, c));
+    ASSERT_TRUE(ClickControl(d, "&OK"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+  }
+  EXPECT_TRUE(stored("BinSettings", "01001100000"));
+  RECT b;  // the second voice from the language menu
+  GetWindowRect(FindControl(w, "Language selector"), &b);
   EXPECT_TRUE(PickFromMenu([&] { ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2); },
-                           {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return value("SelLang") == "1"; }))
-      << value("SelLang");
-
-  // The small display from the tray's menu: the sixth item.
+                           {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return stored("SelLang", "1"); }));
+  // The small display, the sixth item of the tray's menu.
   EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); },
                            {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
-                           [&] { return value("SNumSettings") == "6000000100"; }))
-      << value("SNumSettings");
-
+                           [&] { return stored("SNumSettings", "6000000100"); }));
   RECT r;  // a drag by the face
   ASSERT_TRUE(WaitFor([&] { return GetWindowRect(w, &r) && r.right - r.left == 156; }, 5000));
   DragBy(w, {40, 5}, 60, 40);
-  char place[9];
-  std::snprintf(place, sizeof place, "%04ld%04ld", r.top + 40, r.left + 60);
-  EXPECT_TRUE(WaitFor([&] { return value("LNumSettings").substr(0, 8) == place; }, 5000))
-      << value("LNumSettings") << " / " << place;
-
+  char place[17];
+  std::snprintf(place, sizeof place, "%04ld%04ld01000000", r.top + 40, r.left + 60);
+  EXPECT_TRUE(stored("LNumSettings", place)) << ReadValue(kSettingsKey, "LNumSettings") << " / " << place;
   p.Kill();
-  EXPECT_EQ(value("BinSettings"), "01001100000");
-  EXPECT_EQ(value("LNumSettings"), std::string(place) + "01000000");
-  EXPECT_EQ(value("SNumSettings"), "6000000100");
-  EXPECT_EQ(value("SelLang"), "1");
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings") + ReadValue(kSettingsKey, "SNumSettings") +
+                ReadValue(kSettingsKey, "SelLang") + ReadValue(kSettingsKey, "LNumSettings"),
+            std::string("01001100000") + "6000000100" + "1" + place);
   EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 }
 

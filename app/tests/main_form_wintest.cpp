@@ -366,20 +366,7 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   EXPECT_NE(value.find("Time: "), std::string::npos) << value;
   EXPECT_NE(value.find("Date: "), std::string::npos) << value;
   EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
-  // A reader that keeps the object after the window has gone hears "disconnected".
-  form_->FormDestroy();
-  app_.SetMainForm(nullptr);
-  form_.reset();
-  VARIANT self;
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR gone = nullptr;
-  EXPECT_EQ(main->get_accValue(self, &gone), CO_E_OBJNOTCONNECTED);
-  EXPECT_EQ(main->get_accName(self, &gone), CO_E_OBJNOTCONNECTED);
-  EXPECT_EQ(gone, nullptr);
-  main->Release();
-  Start();
-  for (ui::SpeedButton* b : {&form_->AlarmButton, &form_->SetupButton, &form_->HelpButton, &form_->AnnounceButton}) {
+  for (ui::SpeedButton* b : {&f.AlarmButton, &f.SetupButton, &f.HelpButton, &f.AnnounceButton}) {
     IAccessible* a = nullptr;
     ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,
                                                      reinterpret_cast<void**>(&a))));
@@ -389,8 +376,16 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
     a->Release();
   }
   char alarmHint[64] = "";
-  GetWindowTextA(form_->AlarmButton.Handle(), alarmHint, sizeof alarmHint);
+  GetWindowTextA(f.AlarmButton.Handle(), alarmHint, sizeof alarmHint);
   EXPECT_STREQ(alarmHint, "Alarm setup");
+  // A reader that keeps the object after the window has gone hears "disconnected".
+  TearDown();
+  VARIANT self{};
+  self.vt = VT_I4;
+  BSTR gone = nullptr;
+  EXPECT_EQ(main->get_accValue(self, &gone), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(main->get_accName(self, &gone), CO_E_OBJNOTCONNECTED);
+  main->Release();
   CoUninitialize();
 }
 
