@@ -434,7 +434,9 @@ void TMainForm::HideTaskbarButton() {
 
 bool TMainForm::BringModalForward() {
   HWND modal = ui::Dialog::ModalWindow();
-  if (!modal) return false;
+  // A message box of the window itself (a voice that failed to load) disables it too.
+  if (!modal && !IsWindowEnabled(hwnd_)) modal = GetLastActivePopup(hwnd_);
+  if (!modal || modal == hwnd_) return false;
   if (IsIconic(modal)) ShowWindow(modal, SW_RESTORE);
   // A message box the dialog shows comes first.
   HWND front = GetLastActivePopup(modal);
