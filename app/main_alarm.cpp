@@ -44,6 +44,7 @@ void TMainForm::AlarmButtonClick() {
   if (dialog->ShowModal(hwnd_) == ui::kResultOk) {
     ApplyAlarmForm(dialog->Values(), ClockSettings);
     InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm and announcement indicators
+    SaveSettings();
   }
   dialog.reset();
   // The taskbar button goes back to what the window shows: present only

@@ -42,6 +42,7 @@ void TMainForm::SetupButtonClick() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // A change of the hour format shows at once, not at the next hour.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SaveSettings();
   }
   // The taskbar button is where the setting wants it, whichever way the
   // dialog closed (the window is visible: the dialog was opened from it).

@@ -53,6 +53,24 @@ class AlarmE2E : public ::testing::Test {
   Capture capture_;
 };
 
+// While the alert is open the tray opens nothing over it: "Settings..." from
+// the tray's menu brings the alert forward, and the alert's OK ends it at once.
+TEST_F(AlarmE2E, TheTrayOpensNoDialogOverTheAlert) {
+  WriteSettings("00001001000", Repeat(0), "6007000001");  // AlarmOn, ShowInTaskbar; Yipe once
+  ClockProcess p;
+  HWND alert = StartAndRing(p, PrepareInstall("alarm-tray", {"Test (logging).dll"}));
+  ASSERT_NE(alert, nullptr);
+  auto settings = [&] { return FindDialog(p.Pid(), "Settings") != nullptr; };
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, [] { return !MenuShown(); }));
+  EXPECT_FALSE(WaitFor(settings, 1500));
+  EXPECT_EQ(GetForegroundWindow(), alert);
+  ASSERT_TRUE(ClickControl(alert, "OK"));
+  EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 1000));
+  // With nothing open, the same pick opens the settings.
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); }, {'S'}, settings));
+  EXPECT_TRUE(ClickControl(FindDialog(p.Pid(), "Settings"), "&Cancel"));
+}
+
 TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   // StartInTray, AnnounceOn every 60 minutes, AlarmOn, ShowInTaskbar, AlarmAnnounce; Yipe every 2 s.
   WriteSettings("10011001010", Repeat(2), "6007000001");

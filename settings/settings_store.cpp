@@ -80,4 +80,22 @@ bool SaveZoomToRegistry(int zoom) {
   return reg.OpenKey(kSettingsKey, true) && reg.WriteString("Zoom", ui::ZoomText(zoom));
 }
 
+void MarkVoiceLoading(const std::string& voiceName) {
+  Registry reg;
+  if (reg.OpenKey(kSettingsKey, true)) reg.WriteUtf8String(kVoiceLoadingValue, voiceName);
+}
+
+void ClearVoiceLoadingMark() {
+  Registry reg;
+  if (reg.OpenKey(kSettingsKey, false)) reg.DeleteValue(kVoiceLoadingValue);
+}
+
+std::optional<std::string> VoiceLoadingMark() {
+  Registry reg;
+  std::string name;
+  if (!reg.OpenKey(kSettingsKey, false) || reg.ReadUtf8String(kVoiceLoadingValue, name) != ReadStatus::Ok)
+    return std::nullopt;
+  return name;
+}
+
 }  // namespace orlavox

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <iterator>
+
 #include "ui/dpi.h"
 #include "ui/scale.h"
 
@@ -42,6 +44,12 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 }
 
 bool IsButtonKind(ControlKind k) { return k == ControlKind::Button || k == ControlKind::BitBtn; }
+
+// The dialogs whose modal loops run, innermost last (one thread: the program's windows live on one).
+std::vector<HWND>& ModalStack() {
+  static std::vector<HWND> stack;
+  return stack;
+}
 
 }  // namespace
 
@@ -205,7 +213,8 @@ void Dialog::CreateControls() {
     if (!parent) continue;
     const HMENU id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index));
     DWORD style = WS_CHILD | WS_VISIBLE;
-    if (s.Tab != kNoTab) style |= WS_TABSTOP;
+    // An up-down shows no focus: Tab goes from its buddy to the next control.
+    if (s.Tab != kNoTab && s.Kind != ControlKind::UpDown) style |= WS_TABSTOP;
     if (StartsGroup(table_, order, k)) style |= WS_GROUP;
     DWORD ex = 0;
     const char* cls = "STATIC";
@@ -328,6 +337,8 @@ int Dialog::ShowModal(HWND owner) {
     if (f) SetFocus(f);
   }
   running_ = true;
+  const HWND self = hwnd_;
+  ModalStack().push_back(self);
   MSG msg;
   while (result_ == kResultNone && hwnd_) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -341,6 +352,12 @@ int Dialog::ShowModal(HWND owner) {
     DispatchMessageA(&msg);
   }
   running_ = false;
+  std::vector<HWND>& stack = ModalStack();
+  for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+    if (*it == self) {
+      stack.erase(std::next(it).base());
+      break;
+    }
   if (ownerWasEnabled) EnableWindow(owner_, TRUE);
   if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
   Destroy();
@@ -353,6 +370,11 @@ int Dialog::ShowModal(HWND owner) {
   }
   brushes_.clear();
   return result_;
+}
+
+HWND Dialog::ModalWindow() {
+  const std::vector<HWND>& stack = ModalStack();
+  return stack.empty() ? nullptr : stack.back();
 }
 
 void Dialog::CloseWith(int result) { result_ = result == kResultNone ? kResultCancel : result; }

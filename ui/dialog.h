@@ -70,6 +70,10 @@ class Dialog : public Window {
   // Ends the modal loop with `result`.
   void CloseWith(int result);
   int Result() const { return result_; }
+  // The innermost dialog running modally on this thread, or null: what a
+  // command from outside the dialogs (the tray icon) brings forward instead
+  // of opening another window over it.
+  static HWND ModalWindow();
 
   // Controls by their names; null or neutral values for unknown names.
   HWND Control(const std::string& name) const;

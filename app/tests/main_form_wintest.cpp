@@ -366,7 +366,6 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   EXPECT_NE(value.find("Time: "), std::string::npos) << value;
   EXPECT_NE(value.find("Date: "), std::string::npos) << value;
   EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
-  main->Release();
   for (ui::SpeedButton* b : {&f.AlarmButton, &f.SetupButton, &f.HelpButton, &f.AnnounceButton}) {
     IAccessible* a = nullptr;
     ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,
@@ -379,6 +378,14 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   char alarmHint[64] = "";
   GetWindowTextA(f.AlarmButton.Handle(), alarmHint, sizeof alarmHint);
   EXPECT_STREQ(alarmHint, "Alarm setup");
+  // A reader that keeps the object after the window has gone hears "disconnected".
+  TearDown();
+  VARIANT self{};
+  self.vt = VT_I4;
+  BSTR gone = nullptr;
+  EXPECT_EQ(main->get_accValue(self, &gone), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(main->get_accName(self, &gone), CO_E_OBJNOTCONNECTED);
+  main->Release();
   CoUninitialize();
 }
 
