@@ -146,19 +146,19 @@ void Glass(Canvas& c, double x0, double y0, double x1, double y1) {
 
 // Holes of a loudspeaker grille on a hexagonal grid inside a circle.
 void Grille(Canvas& c, Pt centre, double radius, double pitch, double hole) {
-  std::vector<Shape> holes, rims;
+  std::vector<Pt> holes, rims;
   const int n = int(radius / pitch) + 1;
   for (int j = -n; j <= n; ++j)
     for (int i = -n; i <= n; ++i) {
       const double x = centre.X + (i + (j % 2 ? 0.5 : 0)) * pitch;
       const double y = centre.Y + j * pitch * 0.866;
       if (std::hypot(x - centre.X, y - centre.Y) > radius - hole) continue;
-      holes.push_back(Circle({x, y}, hole));
-      rims.push_back(Circle({x + 0.45, y + 0.55}, hole));
+      holes.push_back({x, y});
+      rims.push_back({x + 0.45, y + 0.55});
     }
   const Box box{centre.X - radius - 2, centre.Y - radius - 2, centre.X + radius + 2, centre.Y + radius + 2};
-  c.Paint(Union(rims), kLight, 0.9, box);
-  c.Paint(Union(holes), kHole, 1.0, box);
+  c.Paint(Circles(std::move(rims), hole), kLight, 0.9, box);
+  c.Paint(Circles(std::move(holes), hole), kHole, 1.0, box);
 }
 
 Canvas BigBackground() {
@@ -167,7 +167,9 @@ Canvas BigBackground() {
   Glass(c, 6, 6, 205, 100);
   Grille(c, {246.5, 50}, 31, 5.2, 1.25);
   const std::string brand = "ORLAVOX";
-  c.Paint(TextShape(brand, int(246.5 - TextWidth(brand) / 2.0), 88, 0.62), kFrame, 0.85);
+  const int left = int(246.5 - TextWidth(brand) / 2.0);
+  const Box around{left - 2.0, 86, left + TextWidth(brand) + 2.0, 88 + kCapHeight + 2.0};
+  c.Paint(TextShape(brand, left, 88, 0.62), kFrame, 0.85, around);
   return c;
 }
 

@@ -64,6 +64,30 @@ Shape Circle(Pt c, double r) {
   return [=](double x, double y) { return std::hypot(x - c.X, y - c.Y) <= r; };
 }
 
+Shape Circles(std::vector<Pt> centres, double r) {
+  // Rows of cells 2r high, by the row of each centre.
+  const double cell = 2 * r > 0 ? 2 * r : 1;
+  std::vector<std::pair<long, std::vector<Pt>>> rows;
+  for (const Pt& c : centres) {
+    const long row = long(std::floor(c.Y / cell));
+    auto it = std::find_if(rows.begin(), rows.end(), [row](const auto& e) { return e.first == row; });
+    if (it == rows.end()) {
+      rows.push_back({row, {}});
+      it = rows.end() - 1;
+    }
+    it->second.push_back(c);
+  }
+  return [rows = std::move(rows), r, cell](double x, double y) {
+    const long lo = long(std::floor((y - r) / cell)) - 1, hi = long(std::floor((y + r) / cell)) + 1;
+    for (const auto& row : rows) {
+      if (row.first < lo || row.first > hi) continue;
+      for (const Pt& c : row.second)
+        if (std::hypot(x - c.X, y - c.Y) <= r) return true;
+    }
+    return false;
+  };
+}
+
 Shape Ring(Pt c, double r0, double r1) {
   return [=](double x, double y) {
     const double d = std::hypot(x - c.X, y - c.Y);
@@ -117,6 +141,13 @@ Canvas::Canvas(int w, int h, Color fill, double alpha)
 double Canvas::Coverage(const Shape& s, int x, int y) const {
   const int k = samples_;
   int n = 0;
+  if (scale_ != 1.0) {
+    // Above scale 1 every stroke is wider than half a pixel: a pixel whose
+    // corners and centre agree lies wholly inside or outside.
+    const double l = x / scale_, t = y / scale_, r = (x + 1) / scale_, b = (y + 1) / scale_;
+    const bool c = s((x + 0.5) / scale_, (y + 0.5) / scale_);
+    if (s(l, t) == c && s(r, t) == c && s(l, b) == c && s(r, b) == c) return c ? 1.0 : 0.0;
+  }
   if (scale_ == 1.0) {
     for (int i = 0; i < k; ++i)
       for (int j = 0; j < k; ++j)

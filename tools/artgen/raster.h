@@ -30,6 +30,9 @@ Shape Polygon(std::vector<Pt> pts);
 Shape Capsule(Pt a, Pt b, double r);                 // thick line with round ends
 Shape Polyline(const std::vector<Pt>& pts, double r);
 Shape Circle(Pt c, double r);
+// The union of many circles of one radius, the same as Union of Circles,
+// with only the circles near a point tested.
+Shape Circles(std::vector<Pt> centres, double r);
 Shape Ring(Pt c, double r0, double r1);
 Shape Arc(Pt c, double r0, double r1, double fromDeg, double toDeg);  // degrees, 0 = right, clockwise (y down)
 Shape RoundRect(double x0, double y0, double x1, double y1, double radius);
