@@ -82,7 +82,8 @@ void TMainForm::FormPaint(HDC target) {
 }
 
 void TMainForm::UpdateTrayIcon() {
-  UniqueIcon icon = MakeTrayIcon(ui::Instance(), TickTime.Hour, TickTime.Minute);
+  // As large as Windows shows it, so the hands stay sharp at every scale.
+  UniqueIcon icon = MakeTrayIcon(ui::Instance(), TickTime.Hour, TickTime.Minute, GetSystemMetrics(SM_CXSMICON));
   SysTrayIcon.SetIcon(icon.Release());
   ++Counters.TrayIcons;
 }

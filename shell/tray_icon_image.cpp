@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "shell/tray_hands.h"
+#include "tools/artgen/scaled_art.h"
 
 namespace orlavox {
 namespace {
@@ -9,9 +10,27 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr COLORREF kTransparentGreen = RGB(0, 128, 0);
 
+// An icon of a picture with alpha: icons keep their colour straight, the
+// picture premultiplied.
+UniqueIcon IconOf(const Picture& p) {
+  void* bits = nullptr;
+  UniqueBitmap colour = CreateDib32(p.Width, p.Height, &bits);
+  UniqueBitmap mask(CreateBitmap(p.Width, p.Height, 1, 1, nullptr));
+  if (!colour || !bits || !mask || p.Bgra.size() != size_t(p.Width) * size_t(p.Height) * 4) return {};
+  auto* out = static_cast<uint8_t*>(bits);
+  for (size_t i = 0; i < p.Bgra.size(); i += 4) {
+    const unsigned a = p.Bgra[i + 3];
+    for (int c = 0; c < 3; ++c) out[i + c] = a ? uint8_t((p.Bgra[i + c] * 255 + a / 2) / a) : 0;
+    out[i + 3] = uint8_t(a);
+  }
+  ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+  return UniqueIcon(CreateIconIndirect(&info));
+}
+
 }  // namespace
 
-UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute) {
+UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
+  if (size != kIconSize && size > 0) return IconOf(artgen::TrayClockAt(size, hour, minute));
   // Icons from LoadIcon are shared and stay with the module: not destroyed here.
   HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
   if (!dial) return {};

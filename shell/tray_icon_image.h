@@ -8,8 +8,10 @@
 namespace orlavox {
 
 // Builds the 16 x 16 icon for `hour` (0..23) and `minute` from the dial in
-// `module`'s resources. Null when any step fails; every temporary object is
-// released on every path. The caller owns the icon.
-UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute);
+// `module`'s resources; at any other size (SM_CXSMICON of a larger display
+// scale) the artwork's code draws dial and hands at that size. Null when any
+// step fails; every temporary object is released on every path. The caller
+// owns the icon.
+UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size = 16);
 
 }  // namespace orlavox

@@ -1,5 +1,7 @@
 #include "display/clock_data.h"
 #include "display/face_layout.h"
+#include "display/tests/surface.h"
+#include "tools/artgen/scaled_art.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +107,30 @@ TEST(ClockData, GlyphsBlendOverTheButtonFace) {
       EXPECT_EQ(cornersKept, 4);
     }
   EXPECT_FALSE(store.DrawGlyph(dc.Get(), Glyph::None, true, 0, 0));
+}
+
+// Above 100 % the store draws the pictures for the scale with the artwork's
+// code; back at 100 % it draws its resources again.
+TEST(ClockData, PicturesAtADisplayScale) {
+  TClockData store(Self());
+  HBITMAP resource = store.Bitmap(ImageList::HrMin, 8);
+  store.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
+  store.SetDpi(144);
+  HBITMAP scaled = store.Bitmap(ImageList::HrMin, 8);
+  BITMAP bm{};
+  ASSERT_EQ(GetObjectA(scaled, sizeof bm, &bm), int(sizeof bm));
+  EXPECT_EQ(bm.bmWidth, 47);  // 31 x 47 at 150 %
+  EXPECT_EQ(bm.bmHeight, 71);
+  const std::vector<uint32_t> px = Pixels(scaled, 47, 71);
+  EXPECT_EQ(px[0], Rgb(kGround));
+  EXPECT_LT(px[size_t(35 * 47 + 23)] & 0xFF, 60u);  // the middle segment, dark ink
+  Surface s(300, 300);
+  EXPECT_TRUE(store.Draw(s.Dc(), ImageList::HrMin, 8, 10, 10));
+  EXPECT_EQ(s.At(10 + 46, 10 + 70), px.back());
+  EXPECT_EQ(s.At(10 + 47, 10 + 70), 0xFF00FFu);  // no further
+  EXPECT_TRUE(store.DrawGlyph(s.Dc(), Glyph::Ok, true, 100, 100, 24));
+  store.SetDpi(96);
+  EXPECT_EQ(store.Bitmap(ImageList::HrMin, 8), resource);
 }
 
 TEST(ClockData, MissingResourcesLeaveTheStoreUnloaded) {

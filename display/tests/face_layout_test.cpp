@@ -35,6 +35,34 @@ TEST(FaceLayout, WindowShapes) {
   EXPECT_EQ(s.RgnEllipse, 1);
 }
 
+// At 144 DPI the client and region scale by 1.5 and the frame is the system's.
+TEST(FaceLayout, WindowShapesAtADisplayScale) {
+  WindowShape s = ShapeFor(DisplayMode::Big, false, 30, 144, {4, 5});
+  EXPECT_EQ(s.Width, 438 + 8);
+  EXPECT_EQ(s.Height, 30 + 195 + 10);
+  s = ShapeFor(DisplayMode::Small, false, 30, 144, {4, 4});
+  EXPECT_EQ(s.Width, 225 + 8);
+  EXPECT_EQ(s.Height, 30 + 48 + 8);
+  s = ShapeFor(DisplayMode::Big, true, 30, 144);
+  EXPECT_EQ(s.Width, 438);
+  EXPECT_EQ(s.Height, 195);
+  EXPECT_EQ(s.RgnRight, 440);  // 293 x 1.5 = 439.5
+  EXPECT_EQ(s.RgnEllipse, 3);
+  s = ShapeFor(DisplayMode::Small, true, 30, 192);
+  EXPECT_EQ(s.RgnBottom, 82);
+  EXPECT_EQ(s.RgnEllipse, 2);
+}
+
+// The zoom falls back, step by step, to the largest window the work area holds.
+TEST(FaceLayout, FittingZoomKeepsTheWindowOnTheWorkArea) {
+  // 192 DPI on 1024 x 738: 150 % is 876 x 390 with the frame; 175 % is 1028 wide.
+  EXPECT_EQ(FittingZoom(300, DisplayMode::Big, false, 38, 192, {6, 6}, 1024, 738), 150);
+  EXPECT_EQ(FittingZoom(300, DisplayMode::Big, true, 38, 192, {6, 6}, 1024, 738), 175);  // 1022 frameless
+  EXPECT_EQ(FittingZoom(125, DisplayMode::Big, false, 19, 96, {}, 1024, 738), 125);
+  EXPECT_EQ(FittingZoom(300, DisplayMode::Small, true, 19, 96, {}, 1024, 738), 300);
+  EXPECT_EQ(FittingZoom(200, DisplayMode::Big, false, 19, 96, {}, 200, 100), 100);  // never below 100
+}
+
 TEST(FaceLayout, SmallDisplayShowsTheTimeLineAndMovesTheDate) {
   std::vector<std::string> shownSmall;
   for (const CellInfo& c : Cells())
@@ -61,6 +89,9 @@ TEST(FaceLayout, PopupMenuPoints) {
   p = LangMenuPoint(-300, 5);
   EXPECT_EQ(p.X, -300 + 267 + 18);
   EXPECT_EQ(p.Y, 5 + 102 + 21);
+  p = OptionsMenuPoint(100, 200, 144);  // the scaled button's point
+  EXPECT_EQ(p.X, 100 + 230);
+  EXPECT_EQ(p.Y, 200 + 185);
 }
 
 TEST(FaceLayout, MenuTextsAndShortcuts) {

@@ -77,6 +77,33 @@ TEST(TrayIcon, HandsArePaintedOnTheDial) {
   }
 }
 
+// At the small-icon size of a larger display scale the clock is drawn at that
+// size: a white dial in a dark rim, the hands dark, the corners clear.
+TEST(TrayIcon, DrawnAtTheSizeWindowsAsksFor) {
+  UniqueIcon icon = MakeTrayIcon(Self(), 3, 0, 32);
+  ASSERT_TRUE(icon);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+  BITMAP bm{};
+  GetObjectA(info.hbmColor, sizeof bm, &bm);
+  EXPECT_EQ(bm.bmWidth, 32);
+  EXPECT_EQ(bm.bmHeight, 32);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  Surface s(32, 32, kMagenta);
+  ASSERT_TRUE(DrawIconEx(s.Dc(), 0, 0, icon.Get(), 32, 32, 0, nullptr, DI_NORMAL));
+  auto dark = [&](int x, int y) {
+    const uint32_t c = s.At(x, y);
+    return (c >> 16 & 0xFF) < 0x40 && (c >> 8 & 0xFF) < 0x40 && (c & 0xFF) < 0x40;
+  };
+  EXPECT_EQ(s.At(0, 0), kMagenta);
+  EXPECT_EQ(s.At(31, 31), kMagenta);
+  EXPECT_EQ(s.At(16, 1), kBlack);   // the rim at 12 o'clock
+  EXPECT_TRUE(dark(16, 10));        // the minute hand at 0
+  EXPECT_TRUE(dark(21, 16));        // the hour hand at 3
+  EXPECT_EQ(s.At(11, 16), kWhite);  // nothing towards 9
+}
+
 TEST(TrayIcon, NoGdiObjectsLeakFromIconsOrFaces) {
   // The counter itself sees objects come and go.
   const int start = int(ui::CountGdiObjects());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/scale.h"
+
 namespace orlavox::ui {
 namespace {
 
@@ -73,6 +75,33 @@ TEST(ControlRow, KeepInsideMovesOnlyAsFarAsNeeded) {
   const PixelRect huge = KeepInside({10, 10, 900, 700}, {0, 0, 800, 572});  // larger: top-left stays visible
   EXPECT_EQ(huge.Left, 0);
   EXPECT_EQ(huge.Top, 0);
+}
+
+// Sizes of 96 DPI at other scales: rounded to the nearest pixel, halves away
+// from zero, rectangles by their edges; at 96 nothing changes.
+TEST(DisplayScale, SizesScaleByTheirEdges) {
+  EXPECT_EQ(Scaled(13, 144), 20);  // 19.5
+  EXPECT_EQ(Scaled(-11, 144), -17);  // a font height of -16.5
+  EXPECT_EQ(Scaled(292, 120), 365);
+  EXPECT_EQ(Scaled(7, 96), 7);
+  const PixelRect r = Scaled(PixelRect{5, 5, 5, 5}, 144);  // 7.5 .. 15
+  EXPECT_EQ(r.Left, 8);
+  EXPECT_EQ(r.Width, 15 - 8);
+  const PixelRect next = Scaled(PixelRect{10, 5, 5, 0}, 144);  // begins where r ends
+  EXPECT_EQ(next.Left, r.Left + r.Width);
+  EXPECT_EQ(next.Height, 0);  // "as high as the text" stays so
+}
+
+TEST(DisplayScale, ZoomStepsAndItsStoredText) {
+  EXPECT_EQ(ParseZoom("150"), 150);
+  EXPECT_EQ(ParseZoom("300"), 300);
+  for (const char* bad : {"", "99", "325", "130", "1.5", "-100", " 150", "0150", "abc"})
+    EXPECT_EQ(ParseZoom(bad), 100) << bad;
+  EXPECT_EQ(ZoomText(175), "175");
+  EXPECT_EQ(StepZoom(100, 2), 150);
+  EXPECT_EQ(StepZoom(275, 3), 300);
+  EXPECT_EQ(StepZoom(125, -4), 100);
+  EXPECT_EQ(ZoomedDpi(144, 150), 216);
 }
 
 }  // namespace
