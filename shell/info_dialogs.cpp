@@ -2,6 +2,8 @@
 
 #include "resources/resource_ids.h"
 #include "shell/help_engine.h"
+#include "shell/tray_icon_image.h"
+#include "ui/scale.h"
 #include "ui/wide_text.h"
 
 namespace orlavox {
@@ -45,8 +47,7 @@ TAboutForm::TAboutForm()
 }
 
 void TAboutForm::FormCreate() {
-  icon_.Reset(static_cast<HICON>(
-      LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+  icon_ = MakeProgramIcon(ui::Instance(), ui::Scaled(32, Dpi()));
   SetIcon("Image1", icon_.Get());
 }
 

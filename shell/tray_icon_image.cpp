@@ -29,6 +29,11 @@ UniqueIcon IconOf(const Picture& p) {
 
 }  // namespace
 
+UniqueIcon MakeProgramIcon(HINSTANCE module, int size) {
+  if (size != 32) return IconOf(artgen::ProgramIconAt(size));
+  return UniqueIcon(static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+}
+
 UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
   if (size != kIconSize && size > 0) return IconOf(artgen::TrayClockAt(size, hour, minute));
   // Icons from LoadIcon are shared and stay with the module: not destroyed here.

@@ -14,4 +14,7 @@ namespace orlavox {
 // owns the icon.
 UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size = 16);
 
+// The program's icon, size x size: the resource's at 32, drawn at any other size.
+UniqueIcon MakeProgramIcon(HINSTANCE module, int size);
+
 }  // namespace orlavox

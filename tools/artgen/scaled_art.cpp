@@ -40,6 +40,8 @@ orlavox::Picture GlyphAt(orlavox::Glyph g, bool enabled, int size) {
   return ToPicture(GlyphImage(g, enabled));
 }
 
+orlavox::Picture ProgramIconAt(int size) { return ToPicture(ProgramIcon(size)); }
+
 orlavox::Picture TrayClockAt(int size, int hour, int minute) {
   DrawingScale scale(size / 16.0);
   Canvas c(16, 16, Color{0, 0, 0}, 0.0);

@@ -7,6 +7,8 @@ namespace artgen {
 
 orlavox::Picture FaceImageAt(orlavox::ImageList list, int index, int dpi);
 orlavox::Picture GlyphAt(orlavox::Glyph g, bool enabled, int size);
+// The program's icon, size x size.
+orlavox::Picture ProgramIconAt(int size);
 // The tray clock's dial, size x size, with its hour and minute hands: a
 // white face with a dark rim and hands, blue hour marks.
 orlavox::Picture TrayClockAt(int size, int hour, int minute);
