@@ -175,10 +175,7 @@ void TMainForm::FormCreate() {
 void TMainForm::FirstRunExecute() {
   if (MainWindowPending) {
     ShowMainWindow();
-    if (ClockSettings.ShowInTaskbar)
-      ShowTaskbarButton();
-    else
-      HideTaskbarButton();
+    PlaceTaskbarButton();
     MainWindowPending = false;
   }
   ShowNotices();
@@ -413,12 +410,16 @@ void TMainForm::HideTaskbarButton() {
   if (IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_HIDE);
 }
 
-void TMainForm::SysTrayDblClick() {
-  ShowMainWindow();
-  if (ClockSettings.ShowInTaskbar)
+void TMainForm::PlaceTaskbarButton(bool dialogOpen) {
+  if (ClockSettings.ShowInTaskbar && (dialogOpen || IsWindowVisible(hwnd_)))
     ShowTaskbarButton();
   else
     HideTaskbarButton();
+}
+
+void TMainForm::SysTrayDblClick() {
+  ShowMainWindow();
+  PlaceTaskbarButton();
 }
 
 void TMainForm::PopupMainMenuAtCursor() {

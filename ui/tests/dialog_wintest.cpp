@@ -88,6 +88,15 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
   EXPECT_EQ(RunScripted(esc), kResultCancel);
 }
 
+TEST(DialogTest, AHandlerForANameTheTableDoesNotHoldEndsTheTestBuild) {
+  ScriptedDialog d(TestForm(), KeysTable(false));
+  d.OnClick("Ok", [] {});
+  d.OnChange("Edit", [] {});
+  EXPECT_EXIT(d.OnClick("OkButton", [] {}), ::testing::ExitedWithCode(3),
+              "the dialog \"Dialog test\" binds a handler to \"OkButton\"");
+  EXPECT_EXIT(d.OnExit("Cancel", [] {}), ::testing::ExitedWithCode(3), "\"Cancel\", a name its table does not hold");
+}
+
 TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
   ScriptedDialog d(TestForm(), KeysTable(false));
   bool stillOpen = false;
