@@ -177,10 +177,7 @@ void TMainForm::FormCreate() {
 void TMainForm::FirstRunExecute() {
   if (MainWindowPending) {
     ShowMainWindow();
-    if (ClockSettings.ShowInTaskbar)
-      ShowTaskbarButton();
-    else
-      HideTaskbarButton();
+    PlaceTaskbarButton();
     MainWindowPending = false;
   }
   // Ticks go on inside the message box and the notices: nothing here opens twice.
@@ -460,13 +457,17 @@ bool TMainForm::BringModalForward() {
   return true;
 }
 
-void TMainForm::SysTrayDblClick() {
-  if (BringModalForward()) return;
-  ShowMainWindow();
-  if (ClockSettings.ShowInTaskbar)
+void TMainForm::PlaceTaskbarButton(bool dialogOpen) {
+  if (ClockSettings.ShowInTaskbar && (dialogOpen || IsWindowVisible(hwnd_)))
     ShowTaskbarButton();
   else
     HideTaskbarButton();
+}
+
+void TMainForm::SysTrayDblClick() {
+  if (BringModalForward()) return;
+  ShowMainWindow();
+  PlaceTaskbarButton();
 }
 
 void TMainForm::PopupMainMenuAtCursor() {

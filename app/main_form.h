@@ -108,6 +108,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void HideMainWindow();
   void ShowTaskbarButton();
   void HideTaskbarButton();
+  // The one rule for the taskbar button: present when ShowInTaskbar is on and
+  // the window is on the screen, or a dialog of the clock is open over it
+  // (also over the tray); absent otherwise.
+  void PlaceTaskbarButton(bool dialogOpen = false);
   void UpdateTrayIcon();
   void SetTrayHint(const SYSTEMTIME& st);
   // The tick's tooltip: every second while the pointer may be on the icon, else every minute.

@@ -93,7 +93,10 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   EXPECT_TRUE(WaitFor([] { return ReadValue(kSettingsKey, "BinSettings") == "11100101101"; }, 5000));
   EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 
-  // Seen at once, without waiting for the clock to change.
+  // Applied as the dialog closes, without waiting for the clock to change:
+  // the clock applies the choices after the dialog is gone, the redrawn hour
+  // last of all.
+  EXPECT_TRUE(WaitFor([&] { return HourCellsOnScreen(w) != hours12; }, 2000));
   RECT r;
   GetWindowRect(w, &r);
   EXPECT_NE(GetWindowLongA(w, GWL_STYLE) & WS_CAPTION, 0);  // framed now
@@ -115,7 +118,7 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   ASSERT_TRUE(ClickControl(d, "Enable global shortcut"));
   ASSERT_TRUE(ClickControl(d, "&OK"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
-  EXPECT_EQ(HourCellsOnScreen(w), hours12);
+  EXPECT_TRUE(WaitFor([&] { return HourCellsOnScreen(w) == hours12; }, 2000));
   EXPECT_FALSE(SpeechHotKeyTaken());
   EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 0);
 

@@ -473,14 +473,20 @@ bool Dialog::LoadRichText(const std::string& name, const std::string& bytes, boo
   return es.dwError == 0 && taken > 0 && GetWindowTextLengthA(h) > 0;
 }
 
+Dialog::Item* Dialog::Bound(const std::string& name) {
+  Item* it = Find(name);
+  if (!it) UnknownControlBound(form_.Caption, name);
+  return it;
+}
+
 void Dialog::OnClick(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Click = std::move(handler);
+  if (Item* it = Bound(name)) it->Click = std::move(handler);
 }
 void Dialog::OnChange(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Change = std::move(handler);
+  if (Item* it = Bound(name)) it->Change = std::move(handler);
 }
 void Dialog::OnExit(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Exit = std::move(handler);
+  if (Item* it = Bound(name)) it->Exit = std::move(handler);
 }
 
 HWND Dialog::DefaultButton() {

@@ -5,19 +5,18 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
+#include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
 namespace {
 
-class ScriptedAlarmForm : public TAlarmForm {
+class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
  public:
-  ScriptedAlarmForm(const ClockSettings& s) : TAlarmForm(s, nullptr) {
+  ScriptedAlarmForm(const ClockSettings& s) : Scripted(s, nullptr) {
     ShownError = ShowError;
     ShowError = [this](const char* text) { Errors.push_back(text); };
   }
   std::function<void(const char* text)> ShownError;  // the message box the program shows
-  std::deque<std::function<void()>> Steps;
   std::vector<std::string> Errors;
 
   void Type(const char* name, const std::string& chars) {
@@ -25,30 +24,7 @@ class ScriptedAlarmForm : public TAlarmForm {
   }
   void Key(const char* name, UINT vk) { PostMessageA(Control(name), WM_KEYDOWN, vk, 0); }
   bool Visible(const char* name) const { return IsWindowVisible(Control(name)) != FALSE; }
-  int Run() {
-    running_ = this;
-    const int r = ShowModal(nullptr);
-    running_ = nullptr;
-    return r;
-  }
-
- protected:
-  void FormActivate() override {
-    if (!started_) SetTimer(Handle(), 77, 30, &ScriptedAlarmForm::Tick);
-    started_ = true;
-  }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!running_ || running_->Steps.empty()) return;
-    auto step = std::move(running_->Steps.front());
-    running_->Steps.pop_front();
-    step();
-  }
-  static ScriptedAlarmForm* running_;
-  bool started_ = false;
 };
-ScriptedAlarmForm* ScriptedAlarmForm::running_ = nullptr;
 
 TEST(AlarmFormTest, TwelveHourFormTypingChecksAndTheMinutesLeadingZero) {
   ClockSettings s;

@@ -179,9 +179,18 @@ TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {
   for (int i = 0; i < 3; ++i) f.Timer1Timer();
   EXPECT_FALSE(IsWindowVisible(f.Handle()));
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));
-  // From the tray the window comes back with its taskbar button.
+  // In the tray, a taskbar button only while a dialog is open, and only with ShowInTaskbar.
+  f.PlaceTaskbarButton();
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  f.PlaceTaskbarButton(true);
+  EXPECT_TRUE(IsWindowVisible(app_.Handle()));
+  f.ClockSettings.ShowInTaskbar = false;
+  f.PlaceTaskbarButton(true);
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  f.ClockSettings.ShowInTaskbar = true;
+  // From the tray the window comes back with its taskbar button (as a double-click on the icon).
   f.ShowMainWindow();
-  f.ShowTaskbarButton();
+  f.PlaceTaskbarButton();
   EXPECT_TRUE(IsWindowVisible(f.Handle()));
   EXPECT_TRUE(IsWindowVisible(app_.Handle()));
   f.HideMainWindow();
