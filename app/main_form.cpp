@@ -194,8 +194,8 @@ bool TMainForm::FormKeyDown(UINT key) {
     case KeyCommand::AlarmSetup: AlarmButtonClick(); return true;
     case KeyCommand::Settings: SetupButtonClick(); return true;
     case KeyCommand::Help: HelpButtonClick(); return true;
-    case KeyCommand::ZoomIn: SetZoom(ui::StepZoom(Zoom, 1)); return true;
-    case KeyCommand::ZoomOut: SetZoom(ui::StepZoom(Zoom, -1)); return true;
+    case KeyCommand::ZoomIn: SetZoom(ui::StepZoom(shownZoom_, 1)); return true;
+    case KeyCommand::ZoomOut: SetZoom(ui::StepZoom(shownZoom_, -1)); return true;
     case KeyCommand::ZoomReset: SetZoom(ui::kZoomMin); return true;
     case KeyCommand::None: return false;
   }
@@ -583,6 +583,7 @@ void TMainForm::ApplyScale() {
                        FrameOf(border, monitorDpi_), info.rcWork.right - info.rcWork.left,
                        info.rcWork.bottom - info.rcWork.top);
   }
+  shownZoom_ = zoom;
   faceDpi_ = ui::ZoomedDpi(monitorDpi_, zoom);
   if (ClockData) ClockData->SetDpi(faceDpi_);
   minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -598,10 +599,12 @@ void TMainForm::ApplyScale() {
   KeepWindowOnScreen();
 }
 
+// A step past what the work area holds changes nothing and is not kept.
 void TMainForm::SetZoom(int zoom) {
-  if (zoom == Zoom) return;
+  if (zoom == Zoom && zoom == shownZoom_) return;
   Zoom = zoom;
   ApplyScale();
+  Zoom = shownZoom_;
   SaveZoomToRegistry(Zoom);
 }
 
@@ -610,7 +613,7 @@ void TMainForm::FormMouseWheel(int delta) {
   const int notches = wheel_ / WHEEL_DELTA;
   if (!notches) return;
   wheel_ -= notches * WHEEL_DELTA;
-  SetZoom(ui::StepZoom(Zoom, notches));
+  SetZoom(ui::StepZoom(shownZoom_, notches));
 }
 
 // Moved to a monitor of another scale: the window takes the place Windows

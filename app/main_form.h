@@ -98,6 +98,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void FormMouseWheel(int delta);
   void FormDpiChanged(int dpi, const RECT& suggested);
   int Zoom = 100;            // as chosen, stored as "Zoom"
+  int ShownZoom() const { return shownZoom_; }  // as far as the work area allows
   int MonitorDpi() const { return monitorDpi_; }
   int FaceDpi() const { return faceDpi_; }
   void OptionsButtonClick();
@@ -242,6 +243,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   UniqueFont minimizeFont_;
   int monitorDpi_ = 96;
   int faceDpi_ = 96;
+  int shownZoom_ = 100;
   int wheel_ = 0;  // wheel turns short of a whole notch
   bool firstRunBusy_ = false;  // FirstRunExecute's message is open
   int savedLeft_ = INT_MIN, savedTop_ = INT_MIN;  // the place last written

@@ -155,11 +155,16 @@ TEST_F(ScaleE2E, ZoomByWheelAndKeysKeptAcrossStarts) {
   EXPECT_TRUE(WaitFor([&] { return std::abs(Client(w).cx - S(292, 150)) <= slack; }, 5000)) << Client(w).cx;
   EXPECT_NEAR(Client(w).cy, S(130, 150), slack);
   RECT zoomed, work;
-  GetWindowRect(w, &zoomed);
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   // The top-left corner stays, unless the larger window would leave the work area.
-  EXPECT_EQ(zoomed.left, std::min(r.left, work.right - (zoomed.right - zoomed.left)));
-  EXPECT_EQ(zoomed.top, std::min(r.top, work.bottom - (zoomed.bottom - zoomed.top)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        GetWindowRect(w, &zoomed);
+        return zoomed.left == std::min(r.left, work.right - (zoomed.right - zoomed.left)) &&
+               zoomed.top == std::min(r.top, work.bottom - (zoomed.bottom - zoomed.top));
+      },
+      5000))
+      << zoomed.left << "," << zoomed.top << " from " << r.left << "," << r.top;
   EXPECT_TRUE(WaitFor([] { return ReadValue(kSettingsKey, "Zoom") == "150"; }, 5000));
   EXPECT_TRUE(SaveScreenshot(Name("zoom-150")));
   PressKeys(w, {VK_CONTROL, '0'});
@@ -193,6 +198,18 @@ TEST_F(ScaleE2E, ZoomByWheelAndKeysKeptAcrossStarts) {
   EXPECT_TRUE(SaveScreenshot(Name("zoom-300")));
   EXPECT_TRUE(large.Close());
   EXPECT_EQ(ReadValue(kSettingsKey, "Zoom"), "300");  // what the user chose stays chosen
+
+  // A step beyond what fits changes nothing, and the zoom shown is kept.
+  ClockProcess beyond;
+  ASSERT_TRUE(beyond.Start("2026-12-07 21:07:00"));
+  w = beyond.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  int shown = 300;
+  while (shown > 100 && std::abs(Client(w).cx - S(292, shown)) > slack) shown -= 25;
+  PressKeys(w, {VK_CONTROL, VK_ADD});
+  EXPECT_TRUE(WaitFor([&] { return ReadValue(kSettingsKey, "Zoom") == std::to_string(shown); }, 5000)) << shown;
+  EXPECT_NEAR(Client(w).cx, S(292, shown), slack);
+  EXPECT_TRUE(beyond.Close());
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
 int MonitorDpiOf(HMONITOR monitor) {
-  static HMODULE shcore = LoadLibraryA("shcore.dll");
+  // Windows 8.1 and later; only from the system folder.
+  static HMODULE shcore = LoadLibraryExA("shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   static auto getDpiForMonitor =
       shcore ? reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
              : nullptr;
