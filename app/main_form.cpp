@@ -314,6 +314,11 @@ DWORD StyleOf(BorderStyle border) {
   return WS_POPUP;
 }
 
+BorderStyle BorderOf(DisplayMode mode, bool windowless) {
+  if (windowless) return BorderStyle::None;
+  return mode == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single;
+}
+
 // The frame Windows draws around a client at `dpi`, a side.
 FrameSize FrameOf(BorderStyle border, int dpi) {
   if (border == BorderStyle::None) return {};
@@ -326,10 +331,8 @@ FrameSize FrameOf(BorderStyle border, int dpi) {
 
 WindowShape TMainForm::CurrentShape() const {
   const bool windowless = ClockSettings.Windowless;
-  const BorderStyle border = windowless ? BorderStyle::None
-                                        : (Mode() == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single);
   return ShapeFor(Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), faceDpi_,
-                  FrameOf(border, monitorDpi_));
+                  FrameOf(BorderOf(Mode(), windowless), monitorDpi_));
 }
 
 void TMainForm::ApplyWindowShape() {
@@ -355,6 +358,7 @@ void TMainForm::ApplyWindowShape() {
 void TMainForm::ChangeMode() {
   if (ClockSettings.SmallDisplay > 1) return;
   const DisplayMode mode = Mode();
+  FitZoom();
   ApplyWindowShape();
   for (const ButtonInfo& info : Buttons()) {
     ui::SpeedButton& b = ButtonFor(info.Id);
@@ -567,24 +571,30 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
-// The face at the monitor's scale times the zoom; the zoom shrinks, for the
-// time being, to what fits the monitor's work area.
+// The face at the monitor's scale times the zoom.
 void TMainForm::ApplyScale() {
   monitorDpi_ = ui::WindowDpi(hwnd_);
+  ChangeMode();
+  KeepWindowOnScreen();
+}
+
+// The zoom shrinks, for the time being, to what fits the monitor's work area
+// in the current shape; the face's pictures, glyphs and caption font follow.
+void TMainForm::FitZoom() {
   int zoom = Zoom;
   RECT r;
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetWindowRect(hwnd_, &r) && GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
     const bool windowless = ClockSettings.Windowless;
-    const BorderStyle border = windowless ? BorderStyle::None
-                                          : (Mode() == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single);
     zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
-                       FrameOf(border, monitorDpi_), info.rcWork.right - info.rcWork.left,
+                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), info.rcWork.right - info.rcWork.left,
                        info.rcWork.bottom - info.rcWork.top);
   }
   shownZoom_ = zoom;
-  faceDpi_ = ui::ZoomedDpi(monitorDpi_, zoom);
+  const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);
+  if (dpi == faceDpi_ && minimizeFont_) return;
+  faceDpi_ = dpi;
   if (ClockData) ClockData->SetDpi(faceDpi_);
   minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
@@ -595,8 +605,6 @@ void TMainForm::ApplyScale() {
     else
       ButtonFor(b.Id).SetCaption(b.Caption, minimizeFont_.Get());
   }
-  ChangeMode();
-  KeepWindowOnScreen();
 }
 
 // A step past what the work area holds changes nothing and is not kept.

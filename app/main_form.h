@@ -223,6 +223,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void DrawFacePlan(const FacePlan& plan);
   void ApplyWindowShape();
   WindowShape CurrentShape() const;
+  void FitZoom();
   void KeepWindowOnScreen();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
