@@ -92,5 +92,32 @@ TEST(AlarmFormRules, WriteBackKeepsWhatIsOutOfRange) {
   EXPECT_EQ(s.AlarmHour, 7);
 }
 
+TEST(AlarmFormRules, MoreOptionsWriteBack) {
+  MoreOptions o;
+  o.Quiet = QuietHours{false, 22 * 60 + 30, 7 * 60};
+  MoreOptionsFormValues v;
+  v.QuietOn = true;
+  v.FromHour = "10";
+  v.FromPm = true;
+  v.FromMinute = "75";  // out of range: keeps :30
+  v.ToHour = "12";      // 12 AM
+  v.ToMinute = "";
+  v.SnoozeMinutes = "0";
+  v.WakeForAlarm = true;
+  ApplyMoreOptionsForm(v, false, o);
+  EXPECT_TRUE(o.Quiet.On);
+  EXPECT_EQ(o.Quiet.From, 22 * 60 + 30);
+  EXPECT_EQ(o.Quiet.To, 0);
+  EXPECT_FALSE(o.HoldBackFullScreen);
+  EXPECT_TRUE(o.WakeForAlarm);
+  EXPECT_EQ(o.SnoozeMinutes, 5);  // 0 is kept out
+  v.FromHour = "6";
+  v.FromMinute = "5";
+  v.SnoozeMinutes = "60";
+  ApplyMoreOptionsForm(v, true, o);
+  EXPECT_EQ(o.Quiet.From, 6 * 60 + 5);
+  EXPECT_EQ(o.SnoozeMinutes, 60);
+}
+
 }  // namespace
 }  // namespace orlavox

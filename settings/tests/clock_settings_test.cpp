@@ -1,4 +1,5 @@
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 
 #include <gtest/gtest.h>
 
@@ -260,6 +261,53 @@ TEST(ClockSettings, RegionalTimeFormatDecidesTheNewUsersHourFormat) {
   EXPECT_FALSE(TimeFormatIs24Hour("h:mm:ss tt"));
   EXPECT_FALSE(TimeFormatIs24Hour("'Hour' h:mm"));  // quoted text is not a field
   EXPECT_FALSE(TimeFormatIs24Hour(""));
+}
+
+TEST(MoreOptions, BadValuesReadAsDefaultsAndGoodOnesComeBack) {
+  const MoreOptions d = DecodeMoreOptions(StoredMoreOptions{});  // nothing stored
+  EXPECT_FALSE(d.Quiet.On);
+  EXPECT_TRUE(d.HoldBackFullScreen);
+  EXPECT_EQ(d.SnoozeMinutes, 5);
+  EXPECT_FALSE(d.WakeForAlarm);
+  for (const char* bad : {"2400-0700", "2200-0760", "2200 0700", "22000700", "2200-07000", "ab00-0700"}) {
+    StoredMoreOptions st;
+    st.QuietHours = std::string(bad);
+    EXPECT_FALSE(DecodeMoreOptions(st).Quiet.On) << bad;
+  }
+  for (const char* bad : {"0", "61", "-5", "+5", " 5", "5x", "100"}) {
+    StoredMoreOptions st;
+    st.SnoozeMinutes = std::string(bad);
+    EXPECT_EQ(DecodeMoreOptions(st).SnoozeMinutes, 5) << bad;
+  }
+  StoredMoreOptions odd;
+  odd.HoldBackFullScreen = std::string("yes");
+  odd.WakeForAlarm = std::nullopt;  // not a string
+  EXPECT_TRUE(DecodeMoreOptions(odd).HoldBackFullScreen);
+  EXPECT_FALSE(DecodeMoreOptions(odd).WakeForAlarm);
+
+  StoredMoreOptions st{std::string("2200-0705"), std::string("0"), std::string("60"), std::string("1")};
+  const MoreOptions o = DecodeMoreOptions(st);
+  EXPECT_EQ(o.Quiet.From, 22 * 60);
+  EXPECT_EQ(o.Quiet.To, 7 * 60 + 5);
+  const EncodedMoreOptions e = EncodeMoreOptions(o);
+  EXPECT_EQ(e.QuietHours, "2200-0705");
+  EXPECT_EQ(e.HoldBackFullScreen, "0");
+  EXPECT_EQ(e.SnoozeMinutes, "60");
+  EXPECT_EQ(e.WakeForAlarm, "1");
+  EXPECT_EQ(EncodeMoreOptions(d).QuietHours, "");  // none
+}
+
+TEST(MoreOptions, QuietFromTheFirstMinuteUpToTheSecond) {
+  const QuietHours night{true, 22 * 60, 7 * 60}, noon{true, 12 * 60, 13 * 60};
+  EXPECT_TRUE(InQuietHours(night, 22 * 60));
+  EXPECT_TRUE(InQuietHours(night, 0));
+  EXPECT_TRUE(InQuietHours(night, 7 * 60 - 1));
+  EXPECT_FALSE(InQuietHours(night, 7 * 60));
+  EXPECT_FALSE(InQuietHours(night, 22 * 60 - 1));
+  EXPECT_TRUE(InQuietHours(noon, 12 * 60 + 59));
+  EXPECT_FALSE(InQuietHours(noon, 13 * 60));
+  EXPECT_FALSE(InQuietHours(QuietHours{true, 600, 600}, 600));  // an empty range
+  EXPECT_FALSE(InQuietHours(QuietHours{false, 0, 1439}, 5));
 }
 
 }  // namespace
