@@ -15,15 +15,23 @@ constexpr UINT kVoiceWaitPollMs = 50;
 
 }  // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
+TAlarmAlertForm::TAlarmAlertForm(TMainForm& main, const std::string& firstLine)
     : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton(),
              {
                  Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
-                 Label("Label1", "Panel1", {4, 16, 189, 17}, "Your alarm time has arrived!").Centred(),
+                 Label("Label1", "Panel1", {4, 16, 189, 17}, firstLine).Centred(),
                  Label("Label2", "Panel1", {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
                  BitBtn("BitBtn1", "", 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+                 // Beside OK, the Part's controls where they were.
+                 ui::Button("SnoozeButton", "", 1, {153, 91, 56, 25}, "&Snooze"),
              }),
-      main_(main) {}
+      main_(main) {
+  OnClick("SnoozeButton", [this] {
+    DisableAlarmTimer();
+    StopAlarmSound();
+    CloseWith(kResultSnooze);
+  });
+}
 
 TAlarmAlertForm::~TAlarmAlertForm() { DisableAlarmTimer(); }
 

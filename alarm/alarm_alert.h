@@ -1,8 +1,10 @@
 #pragma once
 // The alarm's alert "Alarm!": a window of its own on the desktop, with its
-// own taskbar button and only an OK button. When it opens it announces the
-// time (when asked to and a voice is free), then plays the alarm sound at
-// once and every AlarmRepeatInterval seconds until OK or Enter.
+// own taskbar button, an OK and a Snooze button. When it opens it announces
+// the time (when asked to and a voice is free), then plays the alarm sound at
+// once and every AlarmRepeatInterval seconds until OK, Enter or Snooze.
+#include <string>
+
 #include "ui/dialog.h"
 
 namespace orlavox {
@@ -14,9 +16,14 @@ class TMainForm;
 // must not keep the alarm silent.
 inline constexpr DWORD kAlarmVoiceWaitMs = 8000;
 
+// The alert's result when the user snoozed it.
+inline constexpr int kResultSnooze = 3;
+inline constexpr const char* kAlarmFirstLine = "Your alarm time has arrived!";
+
 class TAlarmAlertForm : public ui::Dialog {
  public:
-  explicit TAlarmAlertForm(TMainForm& main);
+  // firstLine: the panel's first line; a late ring names its lateness there.
+  explicit TAlarmAlertForm(TMainForm& main, const std::string& firstLine = kAlarmFirstLine);
   ~TAlarmAlertForm() override;
 
   // Plays the alarm sound once, with the stored choice.

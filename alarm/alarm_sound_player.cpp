@@ -23,4 +23,6 @@ void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& 
   }
 }
 
+void StopAlarmSound() { PlaySoundA(nullptr, nullptr, 0); }
+
 }  // namespace orlavox

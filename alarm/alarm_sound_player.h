@@ -15,5 +15,7 @@
 namespace orlavox {
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path);
+// Stops an alarm sound still playing (a snoozed alert goes silent at once).
+void StopAlarmSound();
 
 }  // namespace orlavox

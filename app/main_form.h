@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "alarm/wake_timer.h"
 #include "app/application.h"
 #include "app/clock_tick.h"
 #include "ui/menu.h"
@@ -14,6 +15,7 @@
 #include "display/face_layout.h"
 #include "ui/window.h"
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 #include "shell/sys_tray_icon.h"
 #include "shell/tray_hint.h"
 #include "speech/global_hot_key.h"
@@ -119,7 +121,10 @@ class TMainForm : public ui::Window {
   void LangMenuItemClick(ui::PopupMenu::Item& item);
 
   // --- Alarm
-  void Alarm();
+  // lateMinutes: a ring found missed, that many minutes after the alarm time.
+  void Alarm(int64_t lateMinutes = 0);
+  // Sets the wake timer for the next ring when WakeForAlarm asks for it, or cancels it.
+  void ArmWakeTimer();
   // The alarm's announcement, on the speech worker; false when none starts
   // (a voice already speaking, or none loaded).
   bool StartAlarmAnnouncement();
@@ -127,6 +132,7 @@ class TMainForm : public ui::Window {
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
   void SetupButtonClick();
+  void MoreOptionsClick();
   void HelpButtonClick();
   void About1Click();
   void Wantmorefeatures1Click();
@@ -164,6 +170,10 @@ class TMainForm : public ui::Window {
 
   orlavox::TickTime TickTime;
   orlavox::LastTick LastTick;
+  orlavox::TickMemory TickState;  // what the tick remembers beyond LastTick
+  orlavox::MoreOptions MoreOptions;
+  WakeTimer AlarmWakeTimer;
+  int64_t WakeAt = kNoStamp;  // the local second the wake timer is set to
 
   orlavox::VoiceModule VoiceModule;
   orlavox::SpeakProc SpeakProc = nullptr;
@@ -197,6 +207,8 @@ class TMainForm : public ui::Window {
   void PopupMainMenuAtCursor();
   void SysTrayDblClick();
   bool MayStartSpeech() const;
+  // A full-screen program or a presentation holds the periodic announcement back.
+  bool FullScreenHoldsBack() const;
   bool StartSpeakThread();
   void EndRun();  // after an accepted close
 

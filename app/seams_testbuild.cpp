@@ -10,6 +10,7 @@
 #define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
 #include <psapi.h>
 
+#include "alarm/alarm_times.h"
 #include "app/clock_source.h"
 #include "app/main_form.h"
 #include "app/probe_queries.h"
@@ -96,6 +97,18 @@ void ReadLocalTime(SYSTEMTIME& st) {
   st.wMilliseconds = WORD(t.Millisecond);
 }
 
+int64_t ReadUtcSeconds() {
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  if (!g_clock.Active) return SecondsSince1970(utc);
+  // The faked local time, as far behind or ahead of UTC as the machine's own.
+  SYSTEMTIME local, faked;
+  GetLocalTime(&local);
+  const int64_t bias = FloorDivide(SecondsSince1970(local) - SecondsSince1970(utc) + 30, 60) * 60;
+  ReadLocalTime(faked);
+  return SecondsSince1970(faked) - bias;
+}
+
 // The process's private memory. Wine leaves PrivateUsage at 0: there the
 // anonymous resident memory of the Wine process (RssAnon) stands in for it.
 long PrivateKilobytes() {
@@ -151,6 +164,8 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
     case kProbeHour24: result = f.ClockSettings.Hour24; break;
     case kProbePrivateKilobytes: result = PrivateKilobytes(); break;
+    case kProbeWakeMinute: result = f.AlarmWakeTimer.Armed() ? LRESULT(f.WakeAt / 60) : -1; break;
+    case kProbeWakeResume: result = f.AlarmWakeTimer.Resume(); break;
     default: return false;
   }
   return true;

@@ -67,4 +67,27 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
   return ok;
 }
 
+MoreOptions LoadMoreOptionsFromRegistry() {
+  Registry reg;
+  StoredMoreOptions stored;
+  if (reg.OpenKey(kSettingsKey, false)) {
+    stored.QuietHours = Read(reg, kQuietHoursValue);
+    stored.HoldBackFullScreen = Read(reg, kHoldBackFullScreenValue);
+    stored.SnoozeMinutes = Read(reg, kSnoozeMinutesValue);
+    stored.WakeForAlarm = Read(reg, kWakeForAlarmValue);
+  }
+  return DecodeMoreOptions(stored);
+}
+
+bool SaveMoreOptionsToRegistry(const MoreOptions& o) {
+  const EncodedMoreOptions e = EncodeMoreOptions(o);
+  Registry reg;
+  bool ok = reg.OpenKey(kSettingsKey, true);
+  ok = reg.WriteString(kQuietHoursValue, e.QuietHours) && ok;
+  ok = reg.WriteString(kHoldBackFullScreenValue, e.HoldBackFullScreen) && ok;
+  ok = reg.WriteString(kSnoozeMinutesValue, e.SnoozeMinutes) && ok;
+  ok = reg.WriteString(kWakeForAlarmValue, e.WakeForAlarm) && ok;
+  return ok;
+}
+
 }  // namespace orlavox

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 
 namespace orlavox {
 
@@ -20,5 +21,10 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
 // when a value could not be written; the caller goes on all the same.
 bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
                             const std::string& programPath);
+
+// The values of the "More options" dialog: read at start-up, written only
+// when that dialog's OK applies them (never by the save at close).
+MoreOptions LoadMoreOptionsFromRegistry();
+bool SaveMoreOptionsToRegistry(const MoreOptions& o);
 
 }  // namespace orlavox
