@@ -21,6 +21,7 @@ class WakeTimer {
   // 100 ns since 1601) and the resume flag.
   int64_t DueTime() const { return due_; }
   bool Resume() const { return resume_; }
+  HANDLE Handle() const { return timer_.Get(); }
 
  private:
   struct CloseHandleFree {
