@@ -1,5 +1,7 @@
 #include "e2e/harness.h"
 
+#include <tlhelp32.h>
+
 #include "ui/wide_text.h"
 
 #include "app/seams.h"
@@ -482,6 +484,23 @@ void ClockProcess::Kill() {
     CloseHandle(pi_.hThread);
   }
   pi_ = PROCESS_INFORMATION{};
+}
+
+bool ClockProcess::Hold(bool held) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  int threads = 0;
+  THREADENTRY32 te{};
+  te.dwSize = sizeof te;
+  for (BOOL more = Thread32First(snapshot, &te); more; more = Thread32Next(snapshot, &te)) {
+    if (te.th32OwnerProcessID != pi_.dwProcessId) continue;
+    if (HANDLE t = OpenThread(THREAD_SUSPEND_RESUME, FALSE, te.th32ThreadID)) {
+      threads += (held ? SuspendThread(t) : ResumeThread(t)) != DWORD(-1);
+      CloseHandle(t);
+    }
+  }
+  CloseHandle(snapshot);
+  return threads > 0;
 }
 
 }  // namespace orlavox::e2e

@@ -96,6 +96,8 @@ class ClockProcess {
   bool WaitExit(DWORD timeoutMs);
   bool Running() const;
   DWORD Pid() const { return pi_.dwProcessId; }
+  // Holds every thread of the process (as a computer asleep holds it) or lets it go.
+  bool Hold(bool held);
   void Kill();
 
  private:
