@@ -95,27 +95,15 @@ TEST(AlarmFormRules, WriteBackKeepsWhatIsOutOfRange) {
 TEST(AlarmFormRules, MoreOptionsWriteBack) {
   MoreOptions o;
   o.Quiet = QuietHours{false, 22 * 60 + 30, 7 * 60};
-  MoreOptionsFormValues v;
-  v.QuietOn = true;
-  v.FromHour = "10";
-  v.FromPm = true;
-  v.FromMinute = "75";  // out of range: keeps :30
-  v.ToHour = "12";      // 12 AM
-  v.ToMinute = "";
-  v.SnoozeMinutes = "0";
-  v.WakeForAlarm = true;
+  MoreOptionsFormValues v{true, false, true, "10", "75", "12", "", "0", true, false};  // 10 PM, 12 AM
   ApplyMoreOptionsForm(v, false, o);
-  EXPECT_TRUE(o.Quiet.On);
-  EXPECT_EQ(o.Quiet.From, 22 * 60 + 30);
+  EXPECT_TRUE(o.Quiet.On && !o.HoldBackFullScreen && o.WakeForAlarm);
+  EXPECT_EQ(o.Quiet.From, 22 * 60 + 30);  // minute 75 keeps :30
   EXPECT_EQ(o.Quiet.To, 0);
-  EXPECT_FALSE(o.HoldBackFullScreen);
-  EXPECT_TRUE(o.WakeForAlarm);
   EXPECT_EQ(o.SnoozeMinutes, 5);  // 0 is kept out
-  v.FromHour = "6";
-  v.FromMinute = "5";
   v.SnoozeMinutes = "60";
   ApplyMoreOptionsForm(v, true, o);
-  EXPECT_EQ(o.Quiet.From, 6 * 60 + 5);
+  EXPECT_EQ(o.Quiet.From, 10 * 60 + 30);
   EXPECT_EQ(o.SnoozeMinutes, 60);
 }
 
