@@ -1,8 +1,6 @@
 #include "alarm/alarm_alert.h"
 
 #include "alarm/alarm_sound_player.h"
-#include "app/main_form.h"
-#include "display/clock_data.h"
 
 namespace orlavox {
 namespace {
@@ -15,7 +13,7 @@ constexpr UINT kVoiceWaitPollMs = 50;
 
 }  // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(TMainForm& main, const std::string& firstLine)
+TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine)
     : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton(),
              {
                  Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
@@ -25,7 +23,7 @@ TAlarmAlertForm::TAlarmAlertForm(TMainForm& main, const std::string& firstLine)
                  // Beside OK, the Part's controls where they were.
                  ui::Button("SnoozeButton", "", 1, {153, 91, 56, 25}, "&Snooze"),
              }),
-      main_(main) {
+      host_(host) {
   OnClick("SnoozeButton", [this] {
     DisableAlarmTimer();
     StopAlarmSound();
@@ -39,13 +37,13 @@ void TAlarmAlertForm::FormActivate() {
   // The alert opens once; coming back to it from another program starts nothing again.
   if (activated_) return;
   activated_ = true;
-  const int seconds = main_.ClockSettings.AlarmRepeatInterval;
+  const int seconds = host_.AlarmSettings().AlarmRepeatInterval;
   interval_ = seconds > 0 ? UINT(seconds) * 1000u : 0u;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   // The announcement runs on the speech worker, so that the alert stays
   // drawn and the clock goes on; the sound follows when the voice has
   // finished, or after kAlarmVoiceWaitMs at the latest.
-  if (main_.ClockSettings.AlarmAnnounce && main_.StartAlarmAnnouncement()) {
+  if (host_.AlarmSettings().AlarmAnnounce && host_.StartAlarmAnnouncement()) {
     voiceStart_ = GetTickCount();
     SetTimer(Handle(), kVoiceWaitTimerId, kVoiceWaitPollMs, nullptr);
     return;
@@ -55,7 +53,7 @@ void TAlarmAlertForm::FormActivate() {
 }
 
 void TAlarmAlertForm::WaitForVoice() {
-  if (main_.SpeechBusy && GetTickCount() - voiceStart_ < kAlarmVoiceWaitMs) return;
+  if (host_.VoiceSpeaking() && GetTickCount() - voiceStart_ < kAlarmVoiceWaitMs) return;
   KillTimer(Handle(), kVoiceWaitTimerId);
   EnableAlarmTimer();
   AlarmTimerTimer();
@@ -76,9 +74,7 @@ void TAlarmAlertForm::DisableAlarmTimer() {
 }
 
 void TAlarmAlertForm::AlarmTimerTimer() {
-  ++main_.Counters.AlarmSounds;
-  if (main_.ClockData)
-    PlayAlarmSound(main_.ClockData->AlarmSoundList(), main_.ClockSettings.AlarmSound, main_.ClockSettings.WaveFile);
+  host_.SoundAlarm();
 }
 
 LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

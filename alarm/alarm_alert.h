@@ -5,11 +5,10 @@
 // once and every AlarmRepeatInterval seconds until OK, Enter or Snooze.
 #include <string>
 
+#include "alarm/alarm_alert_host.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
-
-class TMainForm;
 
 // Longest wait for the alarm's announcement before the sound starts anyway:
 // a phrase of the shipped voices lasts a few seconds; a voice that hangs
@@ -23,7 +22,7 @@ inline constexpr const char* kAlarmFirstLine = "Your alarm time has arrived!";
 class TAlarmAlertForm : public ui::Dialog {
  public:
   // firstLine: the panel's first line; a late ring names its lateness there.
-  explicit TAlarmAlertForm(TMainForm& main, const std::string& firstLine = kAlarmFirstLine);
+  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = kAlarmFirstLine);
   ~TAlarmAlertForm() override;
 
   // Plays the alarm sound once, with the stored choice.
@@ -39,7 +38,7 @@ class TAlarmAlertForm : public ui::Dialog {
   void EnableAlarmTimer();
   void WaitForVoice();
 
-  TMainForm& main_;
+  AlarmAlertHost& host_;
   UINT interval_ = 0;  // ms; 0: no repeats
   bool activated_ = false;
   bool timerOn_ = false;

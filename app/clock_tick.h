@@ -7,17 +7,10 @@
 #include <cstddef>
 
 #include "alarm/alarm_times.h"
+#include "display/tick_time.h"
 #include "settings/more_options.h"
 
 namespace orlavox {
-
-struct TickTime {
-  uint8_t Hour = 0;       // 0..23
-  uint8_t Minute = 0;
-  uint8_t Second = 0;
-  uint8_t Day = 0;        // 1..31
-  uint8_t DayOfWeek = 1;  // 1 = Sunday .. 7 = Saturday
-};
 
 struct LastTick {
   uint8_t Hour = 0;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "alarm/alarm_alert_host.h"
+#include "alarm/alarm_sound.h"
 #include "alarm/wake_timer.h"
 #include "app/application.h"
 #include "app/clock_tick.h"
@@ -36,7 +38,7 @@ inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
 inline constexpr UINT kFirstTickMessage = WM_APP + 2;
 inline constexpr unsigned kSpeakShortCut = GlobalHotKey::kCtrl | GlobalHotKey::kAlt | 'S';  // 49235
 
-class TMainForm : public ui::Window {
+class TMainForm : public ui::Window, public AlarmAlertHost {
  public:
   explicit TMainForm(TApplication& app);
   ~TMainForm() override;
@@ -125,9 +127,11 @@ class TMainForm : public ui::Window {
   void Alarm(int64_t lateMinutes = 0);
   // Sets the wake timer for the next ring when WakeForAlarm asks for it, or cancels it.
   void ArmWakeTimer();
-  // The alarm's announcement, on the speech worker; false when none starts
-  // (a voice already speaking, or none loaded).
-  bool StartAlarmAnnouncement();
+  // What the alert asks of the main window.
+  const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
+  bool StartAlarmAnnouncement() override;
+  bool VoiceSpeaking() const override { return SpeechBusy; }
+  void SoundAlarm() override;
 
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
@@ -181,6 +185,8 @@ class TMainForm : public ui::Window {
 
   // The image store; created after the main window, so null at first.
   const TClockData* ClockData = nullptr;
+  // The alarm's built-in sounds; loaded with the image store, so null at first.
+  const AlarmSoundList* AlarmSounds = nullptr;
   DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
 
   ui::SpeedButton AlarmButton, SetupButton, OptionsButton, HelpButton, AnnounceButton, LangSelButton,
