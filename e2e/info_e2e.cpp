@@ -135,7 +135,8 @@ TEST_F(InfoE2E, NoHelpControlMeansNoHelp) {
 
 TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
   Start();
-  HWND about = FromMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, "About Multilingual Orlavox");
+  HWND about = FromMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                        "About Multilingual Orlavox");  // past "More options..." too
   ASSERT_TRUE(about);
   ExpectCentredClient(about, 350, 203);
   const auto kids = ChildWindows(about);
