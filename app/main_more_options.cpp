@@ -10,19 +10,13 @@ namespace orlavox {
 
 void TMainForm::MoreOptionsClick() {
   TMoreOptionsForm dialog(MoreOptions, ClockSettings.Hour24);
-  if (ClockSettings.ShowInTaskbar)
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  PlaceTaskbarButton(true);
   if (dialog.ShowModal(hwnd_) == ui::kResultOk) {
     ApplyMoreOptionsForm(dialog.Values(), ClockSettings.Hour24, MoreOptions);
-    SaveMoreOptionsToRegistry(MoreOptions);
+    SaveMoreOptionsToRegistry(MoreOptions);  // its own four values, at once
     ArmWakeTimer();
   }
-  if (ClockSettings.ShowInTaskbar && IsWindowVisible(hwnd_))
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  PlaceTaskbarButton();  // back to what the window shows
 }
 
 void TMainForm::ArmWakeTimer() {
