@@ -20,7 +20,11 @@ void TMainForm::Alarm(int64_t lateMinutes) {
   AlarmActive = true;
   ++Counters.Alarms;
   SetForegroundWindow(hwnd_);
+  // Woken by the wake timer, the computer would go back to sleep after a
+  // minute or two with nobody at it: it stays awake while the alert is open.
+  if (MoreOptions.WakeForAlarm) SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
   const int result = alert->ShowModal(hwnd_);  // OK or snoozed, the same steps follow
+  if (MoreOptions.WakeForAlarm) SetThreadExecutionState(ES_CONTINUOUS);
   alert->DisableAlarmTimer();
   alert.reset();
   AlarmActive = false;
