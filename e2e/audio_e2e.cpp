@@ -1,6 +1,6 @@
 // What the running program lets the user hear, with Wine's sound captured to
 // files: every opening of the sound device gives one capture file (capture.raw,
-// then capture.raw.0001 ...), 16-bit mono at 22050 Hz as the voices play it.
+// then capture.raw.0001 ...), 16-bit mono at the rate the voices play.
 #include <gtest/gtest.h>
 
 #include <algorithm>
