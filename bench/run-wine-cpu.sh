@@ -7,7 +7,8 @@
 # its first tick, one update interval after start-up).
 # ORLAVOX_BENCH_FLAGS sets the clock's flag string (1 = start in the tray).
 # ORLAVOX_BENCH_COMPARE names another build of the clock (an older
-# Orlavox.exe) to measure in the same run, with the same voices.
+# Orlavox.exe) to measure in the same run, with the voices beside it (or,
+# when it has none, this build's).
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib.sh"
 span=${1:-60}
@@ -67,7 +68,10 @@ if [ -n "${ORLAVOX_BENCH_COMPARE:-}" ]; then
   other="$ROOT/build/bench-compare"
   mkdir -p "$other"
   cp "$ORLAVOX_BENCH_COMPARE" "$other/OtherClock.exe"
-  ln -sfn "$ROOT/dist/voice" "$other/voice"
+  # Its own voices when it has them beside it, else this build's.
+  voices="$(cd "$(dirname "$ORLAVOX_BENCH_COMPARE")" && pwd)/voice"
+  [ -d "$voices" ] || voices="$ROOT/dist/voice"
+  ln -sfn "$voices" "$other/voice"
   wine "$other/OtherClock.exe" </dev/null >/dev/null 2>&1 &
   other_pid=$(pid_of 'OtherClock.exe')
 fi
