@@ -81,8 +81,8 @@ void SpeakTimeFromClips(HMODULE module, Language language) {
     if (clips[i].samples == 0) return;
     total += clips[i].samples;
   }
-  // Straight from the system and back to it afterwards: a phrase is a few
-  // hundred kilobytes that the process need not keep once it is heard.
+  // Straight from the system and back to it afterwards: the clock need not
+  // keep a phrase's hundred-odd kilobytes in its heap once it is heard.
   const DWORD bytes = static_cast<DWORD>(total * kBlockAlign);
   auto* buffer = static_cast<int16_t*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!buffer) return;
