@@ -91,6 +91,23 @@ bool Registry::WriteUtf8String(const char* name, const std::string& value) {
                                 DWORD((wideValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+ReadStatus Registry::ReadUtf8String(const char* name, std::string& out) const {
+  out.clear();
+  if (!key_) return ReadStatus::Missing;
+  const std::wstring wideName = Wide(name);
+  DWORD type = 0, size = 0;
+  LONG rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, nullptr, &size);
+  if (rc == ERROR_FILE_NOT_FOUND) return ReadStatus::Missing;
+  if (rc != ERROR_SUCCESS || type != REG_SZ || size > kMaxStringBytes) return ReadStatus::BadData;
+  std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
+  DWORD got = size;
+  rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+  if (rc != ERROR_SUCCESS || type != REG_SZ) return ReadStatus::BadData;
+  buf.back() = L'\0';
+  out = Utf8(buf.data());  // stops at the first NUL, stored or added
+  return ReadStatus::Ok;
+}
+
 bool Registry::DeleteValue(const char* name) {
   return key_ && RegDeleteValueA(key_.Get(), name) == ERROR_SUCCESS;
 }

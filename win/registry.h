@@ -36,6 +36,8 @@ class Registry {
   bool WriteString(const char* name, const std::string& value);
   // A UTF-8 text stored as UTF-16: a path in any script.
   bool WriteUtf8String(const char* name, const std::string& value);
+  // Its counterpart: the string as UTF-8 (as ReadString reports a value).
+  ReadStatus ReadUtf8String(const char* name, std::string& out) const;
   bool DeleteValue(const char* name);
   // Deletes the key with all its subkeys and values.
   bool DeleteKey(const std::string& path);
