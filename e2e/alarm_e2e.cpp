@@ -166,7 +166,7 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     const auto files = capture_.Files();
     ASSERT_EQ(files.size(), 2u);  // the phrase, then the sound, once
     const std::string speech = ReadBytes(files[0]), sound = ReadBytes(files[1]);
-    std::printf("[ measure  ] announce + wave file: first opening %zu bytes (%.2f s loud at 22050 Hz), "
+    std::printf("[ measure  ] announce + wave file: first opening %zu bytes (%.2f s loud as a voice plays), "
                 "second %zu bytes\n", speech.size(), Capture::SoundSeconds(speech), sound.size());
     EXPECT_EQ(p.Probe(kProbeAlarmAnnouncements), 1);
     EXPECT_EQ(p.Probe(kProbeAlarmSounds), 1);
