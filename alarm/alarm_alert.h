@@ -1,6 +1,6 @@
 #pragma once
-// The alarm's alert "Alarm!": a window of its own on the desktop, with its
-// own taskbar button and only an OK button. When it opens it announces the
+// The alarm's alert "Alarm!": a topmost window of its own on the desktop,
+// with its own taskbar button, flashing until OK, and only an OK button. When it opens it announces the
 // time (when asked to and a voice is free), then plays the alarm sound at
 // once and every AlarmRepeatInterval seconds until OK or Enter.
 #include "ui/dialog.h"
@@ -24,6 +24,7 @@ class TAlarmAlertForm : public ui::Dialog {
   void DisableAlarmTimer();
 
  protected:
+  void FormShow() override;
   void FormActivate() override;
   bool FormCloseQuery() override { return false; }  // OK (or Enter) only
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "ui/wide_text.h"
+
 namespace orlavox {
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path) {
@@ -16,7 +18,8 @@ void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& 
       sndPlaySoundA(reinterpret_cast<LPCSTR>(plan.Image->data()), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
       break;
     case AlarmSoundCall::PlayFile:
-      PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+      // The path is UTF-8: a file in a folder of any script plays.
+      PlaySoundW(Wide(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
       break;
     case AlarmSoundCall::Nothing:
       break;

@@ -8,6 +8,7 @@
 #include "e2e/capture.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -71,6 +72,7 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   EXPECT_FALSE(IsWindowVisible(p.MainWindow()));  // still in the tray
   EXPECT_EQ(GetWindow(alert, GW_OWNER), nullptr);  // a window of its own, with its own taskbar button
   EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_TOPMOST);  // above the window the user works in
   EXPECT_FALSE(GetWindowLongA(alert, GWL_STYLE) & WS_SYSMENU);  // no close box
   EXPECT_EQ(GetForegroundWindow(), alert);
   // The periodic announcement of 07:00 speaks; the alert says nothing of its own.
@@ -189,6 +191,61 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
     EXPECT_TRUE(p.Close());
   }
+}
+
+// The user's wave file lies in a folder the ANSI code page cannot spell
+// ("Łódź"): taken from the edit into the file dialog (Browse), chosen there,
+// previewed, stored, read back unchanged and heard at the alarm.
+TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
+  const std::string folder = ScratchDir() + "\xC5\x81\xC3\xB3" "d\xC5\xBA\\";  // "Łódź"
+  const std::string wave = folder + "whistle.wav";
+  CreateDirectoryW(Wide(folder).c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_WAVE")).c_str(), Wide(wave).c_str(), FALSE));
+  // ShowInTaskbar; alarm on at 07:00, "Wave file..." once (repeat 0), no file yet.
+  WriteSettings("00001001000", Repeat(0), "6007000005");
+  const std::string exe = PrepareInstall("alarm-wave", {"Test (logging).dll"});
+  {
+    ClockProcess p;
+    ASSERT_TRUE(p.Start("2026-12-07 12:00:00", exe));
+    HWND main = p.WaitForMainWindow(true);
+    ASSERT_NE(main, nullptr);
+    PressKeys(main, {VK_CONTROL, 'A'});
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessWindow(p.Pid(), "Alarm settings")) != nullptr; }, 5000));
+    HWND edit = nullptr, preview = nullptr;
+    for (const ChildWindow& c : ChildWindows(dialog)) {
+      if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
+      if (c.Class == "Button" && c.Text.empty() && c.Width() == 21) preview = c.Hwnd;
+    }
+    ASSERT_TRUE(edit && preview);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));  // the preset
+    ASSERT_TRUE(ClickControl(dialog, "Browse..."));
+    HWND open = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
+    Sleep(500);
+    PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open": the file the dialog shows
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+    wchar_t text[MAX_PATH] = L"";
+    GetWindowTextW(edit, text, MAX_PATH);
+    EXPECT_EQ(Utf8(text), wave);
+    capture_.Clear();
+    ASSERT_TRUE(PostMessageW(preview, BM_CLICK, 0, 0));
+    EXPECT_TRUE(WaitFor([&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; },
+                        5000)) << "the preview played no whistle";
+    ASSERT_TRUE(ClickControl(dialog, "&OK"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    EXPECT_TRUE(p.Close());
+  }
+  EXPECT_EQ(ReadValue(kSettingsKey, "WaveFileName"), wave);
+  capture_.Clear();
+  ClockProcess p;
+  HWND alert = StartAndRing(p, exe);
+  ASSERT_NE(alert, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; },
+                      6000)) << "the alarm played no whistle";
+  SetForegroundWindow(alert);
+  PressKeys(nullptr, {VK_RETURN});
+  EXPECT_TRUE(p.Close());
 }
 
 TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
