@@ -219,14 +219,14 @@ TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
     }
     ASSERT_TRUE(edit && preview);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));  // the preset
-    ASSERT_TRUE(ClickControl(dialog, "Browse..."));
+    ASSERT_TRUE(PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0));  // returns when the file dialog closes
     HWND open = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
     Sleep(500);
     PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open": the file the dialog shows
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
-    wchar_t text[MAX_PATH] = L"";
-    GetWindowTextW(edit, text, MAX_PATH);
+    wchar_t text[MAX_PATH] = L"";  // asked of the edit itself: another process's GetWindowText does not
+    SendMessageW(edit, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
     EXPECT_EQ(Utf8(text), wave);
     capture_.Clear();
     ASSERT_TRUE(PostMessageW(preview, BM_CLICK, 0, 0));

@@ -124,7 +124,8 @@ TEST_F(StartupE2E, OnTopAndAutoStartFromFlags) {
   const std::string programs = ScratchDir() + "\xC5\x81ukasz Programs\\";  // "Łukasz Programs"
   CreateDirectoryW(Wide(programs).c_str(), nullptr);
   ASSERT_TRUE(CopyFileW(L"C:\\windows\\system32\\hostname.exe", Wide(programs + "Multilingual.exe").c_str(), FALSE));
-  const std::string exe = PrepareInstall("\xC5\x81ukasz Programs\\Multilingual Orlavox", {"none"});
+  const std::string exe =
+      PrepareInstall("\xC5\x81ukasz Programs\\Multilingual Orlavox", {"shipped:English (female).dll"});
   ClockProcess p;
   ASSERT_TRUE(p.Start("", exe));
   HWND w = p.WaitForMainWindow(true);
