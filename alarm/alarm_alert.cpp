@@ -1,9 +1,5 @@
 #include "alarm/alarm_alert.h"
 
-#include "alarm/alarm_sound_player.h"
-#include "app/main_form.h"
-#include "display/clock_data.h"
-
 namespace orlavox {
 namespace {
 
@@ -23,7 +19,7 @@ void Flash(HWND window, DWORD flags) {
 
 }  // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
+TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host)
     : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
              {
                  Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
@@ -31,7 +27,7 @@ TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
                  Label("Label2", "Panel1", {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
                  BitBtn("BitBtn1", "", 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
              }),
-      main_(main) {}
+      host_(host) {}
 
 TAlarmAlertForm::~TAlarmAlertForm() { DisableAlarmTimer(); }
 
@@ -49,13 +45,13 @@ void TAlarmAlertForm::FormActivate() {
   activated_ = true;
   KillTimer(Handle(), kStartTimerId);
   Flash(Handle(), FLASHW_TRAY | FLASHW_TIMER);
-  const int seconds = main_.ClockSettings.AlarmRepeatInterval;
+  const int seconds = host_.AlarmSettings().AlarmRepeatInterval;
   interval_ = seconds > 0 ? UINT(seconds) * 1000u : 0u;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   // The announcement runs on the speech worker, so that the alert stays
   // drawn and the clock goes on; the sound follows when the voice has
   // finished, or after kAlarmVoiceWaitMs at the latest.
-  if (main_.ClockSettings.AlarmAnnounce && main_.StartAlarmAnnouncement()) {
+  if (host_.AlarmSettings().AlarmAnnounce && host_.StartAlarmAnnouncement()) {
     voiceStart_ = GetTickCount();
     SetTimer(Handle(), kVoiceWaitTimerId, kVoiceWaitPollMs, nullptr);
     return;
@@ -65,7 +61,7 @@ void TAlarmAlertForm::FormActivate() {
 }
 
 void TAlarmAlertForm::WaitForVoice() {
-  if (main_.SpeechBusy && GetTickCount() - voiceStart_ < kAlarmVoiceWaitMs) return;
+  if (host_.VoiceSpeaking() && GetTickCount() - voiceStart_ < kAlarmVoiceWaitMs) return;
   KillTimer(Handle(), kVoiceWaitTimerId);
   EnableAlarmTimer();
   AlarmTimerTimer();
@@ -87,9 +83,7 @@ void TAlarmAlertForm::DisableAlarmTimer() {
 }
 
 void TAlarmAlertForm::AlarmTimerTimer() {
-  ++main_.Counters.AlarmSounds;
-  if (main_.ClockData)
-    PlayAlarmSound(main_.ClockData->AlarmSoundList(), main_.ClockSettings.AlarmSound, main_.ClockSettings.WaveFile);
+  host_.SoundAlarm();
 }
 
 LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

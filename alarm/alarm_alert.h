@@ -3,11 +3,10 @@
 // with its own taskbar button, flashing until OK, and only an OK button. When it opens it announces the
 // time (when asked to and a voice is free), then plays the alarm sound at
 // once and every AlarmRepeatInterval seconds until OK or Enter.
+#include "alarm/alarm_alert_host.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
-
-class TMainForm;
 
 // Longest wait for the alarm's announcement before the sound starts anyway:
 // a phrase of the shipped voices lasts a few seconds; a voice that hangs
@@ -16,7 +15,7 @@ inline constexpr DWORD kAlarmVoiceWaitMs = 8000;
 
 class TAlarmAlertForm : public ui::Dialog {
  public:
-  explicit TAlarmAlertForm(TMainForm& main);
+  explicit TAlarmAlertForm(AlarmAlertHost& host);
   ~TAlarmAlertForm() override;
 
   // Plays the alarm sound once, with the stored choice.
@@ -33,7 +32,7 @@ class TAlarmAlertForm : public ui::Dialog {
   void EnableAlarmTimer();
   void WaitForVoice();
 
-  TMainForm& main_;
+  AlarmAlertHost& host_;
   UINT interval_ = 0;  // ms; 0: no repeats
   bool activated_ = false;
   bool timerOn_ = false;

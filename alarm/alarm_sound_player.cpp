@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "ui/wide_text.h"
 
 namespace orlavox {
@@ -46,7 +47,22 @@ void PlayWaveFile(const std::string& path) {
   }
 }
 
+// The bytes of an RCDATA resource, or nothing.
+WaveImage LoadRawResource(HINSTANCE module, int id) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+  if (!bytes) return {};
+  return WaveImage(bytes, bytes + SizeofResource(module, found));
+}
+
 }  // namespace
+
+AlarmSoundList LoadAlarmSounds(HINSTANCE module) {
+  AlarmSoundList sounds;
+  for (int i = 0; i < kBuiltInAlarmSoundCount; ++i) sounds[size_t(i)] = LoadRawResource(module, IDR_ALARM_SOUND_FIRST + i);
+  return sounds;
+}
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path) {
   const AlarmSoundPlan plan = PlanAlarmSound(index, sounds, [] { return unsigned(waveOutGetNumDevs()); });

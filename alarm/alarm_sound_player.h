@@ -7,12 +7,18 @@
 // index nothing. Nothing is reported. Call on the user-interface thread.
 //
 // The alert and the alarm dialog's preview call it with the main window's
-// ClockData->AlarmSoundList(), ClockSettings.AlarmSound and ClockSettings.WaveFile.
+// AlarmSounds, ClockSettings.AlarmSound and ClockSettings.WaveFile.
+#include <windows.h>
+
 #include <string>
 
 #include "alarm/alarm_sound.h"
 
 namespace orlavox {
+
+// The four built-in sounds from `module`'s resources (the exe), each a whole
+// wave-file image; a missing sound stays an empty item, which plays nothing.
+AlarmSoundList LoadAlarmSounds(HINSTANCE module);
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path);
 

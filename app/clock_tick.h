@@ -6,15 +6,9 @@
 #include <cstdint>
 #include <cstddef>
 
-namespace orlavox {
+#include "display/tick_time.h"
 
-struct TickTime {
-  uint8_t Hour = 0;       // 0..23
-  uint8_t Minute = 0;
-  uint8_t Second = 0;
-  uint8_t Day = 0;        // 1..31
-  uint8_t DayOfWeek = 1;  // 1 = Sunday .. 7 = Saturday
-};
+namespace orlavox {
 
 struct LastTick {
   uint8_t Hour = 0;

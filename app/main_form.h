@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "alarm/alarm_alert_host.h"
+#include "alarm/alarm_sound.h"
 #include "app/application.h"
 #include "app/clock_tick.h"
 #include "ui/menu.h"
@@ -34,7 +36,7 @@ inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
 inline constexpr UINT kFirstTickMessage = WM_APP + 2;
 inline constexpr unsigned kSpeakShortCut = GlobalHotKey::kCtrl | GlobalHotKey::kAlt | 'S';  // 49235
 
-class TMainForm : public ui::Window {
+class TMainForm : public ui::Window, public AlarmAlertHost {
  public:
   explicit TMainForm(TApplication& app);
   ~TMainForm() override;
@@ -120,9 +122,11 @@ class TMainForm : public ui::Window {
 
   // --- Alarm
   void Alarm();
-  // The alarm's announcement, on the speech worker; false when none starts
-  // (a voice already speaking, or none loaded).
-  bool StartAlarmAnnouncement();
+  // What the alert asks of the main window.
+  const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
+  bool StartAlarmAnnouncement() override;
+  bool VoiceSpeaking() const override { return SpeechBusy; }
+  void SoundAlarm() override;
 
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
@@ -171,6 +175,8 @@ class TMainForm : public ui::Window {
 
   // The image store; created after the main window, so null at first.
   const TClockData* ClockData = nullptr;
+  // The alarm's built-in sounds; loaded with the image store, so null at first.
+  const AlarmSoundList* AlarmSounds = nullptr;
   DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
 
   ui::SpeedButton AlarmButton, SetupButton, OptionsButton, HelpButton, AnnounceButton, LangSelButton,

@@ -2,8 +2,8 @@
 // first start.
 #include "app/main_form.h"
 #include "settings/notices.h"
-#include "settings/registry.h"
 #include "settings/settings_dialog.h"
+#include "win/registry.h"
 
 namespace orlavox {
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/fake_clock.h"
+#include "win/test_events.h"
 
 namespace orlavox {
 
@@ -18,11 +19,6 @@ class TMainForm;
 inline constexpr UINT kProbeMessage = WM_APP + 0x100;
 
 bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
-
-// Test build only: with ORLAVOX_TEST_EVENTS naming a file, appends a line
-// "<kind> <detail>" to it and returns true; the shell's web page opening is
-// then left out. The shipped program returns false.
-bool RecordTestEvent(const char* kind, const std::string& detail);
 
 // Test build only, before anything else runs: with ORLAVOX_TEST_NO_HELP_CONTROL
 // set, the program sees an empty registry of classes (a key of its own stands

@@ -33,15 +33,6 @@ bool Premultiply(HBITMAP bmp) {
   return true;
 }
 
-// The bytes of an RCDATA resource, or nothing.
-WaveImage LoadRawResource(HINSTANCE module, int id) {
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
-  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
-  if (!bytes) return {};
-  return WaveImage(bytes, bytes + SizeofResource(module, found));
-}
-
 }  // namespace
 
 TClockData::TClockData(HINSTANCE module) {
@@ -67,8 +58,6 @@ TClockData::TClockData(HINSTANCE module) {
       }
       glyphs_[size_t(2 * g + (enabled ? 0 : 1))] = std::move(bmp);
     }
-  for (int i = 0; i < kBuiltInAlarmSoundCount; ++i)
-    alarmSounds_[size_t(i)] = LoadRawResource(module, IDR_ALARM_SOUND_FIRST + i);
   loaded_ = ok;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // TClockData: the image store of the clock face, loaded once from the
 // program's resources and kept for the whole run. It holds the four image
-// lists (HrMinList, SecList, MSList, MiscList), the button glyphs and the
-// alarm's built-in sounds (AlarmSoundList).
+// lists (HrMinList, SecList, MSList, MiscList) and the button glyphs.
 //
 // Use on the user-interface thread only (the store keeps one memory DC).
 #include <windows.h>
@@ -10,7 +9,6 @@
 #include <array>
 #include <vector>
 
-#include "alarm/alarm_sound.h"
 #include "display/face_images.h"
 #include "ui/gdi.h"
 
@@ -18,9 +16,8 @@ namespace orlavox {
 
 class TClockData {
  public:
-  // Loads every image, glyph and built-in sound from `module` (the exe).
-  // Missing or mis-sized images leave Loaded() false; the others still draw.
-  // A missing sound stays an empty item, which plays nothing.
+  // Loads every image and glyph from `module` (the exe). Missing or
+  // mis-sized images leave Loaded() false; the others still draw.
   explicit TClockData(HINSTANCE module);
   TClockData(const TClockData&) = delete;
   TClockData& operator=(const TClockData&) = delete;
@@ -39,13 +36,9 @@ class TClockData {
   // The glyph's 32-bit bitmap with premultiplied alpha, or null.
   HBITMAP GlyphBitmap(Glyph g, bool enabled) const;
 
-  // The four built-in alarm sounds, each a whole wave-file image.
-  const orlavox::AlarmSoundList& AlarmSoundList() const { return alarmSounds_; }
-
  private:
   std::array<std::vector<UniqueBitmap>, kImageListCount> lists_;
   std::array<UniqueBitmap, 2 * kGlyphCount> glyphs_;
-  orlavox::AlarmSoundList alarmSounds_;
   MemoryDc dc_;
   bool loaded_ = false;
 };

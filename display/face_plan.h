@@ -9,9 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/clock_tick.h"
 #include "display/face_images.h"
 #include "display/face_layout.h"
+#include "display/tick_time.h"
 
 namespace orlavox {
 

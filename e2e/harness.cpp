@@ -4,7 +4,7 @@
 
 #include "app/seams.h"
 #include "settings/clock_settings.h"
-#include "settings/registry.h"
+#include "win/registry.h"
 
 namespace orlavox::e2e {
 namespace {

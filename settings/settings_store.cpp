@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "settings/registry.h"
+#include "win/registry.h"
 
 namespace orlavox {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include "app/seams.h"
-#include "settings/registry.h"
 #include "ui/wide_text.h"
+#include "win/registry.h"
+#include "win/test_events.h"
 
 namespace orlavox {
 namespace {

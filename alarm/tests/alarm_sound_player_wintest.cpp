@@ -11,7 +11,6 @@
 #include <cstdio>
 
 #include "alarm/alarm_sound_player.h"
-#include "display/clock_data.h"
 #include "speech/tests/wintest_util.h"
 
 namespace orlavox {
@@ -49,13 +48,13 @@ std::string Heard(const AlarmSoundList& sounds, int index, const std::string& pa
 TEST(AlarmSoundPlayback, BuiltInSoundsAreHeardAtTheirLengthOtherIndicesAreSilent) {
   if (kCapture.empty()) GTEST_SKIP() << "needs the sound capture of the alarm_sounds_heard test";
   ASSERT_EQ(waveOutGetNumDevs(), 1u) << "no captured sound device: see ALSA_CONFIG_PATH";
-  const TClockData data(GetModuleHandleA(nullptr));
+  const AlarmSoundList sounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   const char* names[] = {"Yipe", "Lazer", "Whistle", "Fanfare"};
   const size_t samples[] = {22848, 20928, 76224, 114688}, blocks[] = {12, 11, 38, 57};
 
   for (int index = 1; index <= 4; ++index) {
     SCOPED_TRACE(names[index - 1]);
-    const std::string pcm = Heard(data.AlarmSoundList(), index, "", 10000);
+    const std::string pcm = Heard(sounds, index, "", 10000);
     // 16-bit mono at 44.1 kHz: the loud part from the first to the last sample above a whisper.
     long first = -1, last = -1, peak = 0;
     for (size_t i = 0; i + 1 < pcm.size(); i += 2) {
@@ -73,15 +72,20 @@ TEST(AlarmSoundPlayback, BuiltInSoundsAreHeardAtTheirLengthOtherIndicesAreSilent
     EXPECT_GT(loud, 0.8 * length);
     EXPECT_LT(loud, 1.05 * length);
   }
-  for (int index : {6, -1}) EXPECT_EQ(Heard(data.AlarmSoundList(), index, "", 1500), "") << index;
+  for (int index : {6, -1}) EXPECT_EQ(Heard(sounds, index, "", 1500), "") << index;
   // A missing wave file: the platform plays its default sound instead, and a
   // fresh Wine prefix has none, so nothing reaches the device.
   for (const char* path : {"Z:\\no-such-folder\\no-such-alarm.wav", ""}) {
-    const std::string pcm = Heard(data.AlarmSoundList(), 5, path, 3000);
+    const std::string pcm = Heard(sounds, 5, path, 3000);
     std::printf("[ measure  ] 5 with the file \"%s\": %zu bytes captured\n", path, pcm.size());
     EXPECT_EQ(pcm.size(), 0u) << path;
   }
   for (const std::string& f : CaptureFiles()) DeleteFileA(f.c_str());
+}
+
+TEST(AlarmSoundPlayback, SoundsMissingFromTheModuleStayEmpty) {
+  // kernel32 has none of the clock's sounds: they stay empty, which plays nothing.
+  for (const WaveImage& sound : LoadAlarmSounds(GetModuleHandleA("kernel32.dll"))) EXPECT_TRUE(sound.empty());
 }
 
 }  // namespace

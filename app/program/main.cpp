@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include "alarm/alarm_sound_player.h"
 #include "app/application.h"
 #include "app/main_form.h"
 #include "app/seams.h"
@@ -25,6 +26,8 @@ int RunClock() {
   if (!form.Create()) return 1;
   TClockData clockData(GetModuleHandleA(nullptr));
   form.ClockData = &clockData;
+  const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
+  form.AlarmSounds = &alarmSounds;
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));
   const int code = app.Run();
   form.FormDestroy();

@@ -8,7 +8,7 @@
 
 #include "app/seams.h"
 #include <oleacc.h>
-#include "settings/registry.h"
+#include "win/registry.h"
 
 namespace orlavox {
 namespace {

@@ -2,7 +2,7 @@
 // A clock reading for the face tests.
 #include <cstdint>
 
-#include "app/clock_tick.h"
+#include "display/tick_time.h"
 
 namespace orlavox {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/registry.h"
+#include "win/registry.h"
 
 namespace orlavox {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/registry.h"
+#include "win/registry.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "alarm/alarm_alert.h"
 #include "alarm/alarm_form.h"
+#include "alarm/alarm_sound_player.h"
 #include "app/main_form.h"
-#include "display/clock_data.h"
 
 namespace orlavox {
 
@@ -30,8 +30,13 @@ bool TMainForm::StartAlarmAnnouncement() {
   return StartSpeakThread();
 }
 
+void TMainForm::SoundAlarm() {
+  ++Counters.AlarmSounds;
+  if (AlarmSounds) PlayAlarmSound(*AlarmSounds, ClockSettings.AlarmSound, ClockSettings.WaveFile);
+}
+
 void TMainForm::AlarmButtonClick() {
-  auto dialog = std::make_unique<TAlarmForm>(ClockSettings, ClockData ? &ClockData->AlarmSoundList() : nullptr);
+  auto dialog = std::make_unique<TAlarmForm>(ClockSettings, AlarmSounds);
   if (ClockSettings.ShowInTaskbar)
     ShowTaskbarButton();
   else

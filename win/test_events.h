@@ -1,0 +1,14 @@
+#pragma once
+// What the test build records for the end-to-end tests to read: help
+// requests, web pages opened, tray updates, announcements. Each program
+// defines it in its seams (app/seams_shipped.cpp, app/seams_testbuild.cpp).
+#include <string>
+
+namespace orlavox {
+
+// Test build only: with ORLAVOX_TEST_EVENTS naming a file, appends a line
+// "<kind> <detail>" to it and returns true; the shell's web page opening is
+// then left out. The shipped program returns false.
+bool RecordTestEvent(const char* kind, const std::string& detail);
+
+}  // namespace orlavox
