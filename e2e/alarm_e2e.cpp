@@ -193,59 +193,43 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
   }
 }
 
-// The user's wave file lies in a folder the ANSI code page cannot spell
-// ("Łódź"): taken from the edit into the file dialog (Browse), chosen there,
-// previewed, stored, read back unchanged and heard at the alarm.
+// A wave file in a folder the ANSI code page cannot spell ("Łódź"): the
+// edit's text goes into the file dialog (Browse) and comes back chosen, the
+// preview plays it, OK stores it, and the alarm reads it back and plays it.
 TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
-  const std::string folder = ScratchDir() + "\xC5\x81\xC3\xB3" "d\xC5\xBA\\";  // "Łódź"
-  const std::string wave = folder + "whistle.wav";
-  CreateDirectoryW(Wide(folder).c_str(), nullptr);
+  const std::string wave = ScratchDir() + "\xC5\x81\xC3\xB3" "d\xC5\xBA\\whistle.wav";
+  CreateDirectoryW(Wide(wave.substr(0, wave.rfind('\\'))).c_str(), nullptr);
   ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_WAVE")).c_str(), Wide(wave).c_str(), FALSE));
-  // ShowInTaskbar; alarm on at 07:00, "Wave file..." once (repeat 0), no file yet.
-  WriteSettings("00001001000", Repeat(0), "6007000005");
+  WriteSettings("00001001000", Repeat(0), "6007000005");  // alarm at 07:00, "Wave file..." once, no file yet
   const std::string exe = PrepareInstall("alarm-wave", {"Test (logging).dll"});
-  {
-    ClockProcess p;
-    ASSERT_TRUE(p.Start("2026-12-07 12:00:00", exe));
-    HWND main = p.WaitForMainWindow(true);
-    ASSERT_NE(main, nullptr);
-    PressKeys(main, {VK_CONTROL, 'A'});
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = FindProcessWindow(p.Pid(), "Alarm settings")) != nullptr; }, 5000));
-    HWND edit = nullptr, preview = nullptr;
-    for (const ChildWindow& c : ChildWindows(dialog)) {
-      if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
-      if (c.Class == "Button" && c.Text.empty() && c.Width() == 21) preview = c.Hwnd;
-    }
-    ASSERT_TRUE(edit && preview);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));  // the preset
-    ASSERT_TRUE(PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0));  // returns when the file dialog closes
-    HWND open = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
-    Sleep(500);
-    PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open": the file the dialog shows
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
-    wchar_t text[MAX_PATH] = L"";  // asked of the edit itself: another process's GetWindowText does not
-    SendMessageW(edit, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(Utf8(text), wave);
-    capture_.Clear();
-    ASSERT_TRUE(PostMessageW(preview, BM_CLICK, 0, 0));
-    EXPECT_TRUE(WaitFor([&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; },
-                        5000)) << "the preview played no whistle";
-    ASSERT_TRUE(ClickControl(dialog, "&OK"));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
-    EXPECT_TRUE(p.Close());
+  auto whistleHeard = [&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; };
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 12:00:00", exe));
+  PressKeys(p.WaitForMainWindow(true), {VK_CONTROL, 'A'});
+  HWND dialog = WaitForDialog(p.Pid(), "Alarm settings", 5000), edit = nullptr, preview = nullptr, open = nullptr;
+  ASSERT_NE(dialog, nullptr);
+  for (const ChildWindow& c : ChildWindows(dialog)) {
+    if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
+    if (c.Class == "Button" && c.Text.empty()) preview = c.Hwnd;
   }
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));
+  PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0);  // sent, it would wait for the file dialog
+  ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
+  Sleep(500);
+  PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open" on the file it shows
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+  PostMessageW(preview, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor(whistleHeard, 5000)) << "the preview played no whistle";
+  ASSERT_TRUE(ClickControl(dialog, "&OK"));
+  EXPECT_TRUE(p.Close());
   EXPECT_EQ(ReadValue(kSettingsKey, "WaveFileName"), wave);
   capture_.Clear();
-  ClockProcess p;
-  HWND alert = StartAndRing(p, exe);
+  ClockProcess q;
+  HWND alert = StartAndRing(q, exe);
   ASSERT_NE(alert, nullptr);
-  EXPECT_TRUE(WaitFor([&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; },
-                      6000)) << "the alarm played no whistle";
-  SetForegroundWindow(alert);
-  PressKeys(nullptr, {VK_RETURN});
-  EXPECT_TRUE(p.Close());
+  EXPECT_TRUE(WaitFor(whistleHeard, 6000)) << "the alarm played no whistle";
+  PressKeys(alert, {VK_RETURN});
+  EXPECT_TRUE(q.Close());
 }
 
 TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {

@@ -101,13 +101,12 @@ void ExpectCentredClient(HWND dlg, int w, int h, HWND clock) {
 }
 
 TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
-  // The prefix registers the control as Windows does: REG_EXPAND_SZ with %SystemRoot%.
-  wchar_t data[MAX_PATH] = L"";
-  DWORD type = 0, size = sizeof data;
-  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, Wide(kHtmlHelpClsidKey).c_str(), nullptr, RRF_RT_ANY | RRF_NOEXPAND,
-                         &type, data, &size), ERROR_SUCCESS);
-  ASSERT_EQ(type, DWORD(REG_EXPAND_SZ)) << "a test prefix set up the Windows way (scripts/lib.sh)";
-  ASSERT_EQ(Utf8(data).find("%SystemRoot%"), 0u) << Utf8(data);
+  // The prefix registers the control as Windows does (scripts/lib.sh): REG_EXPAND_SZ with %SystemRoot%.
+  char data[MAX_PATH] = "";
+  DWORD size = sizeof data;
+  ASSERT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, kHtmlHelpClsidKey, nullptr, RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                         data, &size), ERROR_SUCCESS);
+  ASSERT_EQ(std::string(data).find("%SystemRoot%"), 0u) << data;
   Start();
   PressKeys(main, {VK_CONTROL, 'H'});
   HWND help = nullptr;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <tuple>
 
 namespace orlavox {
 namespace {
@@ -112,18 +111,15 @@ TEST(DecodeSettings, PositionAgainstDesktop) {
   EXPECT_EQ(Load("", "00001024", "").Settings.WindowLeft, 1024);
   EXPECT_EQ(Load("", "00001025", "").Settings.WindowLeft, 1024 - 50);
 
-  // A 1280 x 1024 monitor left of a 1920 x 1080 primary, another above it:
-  // the window keeps its place there, and is pulled in only past the edges
-  // of all of them.
+  // Monitors left of and above a 1920 x 1080 primary: a window there keeps
+  // its place; only past the edges of them all is it pulled in.
   StoredSettings st;
-  st.CurrentVer = std::string("2.5");
-  for (const auto& [lnum, top, left] : {std::tuple{"0300-900", 300, -900}, std::tuple{"-500-999", -500, -999},
-                                       std::tuple{"19991999", 1080 - 50, 1920 - 50}}) {
-    st.LNumSettings = lnum;
-    const ClockSettings s = DecodeSettings(st, false, DesktopSize{1920 + 1280, 1080 + 1024, -1280, -1024}).Settings;
-    EXPECT_EQ(s.WindowTop, top) << lnum;
-    EXPECT_EQ(s.WindowLeft, left) << lnum;
-  }
+  st.LNumSettings = "-500-999";
+  const DesktopSize both{1920 + 1280, 1080 + 1024, -1280, -1024};
+  EXPECT_EQ(DecodeSettings(st, false, both).Settings.WindowLeft, -999);
+  EXPECT_EQ(DecodeSettings(st, false, both).Settings.WindowTop, -500);
+  st.LNumSettings = "1999";
+  EXPECT_EQ(DecodeSettings(st, false, both).Settings.WindowTop, 1080 - 50);
 }
 
 TEST(DecodeSettings, IntervalGroups) {

@@ -1,7 +1,5 @@
-// Not a voice: a DLL named after a library of Windows ("riched20.dll") to be
-// planted beside the program, as a download might leave one in the user's
-// Downloads folder. Loaded, it logs "planted" and refuses to stay, so that
-// the program can neither use it nor hide that it was loaded.
+// Not a voice: "riched20.dll" planted beside the program, as in a Downloads
+// folder. Loaded, it logs "planted" and refuses to stay.
 #include <windows.h>
 
 #include "speech/testplugins/test_log.h"
