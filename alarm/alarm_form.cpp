@@ -58,7 +58,7 @@ std::vector<ControlRow> AlarmFormTable() {
 
 TAlarmForm::TAlarmForm(const ClockSettings& settings, const AlarmSoundList* sounds)
     : Dialog(Form("Alarm settings", 332, 297), AlarmFormTable()), settings_(settings), sounds_(sounds) {
-  ShowError = [this](const char* text) { MessageBoxA(Handle(), text, "Error", MB_OK | MB_ICONERROR); };
+  ShowError = [this](const char* text) { MessageBoxA(Handle(), text, "Error", MB_OK); };
   OnClick("AlarmCheck", [this] { AlarmCheckClick(); });
   OnClick("AnnCheck", [this] { AnnCheckClick(); });
   OnChange("HourEdit", [this] { HourEditChange(); });
@@ -155,6 +155,7 @@ AlarmFormValues TAlarmForm::ReadValues() const {
   v.AnnounceOn = Checked("AnnCheck");
   v.AlarmAnnounce = Checked("AlarmAnnCheck");
   v.Pm = Checked("PMRadio");
+  v.Hour24 = settings_.Hour24;
   v.SoundIndex = ItemIndex("AlarmSoundCombo");
   v.Hour = Text("HourEdit");
   v.Minute = Text("MinEdit");

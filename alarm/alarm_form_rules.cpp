@@ -69,7 +69,7 @@ void ApplyAlarmForm(const AlarmFormValues& v, ClockSettings& s) {
   };
   if (auto n = inRange(v.AnnounceInterval, 1, 60)) s.AnnounceInterval = *n;
   // The typing checks leave only numbers in the hour; anything else counts as 0.
-  s.AlarmHour = AlarmHourFromEntry(FieldValue(v.Hour).value_or(0), s.Hour24, v.Pm);
+  s.AlarmHour = AlarmHourFromEntry(FieldValue(v.Hour).value_or(0), v.Hour24, v.Pm);
   if (auto n = inRange(v.Minute, 0, 59)) s.AlarmMinute = *n;
   if (auto n = inRange(v.RepeatInterval, 0, 60)) s.AlarmRepeatInterval = *n;
 }

@@ -50,11 +50,13 @@ inline bool WaveFileControlsEnabled(int soundIndex) { return soundIndex == 5; }
 struct AlarmFormValues {
   bool AlarmOn = false, AnnounceOn = false, AlarmAnnounce = false;
   bool Pm = false;
+  bool Hour24 = true;  // the hour format the dialog opened with: the typed hour counts in it
   int SoundIndex = 0;
   std::string Hour, Minute, AnnounceInterval, RepeatInterval, WaveFile;
 };
 // Writes the accepted values into `s`; fields whose text is out of its range
-// keep their values. Hour24 is read, not written.
+// keep their values. Hour24 is neither read nor written: the hour is read in
+// the format the dialog showed, whatever the clock's format is by now.
 void ApplyAlarmForm(const AlarmFormValues& v, ClockSettings& s);
 
 }  // namespace orlavox

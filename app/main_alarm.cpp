@@ -37,21 +37,14 @@ void TMainForm::SoundAlarm() {
 
 void TMainForm::AlarmButtonClick() {
   auto dialog = std::make_unique<TAlarmForm>(ClockSettings, AlarmSounds);
-  if (ClockSettings.ShowInTaskbar)
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  PlaceTaskbarButton(true);
   if (dialog->ShowModal(hwnd_) == ui::kResultOk) {
     ApplyAlarmForm(dialog->Values(), ClockSettings);
     InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm and announcement indicators
+    SaveSettings();
   }
   dialog.reset();
-  // The taskbar button goes back to what the window shows: present only
-  // when the window is on the screen and ShowInTaskbar is on.
-  if (ClockSettings.ShowInTaskbar && IsWindowVisible(hwnd_))
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  PlaceTaskbarButton();  // back to what the window shows
 }
 
 }  // namespace orlavox

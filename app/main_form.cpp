@@ -4,9 +4,9 @@
 
 #include "app/clock_source.h"
 #include "app/key_commands.h"
-#include "ui/accessible.h"
 #include "app/seams.h"
 #include "app/window_place.h"
+#include "ui/dialog.h"
 #include "ui/gdi.h"
 #include "ui/wide_text.h"
 #include "display/clock_data.h"
@@ -34,12 +34,13 @@ std::string ModuleFolder() {
 
 }  // namespace
 
-TMainForm::TMainForm(TApplication& app) : app_(app) {
+TMainForm::TMainForm(TApplication& app) : app_(app), accessible_([this] { return CurrentTimeHint(); }) {
   BuildMainPopupMenu();
   GlobalSpeechKey.OnKeyDown = [this](unsigned, unsigned) { GlobalSpeechKeyKeyDown(); };
 }
 
 TMainForm::~TMainForm() {
+  accessible_.Disconnect();
   KillTimer(hwnd_, kTimer1);
   Destroy();
 }
@@ -73,6 +74,8 @@ void TMainForm::BuildMainPopupMenu() {
 }
 
 void TMainForm::RunMenuCommand(unsigned command) {
+  // Only the tray reaches the menu while a dialog is open (the window is disabled then).
+  if (BringModalForward()) return;
   switch (command) {
     case IDM_SPEAK: Speak1Click(); break;
     case IDM_ALARM_SETUP: AlarmButtonClick(); break;
@@ -158,7 +161,7 @@ void TMainForm::FormCreate() {
   PrepareVoiceFolder();
   ScanVoiceFolder();
   BuildLangMenu();
-  LoadLanguage();
+  LoadStartVoice();
 
   SetTimer1(timer1Interval_, true);
   HideTaskbarButton();
@@ -175,12 +178,14 @@ void TMainForm::FormCreate() {
 void TMainForm::FirstRunExecute() {
   if (MainWindowPending) {
     ShowMainWindow();
-    if (ClockSettings.ShowInTaskbar)
-      ShowTaskbarButton();
-    else
-      HideTaskbarButton();
+    PlaceTaskbarButton();
     MainWindowPending = false;
   }
+  // Ticks go on inside the message box and the notices: nothing here opens twice.
+  if (firstRunBusy_) return;
+  firstRunBusy_ = true;
+  TellSkippedVoice();
+  firstRunBusy_ = false;
   ShowNotices();
 }
 
@@ -268,6 +273,8 @@ void TMainForm::ApplyGlobalShortcut() {
 void TMainForm::SaveSettings() {
   RECT r{};
   GetWindowRect(hwnd_, &r);
+  savedLeft_ = r.left;
+  savedTop_ = r.top;
   SaveSettingsToRegistry(ClockSettings, r.top, r.left, ModulePath());
 }
 
@@ -357,6 +364,7 @@ void TMainForm::MI_bigClick() {
   MainPopupMenu.Find("MI_big")->Checked = true;
   MainPopupMenu.Find("MI_small")->Checked = false;
   ChangeMode();
+  SaveSettings();
 }
 
 void TMainForm::MI_smallClick() {
@@ -365,6 +373,7 @@ void TMainForm::MI_smallClick() {
   MainPopupMenu.Find("MI_big")->Checked = false;
   MainPopupMenu.Find("MI_small")->Checked = true;
   ChangeMode();
+  SaveSettings();
 }
 
 void TMainForm::BackPanelMouseDown(int button) {
@@ -373,8 +382,15 @@ void TMainForm::BackPanelMouseDown(int button) {
   HCURSOR previous = GetCursor();
   SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEALL)));
   ReleaseCapture();
-  SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);
+  SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);  // returns when the drag has ended
   SetCursor(previous);
+  SavePlaceIfMoved();
+}
+
+void TMainForm::SavePlaceIfMoved() {
+  RECT r{};
+  if (closed_ || !GetWindowRect(hwnd_, &r) || (r.left == savedLeft_ && r.top == savedTop_)) return;
+  SaveSettings();
 }
 
 void TMainForm::OptionsButtonClick() {
@@ -414,12 +430,29 @@ void TMainForm::HideTaskbarButton() {
   if (IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_HIDE);
 }
 
-void TMainForm::SysTrayDblClick() {
-  ShowMainWindow();
-  if (ClockSettings.ShowInTaskbar)
+bool TMainForm::BringModalForward() {
+  HWND modal = ui::Dialog::ModalWindow();
+  // A message box of the window itself (a voice that failed to load) disables it too.
+  if (!modal && !IsWindowEnabled(hwnd_)) modal = GetLastActivePopup(hwnd_);
+  if (!modal || modal == hwnd_) return false;
+  if (IsIconic(modal)) ShowWindow(modal, SW_RESTORE);
+  // A message box the dialog shows comes first.
+  HWND front = GetLastActivePopup(modal);
+  SetForegroundWindow(front && IsWindowVisible(front) ? front : modal);
+  return true;
+}
+
+void TMainForm::PlaceTaskbarButton(bool dialogOpen) {
+  if (ClockSettings.ShowInTaskbar && (dialogOpen || IsWindowVisible(hwnd_)))
     ShowTaskbarButton();
   else
     HideTaskbarButton();
+}
+
+void TMainForm::SysTrayDblClick() {
+  if (BringModalForward()) return;
+  ShowMainWindow();
+  PlaceTaskbarButton();
 }
 
 void TMainForm::PopupMainMenuAtCursor() {
@@ -479,14 +512,21 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;  // the face covers the whole panel
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a second quick press drags as the first did
       BackPanelMouseDown(MK_LBUTTON);
       return 0;
+    case WM_EXITSIZEMOVE:  // a framed window dragged by its caption
+      SavePlaceIfMoved();
+      break;
     case WM_RBUTTONDOWN:
       BackPanelMouseDown(MK_RBUTTON);
       break;
     case WM_GETOBJECT:
       // Screen readers read the time and date as the tray's tooltip shows them.
-      if (LRESULT r = ui::AnswerGetObject(hwnd_, wp, lp, [this] { return CurrentTimeHint(); })) return r;
+      if (LRESULT r = accessible_.Answer(hwnd_, wp, lp)) return r;
+      break;
+    case WM_NCDESTROY:
+      accessible_.Disconnect();  // screen readers holding the object hear "disconnected" from now on
       break;
     case WM_CONTEXTMENU: {
       int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);

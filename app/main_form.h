@@ -3,6 +3,7 @@
 // the tray icon and every dialog; lives for the whole run.
 #include <windows.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "alarm/alarm_sound.h"
 #include "app/application.h"
 #include "app/clock_tick.h"
+#include "ui/accessible.h"
 #include "ui/menu.h"
 #include "ui/speed_button.h"
 #include "display/face_layout.h"
@@ -68,7 +70,11 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   // --- Settings store
   void CheckRegistry();
   void OpenRegistry();
+  // Writes the settings and the log-on entry: at the close, and whenever a
+  // choice is confirmed (a dialog's OK, a voice, the display size, a drag),
+  // so that a clock ended by other means keeps them.
   void SaveSettings();
+  void SavePlaceIfMoved();  // after a drag: the new place, when it moved
   void ApplyGlobalShortcut();
 
   // --- Display
@@ -93,6 +99,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void HideMainWindow();
   void ShowTaskbarButton();
   void HideTaskbarButton();
+  // The one rule for the taskbar button: present when ShowInTaskbar is on and
+  // the window is on the screen, or a dialog of the clock is open over it
+  // (also over the tray); absent otherwise.
+  void PlaceTaskbarButton(bool dialogOpen = false);
   void UpdateTrayIcon();
   void SetTrayHint(const SYSTEMTIME& st);
   // The tick's tooltip: every second while the pointer may be on the icon, else every minute.
@@ -117,6 +127,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void ScanVoiceFolder();
   void BuildLangMenu();
   void LoadLanguage();
+  // Start-up's LoadLanguage, passing over a voice that hung while loading at the last start.
+  void LoadStartVoice();
+  void TellSkippedVoice();  // once the window shows: which voice was passed over
   void KeepLanguageSelectorUsable();
   void LangMenuItemClick(ui::PopupMenu::Item& item);
 
@@ -153,6 +166,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   bool FirstRunPending = true;
   bool BlinkColonOn = true;
   bool CloseRequested = false;
+  std::string SkippedVoice;  // passed over at this start, until the user has been told
   // Events counted for the measurements of the test build.
   struct {
     unsigned TrayIcons = 0;
@@ -202,6 +216,8 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
   void SysTrayDblClick();
+  // While a dialog or the alert is open: brings it forward; false when none is.
+  bool BringModalForward();
   bool MayStartSpeech() const;
   bool StartSpeakThread();
   void EndRun();  // after an accepted close
@@ -214,6 +230,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   HANDLE speechThread_ = nullptr;   // the speech worker while SpeechBusy
   DWORD closeWaitStart_ = 0;        // when a close was first refused
   UniqueFont minimizeFont_;
+  bool firstRunBusy_ = false;  // FirstRunExecute's message is open
+  int savedLeft_ = INT_MIN, savedTop_ = INT_MIN;  // the place last written
+  ui::AccessibleValue accessible_;
 };
 
 }  // namespace orlavox

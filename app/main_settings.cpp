@@ -9,10 +9,7 @@ namespace orlavox {
 
 void TMainForm::SetupButtonClick() {
   TSettingsForm dialog(ClockSettings);
-  if (ClockSettings.ShowInTaskbar)
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  PlaceTaskbarButton(true);
   if (dialog.ShowModal(hwnd_) == ui::kResultOk) {
     const orlavox::ClockSettings& chosen = dialog.Settings();
     ClockSettings.Hour24 = chosen.Hour24;
@@ -23,10 +20,7 @@ void TMainForm::SetupButtonClick() {
     }
     ClockSettings.AutoStart = chosen.AutoStart;  // the log-on entry follows when the settings are saved
     ClockSettings.ShowInTaskbar = chosen.ShowInTaskbar;
-    if (ClockSettings.ShowInTaskbar)
-      ShowTaskbarButton();
-    else
-      HideTaskbarButton();
+    PlaceTaskbarButton(true);
     ClockSettings.UpdateInterval = chosen.UpdateInterval;
     SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
     if (chosen.Windowless != ClockSettings.Windowless) {
@@ -42,13 +36,11 @@ void TMainForm::SetupButtonClick() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // A change of the hour format shows at once, not at the next hour.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SaveSettings();
   }
   // The taskbar button is where the setting wants it, whichever way the
-  // dialog closed (the window is visible: the dialog was opened from it).
-  if (ClockSettings.ShowInTaskbar && IsWindowVisible(hwnd_))
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
+  // dialog closed.
+  PlaceTaskbarButton();
 }
 
 void TMainForm::ShowNotices() {

@@ -1,6 +1,7 @@
 // The voice library on the main window: the voice folder, the legacy
 // migration, the voice list and language menu, and loading the chosen voice.
 #include "app/main_form.h"
+#include "settings/settings_store.h"
 #include "speech/voice_host.h"
 #include "speech/voice_list.h"
 #include "ui/wide_text.h"
@@ -56,7 +57,11 @@ void TMainForm::LoadLanguage() {
   const std::string& name = LanguageList[size_t(ClockSettings.SelectedLanguage)];
   LARGE_INTEGER start, end, frequency;
   QueryPerformanceCounter(&start);
+  // A voice that never returns from loading (or takes the program down) leaves
+  // the mark behind: the next start passes it over.
+  MarkVoiceLoading(name);
   VoiceModule = orlavox::VoiceModule(VoicePath(ProgramFolder, name));
+  ClearVoiceLoadingMark();
   QueryPerformanceCounter(&end);
   QueryPerformanceFrequency(&frequency);
   Counters.VoiceLoadMicroseconds = unsigned((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
@@ -75,6 +80,30 @@ void TMainForm::LoadLanguage() {
   }
 }
 
+void TMainForm::LoadStartVoice() {
+  const std::optional<std::string> mark = VoiceLoadingMark();
+  if (mark) {
+    ClearVoiceLoadingMark();
+    const StartVoice choice = ChooseStartVoice(LanguageList, ClockSettings.SelectedLanguage, *mark);
+    SkippedVoice = choice.Skipped;
+    if (!choice.Load) {
+      DisableSpeech();
+      KeepLanguageSelectorUsable();
+      return;
+    }
+    ClockSettings.SelectedLanguage = choice.Index;
+    LangMenu.CheckRadio(size_t(choice.Index));
+  }
+  LoadLanguage();
+}
+
+void TMainForm::TellSkippedVoice() {
+  if (SkippedVoice.empty()) return;
+  const std::string name = std::move(SkippedVoice);
+  SkippedVoice.clear();  // once: the ticks go on inside the message box
+  ShowError(hwnd_, SkippedVoiceMessage(name));
+}
+
 // The index of a broken voice is stored and loaded again at the next start:
 // the selector stays usable so that another voice can be chosen. The announce
 // button and "Speak!" stay disabled until a voice loads.
@@ -89,6 +118,7 @@ void TMainForm::LangMenuItemClick(ui::PopupMenu::Item& item) {
   LangMenu.CheckRadio(size_t(*index));
   ClockSettings.SelectedLanguage = *index;
   LoadLanguage();
+  SaveSettings();
 }
 
 }  // namespace orlavox

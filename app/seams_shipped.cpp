@@ -1,5 +1,6 @@
 #include "app/clock_source.h"
 #include "app/seams.h"
+#include "ui/dialog.h"
 
 namespace orlavox {
 
@@ -14,5 +15,7 @@ void PrepareTestProcess() {}
 void SetTestClock(const TestClockSetting&) {}
 
 UINT TimerPeriod(UINT updateInterval) { return updateInterval; }
+
+void ui::UnknownControlBound(const std::string&, const std::string&) {}
 
 }  // namespace orlavox

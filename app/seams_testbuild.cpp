@@ -5,6 +5,7 @@
 // times faster than real time; without it, the system clock.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
@@ -16,6 +17,7 @@
 #include "app/seams.h"
 #include "app/fake_clock.h"
 #include "shell/help_engine.h"
+#include "ui/dialog.h"
 #include "ui/resource_count.h"
 
 namespace orlavox {
@@ -46,6 +48,17 @@ TestClock g_clock;
 }  // namespace
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
+
+void ui::UnknownControlBound(const std::string& dialog, const std::string& name) {
+  // Ended at once and loudly: a handler bound to nothing would let a dialog
+  // write defaults where the user's choices belong.
+  const std::string text = "Orlavox test build: the dialog \"" + dialog + "\" binds a handler to \"" + name +
+                           "\", a name its table does not hold\n";
+  std::fputs(text.c_str(), stderr);
+  std::fflush(stderr);
+  OutputDebugStringA(text.c_str());
+  std::_Exit(3);
+}
 
 UINT TimerPeriod(UINT updateInterval) {
   char text[16];

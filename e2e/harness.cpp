@@ -223,6 +223,54 @@ void ClickAt(int x, int y) {
   SendInput(1, &in[1], sizeof(INPUT));
 }
 
+void DragBy(HWND w, POINT at, int dx, int dy) {
+  ClientToScreen(w, &at);
+  SetCursorPos(at.x, at.y);
+  Sleep(100);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Sleep(200);
+  for (int step = 1; step <= 4; ++step) {
+    SetCursorPos(at.x + dx * step / 4, at.y + dy * step / 4);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Sleep(60);
+  }
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+}
+
+bool MenuShown() {
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32768", nullptr)) != nullptr;)
+    if (IsWindowVisible(w)) return true;
+  return false;
+}
+
+bool PickFromMenu(const std::function<void()>& open, std::initializer_list<WORD> keys,
+                  const std::function<bool()>& picked) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    open();
+    if (!WaitFor(MenuShown, 5000)) continue;
+    Sleep(300);
+    for (WORD k : keys) {
+      PressKeys(nullptr, {k});
+      Sleep(100);
+    }
+    if (WaitFor(picked, 3000)) return true;
+    if (MenuShown()) PressKeys(nullptr, {VK_ESCAPE});
+    WaitFor([] { return !MenuShown(); }, 2000);
+  }
+  return false;
+}
+
+void RightClickTrayIcon(DWORD pid) {
+  if (HWND tray = FindProcessWindow(pid, nullptr, "OrlavoxTrayWindow", false))
+    PostMessageA(tray, 2048, 1, WM_RBUTTONDOWN);
+}
+
 std::string WindowText(HWND w) {
   char text[4096] = "";
   const LRESULT n = SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));

@@ -4,6 +4,7 @@
 // test build's probe message) its state.
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -38,6 +39,18 @@ void PressSpeechHotKey();
 void PressKeys(HWND target, std::initializer_list<WORD> keys);
 // A left click at a point of the screen.
 void ClickAt(int x, int y);
+// Drags a window with the mouse: press at a point of its client area, move
+// by dx, dy, let go.
+void DragBy(HWND w, POINT at, int dx, int dy);
+// Opens a popup menu with `open` (a click, the tray's message) and types
+// `keys` to it, until `picked` holds; keys typed the moment a menu appears
+// are sometimes lost under Wine, so it tries three times. False when it never held.
+bool PickFromMenu(const std::function<void()>& open, std::initializer_list<WORD> keys,
+                  const std::function<bool()>& picked);
+// Whether a popup menu is open on the screen.
+bool MenuShown();
+// A right click on the tray icon of process `pid`, as the shell reports it.
+void RightClickTrayIcon(DWORD pid);
 
 // A top-level window of process `pid` with the given caption and class (either
 // may be null for any), visible unless `visibleOnly` is false; or null.

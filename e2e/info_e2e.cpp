@@ -45,28 +45,12 @@ struct InfoE2E : ::testing::Test {
   // the keys given: its letter, or the arrow keys and Enter when another item
   // has the same letter ("&Big display" and "A&bout...").
   HWND FromMenu(std::initializer_list<WORD> keys, const char* caption) {
-    auto menuShown = [] {
-      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32768", nullptr)) != nullptr;)
-        if (IsWindowVisible(w)) return true;
-      return false;
-    };
-    // Keys typed the moment the menu appears are sometimes lost under Wine: try again.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      POINT p{110 + 20, 102 + 11};  // the middle of the Options button
-      ClientToScreen(main, &p);
-      ClickAt(p.x, p.y);
-      if (!WaitFor(menuShown, 5000)) continue;
-      Sleep(300);
-      for (WORD k : keys) {
-        PressKeys(nullptr, {k});
-        Sleep(100);
-      }
-      HWND dlg = nullptr;
-      if (WaitFor([&] { return (dlg = FindProcessWindow(clock.Pid(), caption)) != nullptr; }, 3000)) return dlg;
-      PressKeys(main, {VK_ESCAPE});
-      WaitFor([&] { return !menuShown(); }, 2000);
-    }
-    return nullptr;
+    POINT p{110 + 20, 102 + 11};  // the middle of the Options button
+    ClientToScreen(main, &p);
+    HWND dlg = nullptr;
+    PickFromMenu([&] { ClickAt(p.x, p.y); }, keys,
+                 [&] { return (dlg = FindProcessWindow(clock.Pid(), caption)) != nullptr; });
+    return dlg;
   }
 };
 

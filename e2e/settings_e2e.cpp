@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
@@ -88,8 +89,14 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-dialog.bmp"));
   ASSERT_TRUE(ClickControl(d, "&OK"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+  // Written at OK, with the log-on entry, once every choice has been applied.
+  EXPECT_TRUE(WaitFor([] { return ReadValue(kSettingsKey, "BinSettings") == "11100101101"; }, 5000));
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 
-  // Seen at once, without waiting for the clock to change.
+  // Applied as the dialog closes, without waiting for the clock to change:
+  // the clock applies the choices after the dialog is gone, the redrawn hour
+  // last of all.
+  EXPECT_TRUE(WaitFor([&] { return HourCellsOnScreen(w) != hours12; }, 2000));
   RECT r;
   GetWindowRect(w, &r);
   EXPECT_NE(GetWindowLongA(w, GWL_STYLE) & WS_CAPTION, 0);  // framed now
@@ -101,8 +108,6 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   EXPECT_EQ(p.Probe(kProbeTimerInterval), 400);
   EXPECT_TRUE(SpeechHotKeyTaken());
   EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 1);
-  EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");  // written only when the window closes
-  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00000010000");
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "settings-applied.bmp"));
 
   // Back to the 12-hour clock alone (no change of shape to redraw the face),
@@ -113,7 +118,7 @@ TEST_F(SettingsE2E, OkAppliesEveryChoiceAtOnce) {
   ASSERT_TRUE(ClickControl(d, "Enable global shortcut"));
   ASSERT_TRUE(ClickControl(d, "&OK"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
-  EXPECT_EQ(HourCellsOnScreen(w), hours12);
+  EXPECT_TRUE(WaitFor([&] { return HourCellsOnScreen(w) == hours12; }, 2000));
   EXPECT_FALSE(SpeechHotKeyTaken());
   EXPECT_EQ(p.Probe(kProbeSpeakShortCutShown), 0);
 
@@ -155,6 +160,49 @@ TEST_F(SettingsE2E, CancelAndEscapeChangeNothing) {
   EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), "00100001000");
   EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(8), "03000000");
   EXPECT_EQ(ReadValue(kRunKey, kRunValue), "<absent>");
+}
+
+// A choice is written when it is confirmed, not only at the close: each way
+// of changing a setting, then the clock ended without a close (as a crash,
+// an update or Task Manager would end it).
+TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");  // framed, big
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("", PrepareInstall("kept", {"Test (logging).dll", "Test (sleeping).dll"})));
+  HWND w = p.WaitForMainWindow(true), d = nullptr;
+  ASSERT_NE(w, nullptr);
+  auto stored = [](const char* name, const std::string& want) {
+    return WaitFor([&] { return ReadValue(kSettingsKey, name).substr(0, want.size()) == want; }, 5000);
+  };
+  const struct { WORD key; const char* caption; std::vector<const char*> checks; } dialogs[] = {
+      {'S', "Settings", {"Always on top", "Start clock with Windows"}}, {'A', "Alarm settings", {"Alarm on"}}};
+  for (const auto& dialog : dialogs) {  // the dialogs' OK
+    ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, dialog.key}));
+    ASSERT_NE(d = WaitForDialog(p.Pid(), dialog.caption), nullptr);
+    for (const char* c : dialog.checks) ASSERT_TRUE(ClickControl(d, c));
+    ASSERT_TRUE(ClickControl(d, "&OK"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+  }
+  EXPECT_TRUE(stored("BinSettings", "01001100000"));
+  RECT b;  // the second voice from the language menu
+  GetWindowRect(FindControl(w, "Language selector"), &b);
+  EXPECT_TRUE(PickFromMenu([&] { ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2); },
+                           {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return stored("SelLang", "1"); }));
+  // The small display, the sixth item of the tray's menu.
+  EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); },
+                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                           [&] { return stored("SNumSettings", "6000000100"); }));
+  RECT r;  // a drag by the face
+  ASSERT_TRUE(WaitFor([&] { return GetWindowRect(w, &r) && r.right - r.left == 156; }, 5000));
+  DragBy(w, {40, 5}, 60, 40);
+  char place[17];
+  std::snprintf(place, sizeof place, "%04ld%04ld01000000", r.top + 40, r.left + 60);
+  EXPECT_TRUE(stored("LNumSettings", place)) << ReadValue(kSettingsKey, "LNumSettings") << " / " << place;
+  p.Kill();
+  EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings") + ReadValue(kSettingsKey, "SNumSettings") +
+                ReadValue(kSettingsKey, "SelLang") + ReadValue(kSettingsKey, "LNumSettings"),
+            std::string("01001100000") + "6000000100" + "1" + place);
+  EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
 }
 
 }  // namespace

@@ -52,61 +52,70 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
 Var AutoStartChoice ; "" = leave the clock's setting alone, else "1" or "0"
 Var AutoStartBox
+Var ClockWasRunning ; "1" once CloseClock has ended a clock of this installation
 
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_DIRECTORY
 Page custom AutoStartPage AutoStartPageLeave
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartClock
 !define MUI_FINISHPAGE_RUN_TEXT "Start the clock now"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; CloseClock / un.CloseClock: ends every running clock. Each window of the
-; clock's class gets WM_CLOSE (the clock saves its settings and exits); a
-; process still running after five seconds is ended. Gives up after a few
-; rounds so that a window it cannot end does not hold the setup forever.
+; CloseClock / un.CloseClock: ends the clock running from this installation's
+; folder; a clock started from another folder is left alone. Its window gets
+; WM_CLOSE: the clock saves its settings and exits, after up to ten seconds
+; for a voice that does not return; a process still running fifteen seconds
+; after the WM_CLOSE is ended. Sets $ClockWasRunning to 1 when it ended one.
+; Gives up after a few rounds so that a clock it cannot end does not hold the
+; setup forever.
 !macro CLOSE_CLOCK_FUNCTION prefix
 Function ${prefix}CloseClock
   Push $0
   Push $1
   Push $2
   Push $3
+  Push $4
+  StrCpy $0 0 ; the window after which the search goes on
   StrCpy $3 0
   ${Do}
-    FindWindow $0 "${CLOCK_CLASS}"
+    System::Call 'user32::FindWindowExW(p 0, p r0, w "${CLOCK_CLASS}", p 0) p .r0'
     ${If} $0 = 0
     ${OrIf} $3 >= 5
       ${Break}
     ${EndIf}
-    IntOp $3 $3 + 1
-    DetailPrint "Closing the running clock"
     StrCpy $1 0
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
-    ; SYNCHRONIZE | PROCESS_TERMINATE
-    System::Call 'kernel32::OpenProcess(i 0x00100001, i 0, i r1) p .r2'
-    System::Call 'user32::PostMessage(p r0, i ${WM_CLOSE}, p 0, p 0) i'
-    ${If} $2 <> 0
-      System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i .r1'
-      ${If} $1 <> 0 ; not WAIT_OBJECT_0: it is still running
-        DetailPrint "The clock did not close: ending it"
-        System::Call 'kernel32::TerminateProcess(p r2, i 1) i'
-        System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
-      ${EndIf}
-      System::Call 'kernel32::CloseHandle(p r2) i'
-    ${Else}
-      ; No handle on the process: wait for the window to go.
-      StrCpy $1 0
-      ${DoWhile} $1 < 50
-        System::Call 'user32::IsWindow(p r0) i .r2'
-        ${IfThen} $2 = 0 ${|} ${Break} ${|}
-        Sleep 100
-        IntOp $1 $1 + 1
-      ${Loop}
+    ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE
+    System::Call 'kernel32::OpenProcess(i 0x00101001, i 0, i r1) p .r2'
+    ${If} $2 = 0
+      ${Continue} ; where it was started from cannot be told: not ours to end
     ${EndIf}
+    StrCpy $4 ""
+    System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r4, *i ${NSIS_MAX_STRLEN}) i .r1'
+    ${If} $1 = 0
+    ${OrIf} $4 != "$INSTDIR\${EXE}"
+      System::Call 'kernel32::CloseHandle(p r2) i'
+      ${Continue}
+    ${EndIf}
+    IntOp $3 $3 + 1
+    StrCpy $ClockWasRunning 1
+    DetailPrint "Closing the running clock"
+    System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0) i'
+    System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r1'
+    ${If} $1 <> 0 ; not WAIT_OBJECT_0: it is still running
+      DetailPrint "The clock did not close: ending it"
+      System::Call 'kernel32::TerminateProcess(p r2, i 1) i'
+      System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r2) i'
+    StrCpy $0 0 ; the windows have changed: search from the start again
   ${Loop}
+  Pop $4
   Pop $3
   Pop $2
   Pop $1
@@ -115,6 +124,56 @@ FunctionEnd
 !macroend
 !insertmacro CLOSE_CLOCK_FUNCTION ""
 !insertmacro CLOSE_CLOCK_FUNCTION "un."
+
+; A folder that holds files but no installation of the clock belongs to
+; someone else (C:\Tools, another program's folder): the clock goes into a
+; "Multilingual Orlavox" folder inside it instead, and nothing of the other
+; program (its uninstall.exe, its info.dat) is overwritten. The clock's own
+; folder is the one the installed-programs entry names, or one holding the
+; program without an uninstaller.
+Function ChooseInstallFolder
+  Push $0
+  Push $1
+  ReadRegStr $0 HKCU "${UNINST_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Goto done
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\${EXE}"
+  ${AndIfNot} ${FileExists} "$INSTDIR\${UNINSTALLER}"
+    Goto done
+  ${EndIf}
+  ClearErrors
+  FindFirst $0 $1 "$INSTDIR\*.*"
+  ${DoWhile} $1 != ""
+    ${If} $1 != "."
+    ${AndIf} $1 != ".."
+      StrCpy $INSTDIR "$INSTDIR\${PRODUCT}"
+      ${Break}
+    ${EndIf}
+    FindNext $0 $1
+  ${Loop}
+  FindClose $0
+done:
+  Pop $1
+  Pop $0
+FunctionEnd
+
+; The finish page's "Start the clock now", unless the update has started it again already.
+Function StartClock
+  ${If} $ClockWasRunning != 1
+    Exec '"$INSTDIR\${EXE}"'
+  ${EndIf}
+FunctionEnd
+
+; un.RemoveRunValue <key>: the log-on entry goes only when it starts this
+; installation's clock, written with quotation marks or without.
+!macro REMOVE_RUN_VALUE key
+  ReadRegStr $0 HKCU "${key}" "${RUN_VALUE}"
+  ${If} $0 == '"$INSTDIR\${EXE}"'
+  ${OrIf} $0 == "$INSTDIR\${EXE}"
+    DeleteRegValue HKCU "${key}" "${RUN_VALUE}"
+  ${EndIf}
+!macroend
 
 Function .onInit
   ; /AUTOSTART=1 or /AUTOSTART=0 chooses without the page (with /S the only way).
@@ -179,6 +238,7 @@ Function AutoStartPageLeave
 FunctionEnd
 
 Section "-Clock"
+  Call ChooseInstallFolder
   Call CloseClock
   !insertmacro InstallFiles
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
@@ -201,10 +261,15 @@ Section "-Clock"
   ${If} $AutoStartChoice != ""
     WriteRegStr HKCU "${SETTINGS_KEY}" "SetAutoStart" $AutoStartChoice
   ${EndIf}
+
+  ; The clock that was running before the update runs again.
+  ${If} $ClockWasRunning == 1
+    Exec '"$INSTDIR\${EXE}"'
+  ${EndIf}
 SectionEnd
 
 Section "Uninstall"
-  ; First the clock: closing, it saves its settings and its Run entry.
+  ; First this installation's clock: closing, it saves its settings and its Run entry.
   ; Then its program file, as soon as nothing holds it any more (a clock
   ; window that turns up meanwhile is closed too): a few seconds at most.
   Call un.CloseClock
@@ -227,7 +292,7 @@ Section "Uninstall"
 
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifnosubkeys /ifnovalues HKCU "${BRENVIK_KEY}"
-  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
-  DeleteRegValue HKCU "${RUN_KEY_NT}" "${RUN_VALUE}"
+  !insertmacro REMOVE_RUN_VALUE "${RUN_KEY}"
+  !insertmacro REMOVE_RUN_VALUE "${RUN_KEY_NT}"
   DeleteRegKey HKCU "${UNINST_KEY}"
 SectionEnd

@@ -87,6 +87,8 @@ bool TimeFormatIs24Hour(std::string_view format);
 // The installer leaves the user's choice of starting with Windows here; the
 // clock takes it as its AutoStart switch at the next start and removes it.
 inline constexpr const char* kSetAutoStartValue = "SetAutoStart";
+// Present while a voice loads, holding its name (settings_store.h).
+inline constexpr const char* kVoiceLoadingValue = "loading";
 
 // First run: no settings of this edition and none of the older one.
 bool DecideFirstRun(bool settingsHaveBinSettings, bool oldEditionHasWindowTop);

@@ -79,4 +79,22 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
   return ok;
 }
 
+void MarkVoiceLoading(const std::string& voiceName) {
+  Registry reg;
+  if (reg.OpenKey(kSettingsKey, true)) reg.WriteUtf8String(kVoiceLoadingValue, voiceName);
+}
+
+void ClearVoiceLoadingMark() {
+  Registry reg;
+  if (reg.OpenKey(kSettingsKey, false)) reg.DeleteValue(kVoiceLoadingValue);
+}
+
+std::optional<std::string> VoiceLoadingMark() {
+  Registry reg;
+  std::string name;
+  if (!reg.OpenKey(kSettingsKey, false) || reg.ReadUtf8String(kVoiceLoadingValue, name) != ReadStatus::Ok)
+    return std::nullopt;
+  return name;
+}
+
 }  // namespace orlavox

@@ -2,6 +2,7 @@
 // Where ClockSettings live: HKEY_CURRENT_USER\Software\Brenvik\Orlavox Lite,
 // plus the log-on entry under the Run keys. The meaning of the stored
 // strings is in clock_settings.h; this is only the registry traffic.
+#include <optional>
 #include <string>
 
 #include "settings/clock_settings.h"
@@ -20,5 +21,13 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
 // when a value could not be written; the caller goes on all the same.
 bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
                             const std::string& programPath);
+
+// The mark a voice leaves while it loads (its name, UTF-8): written before
+// the load, removed once it has returned. Found at a start, it names a voice
+// that hung or took the program down while loading.
+void MarkVoiceLoading(const std::string& voiceName);
+void ClearVoiceLoadingMark();
+// The mark's voice name; nullopt when there is none.
+std::optional<std::string> VoiceLoadingMark();
 
 }  // namespace orlavox

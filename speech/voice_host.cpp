@@ -164,10 +164,12 @@ void RunLegacyMigration(const std::string& programFolder) {
                           PathExists(programFolder + kLegacyLanguageFile));
   for (const MigrationStep& step : plan) {
     const std::string source = programFolder + step.source;
-    if (step.action == MigrationStep::Action::Move &&
-        MoveFileW(Wide(source).c_str(), Wide(programFolder + step.target).c_str()))
-      continue;
-    DeleteFileW(Wide(source).c_str());
+    // A move that fails (the file in use, no voice folder) leaves the old
+    // voice where it is: it is deleted only when its copy is already in place.
+    if (step.action == MigrationStep::Action::Move)
+      MoveFileW(Wide(source).c_str(), Wide(programFolder + step.target).c_str());
+    else
+      DeleteFileW(Wide(source).c_str());
   }
 }
 

@@ -140,6 +140,22 @@ std::optional<int> LanguageIndexFromMenuItemName(std::string_view name) {
 
 int ClampSelectedLanguage(int selected, int count) { return selected < 0 || selected > count - 1 ? 0 : selected; }
 
+StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, std::string_view markedVoice) {
+  StartVoice choice{selected, true, {}};
+  if (selected < 0 || size_t(selected) >= voices.size() || voices[size_t(selected)] != markedVoice) return choice;
+  choice.Skipped = voices[size_t(selected)];
+  if (voices.size() < 2) {
+    choice.Load = false;
+    return choice;
+  }
+  choice.Index = selected == 0 ? 1 : 0;
+  return choice;
+}
+
+std::string SkippedVoiceMessage(std::string_view voiceName) {
+  return "Skipped " + std::string(voiceName) + ".DLL - it did not finish loading at the last start.";
+}
+
 std::string_view VoiceLanguageName(unsigned languageId) {
   switch (languageId & 0x3FF) {
     case 0x07: return "German";

@@ -81,4 +81,17 @@ std::optional<int> LanguageIndexFromMenuItemName(std::string_view name);
 // A stored selection outside 0..count-1 selects the first voice.
 int ClampSelectedLanguage(int selected, int count);
 
+// The voice a start loads when the last one left the loading mark of
+// `markedVoice` (a voice that hung or crashed while loading): the selection,
+// unless it names that voice; then the first voice, or the first other one
+// when the first is that voice, and none at all when it is the only voice.
+struct StartVoice {
+  int Index = 0;
+  bool Load = true;
+  std::string Skipped;  // the voice passed over for this start; "" when none
+};
+StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, std::string_view markedVoice);
+// "Skipped " + name + ".DLL - it did not finish loading at the last start."
+std::string SkippedVoiceMessage(std::string_view voiceName);
+
 }  // namespace orlavox

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <iterator>
 #include <optional>
 
 #include "ui/monitor_place.h"
@@ -44,6 +45,12 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 }
 
 bool IsButtonKind(ControlKind k) { return k == ControlKind::Button || k == ControlKind::BitBtn; }
+
+// The dialogs whose modal loops run, innermost last (one thread: the program's windows live on one).
+std::vector<HWND>& ModalStack() {
+  static std::vector<HWND> stack;
+  return stack;
+}
 
 }  // namespace
 
@@ -243,7 +250,8 @@ void Dialog::CreateControls() {
     if (!parent) continue;
     const HMENU id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index));
     DWORD style = WS_CHILD | WS_VISIBLE;
-    if (s.Tab != kNoTab) style |= WS_TABSTOP;
+    // An up-down shows no focus: Tab goes from its buddy to the next control.
+    if (s.Tab != kNoTab && s.Kind != ControlKind::UpDown) style |= WS_TABSTOP;
     if (StartsGroup(table_, order, k)) style |= WS_GROUP;
     DWORD ex = 0;
     const char* cls = "STATIC";
@@ -370,6 +378,8 @@ int Dialog::ShowModal(HWND owner) {
     if (f) SetFocus(f);
   }
   running_ = true;
+  const HWND self = hwnd_;
+  ModalStack().push_back(self);
   MSG msg;
   while (result_ == kResultNone && hwnd_) {
     // Wide: a character typed into an edit reaches it whole, whatever the code page.
@@ -384,6 +394,12 @@ int Dialog::ShowModal(HWND owner) {
     DispatchMessageW(&msg);
   }
   running_ = false;
+  std::vector<HWND>& stack = ModalStack();
+  for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+    if (*it == self) {
+      stack.erase(std::next(it).base());
+      break;
+    }
   if (ownerWasEnabled) EnableWindow(owner_, TRUE);
   if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
   Destroy();
@@ -396,6 +412,11 @@ int Dialog::ShowModal(HWND owner) {
   }
   brushes_.clear();
   return result_;
+}
+
+HWND Dialog::ModalWindow() {
+  const std::vector<HWND>& stack = ModalStack();
+  return stack.empty() ? nullptr : stack.back();
 }
 
 void Dialog::CloseWith(int result) { result_ = result == kResultNone ? kResultCancel : result; }
@@ -493,14 +514,20 @@ bool Dialog::LoadRichText(const std::string& name, const std::string& bytes, boo
   return es.dwError == 0 && taken > 0 && GetWindowTextLengthA(h) > 0;
 }
 
+Dialog::Item* Dialog::Bound(const std::string& name) {
+  Item* it = Find(name);
+  if (!it) UnknownControlBound(form_.Caption, name);
+  return it;
+}
+
 void Dialog::OnClick(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Click = std::move(handler);
+  if (Item* it = Bound(name)) it->Click = std::move(handler);
 }
 void Dialog::OnChange(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Change = std::move(handler);
+  if (Item* it = Bound(name)) it->Change = std::move(handler);
 }
 void Dialog::OnExit(const std::string& name, std::function<void()> handler) {
-  if (Item* it = Find(name)) it->Exit = std::move(handler);
+  if (Item* it = Bound(name)) it->Exit = std::move(handler);
 }
 
 HWND Dialog::DefaultButton() {

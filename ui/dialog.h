@@ -63,6 +63,12 @@ struct ButtonGlyphs {
 };
 void SetButtonGlyphs(ButtonGlyphs glyphs);
 
+// A handler bound to a name that the dialog's table does not hold: a renamed
+// control whose handler would silently never run. Each program defines it in
+// its seams: the test build ends at once with a message naming the dialog and
+// the name; the shipped program binds nothing and goes on.
+void UnknownControlBound(const std::string& dialog, const std::string& name);
+
 class Dialog : public Window {
  public:
   Dialog(FormLayout form, std::vector<ControlRow> table);
@@ -75,6 +81,10 @@ class Dialog : public Window {
   // Ends the modal loop with `result`.
   void CloseWith(int result);
   int Result() const { return result_; }
+  // The innermost dialog running modally on this thread, or null: what a
+  // command from outside the dialogs (the tray icon) brings forward instead
+  // of opening another window over it.
+  static HWND ModalWindow();
 
   // Controls by their names; null or neutral values for unknown names. Texts
   // are UTF-8; edits are Unicode windows, so a path in any script stays whole.
@@ -100,6 +110,8 @@ class Dialog : public Window {
   // Events: a click (buttons, check boxes, radio buttons, link labels, the
   // arrows of an up-down), a change (the text of an edit, the choice of a
   // combo box) and the focus leaving a control.
+  // A name the table does not hold is a fault of the program: see
+  // UnknownControlBound.
   void OnClick(const std::string& name, std::function<void()> handler);
   void OnChange(const std::string& name, std::function<void()> handler);
   void OnExit(const std::string& name, std::function<void()> handler);
@@ -130,6 +142,8 @@ class Dialog : public Window {
   HFONT FontFor(const ControlRow& s, bool underline = false);
   Item* Find(const std::string& name);
   const Item* Find(const std::string& name) const;
+  // The item a handler is bound to; reports a name the table does not hold.
+  Item* Bound(const std::string& name);
   Item* FindByHwnd(HWND h);
   void DrawBitBtn(const DRAWITEMSTRUCT& d);
   void ButtonPressed(Item& item);

@@ -65,6 +65,7 @@ TEST(AlarmFormRules, WriteBackKeepsWhatIsOutOfRange) {
   v.WaveFile = "C:\\kept even when unused.wav";
   v.Hour = "";
   v.Pm = true;
+  v.Hour24 = false;
   v.Minute = "";
   v.AnnounceInterval = "0";
   v.RepeatInterval = "61";
@@ -84,12 +85,19 @@ TEST(AlarmFormRules, WriteBackKeepsWhatIsOutOfRange) {
   v.RepeatInterval = "0";
   v.Hour = "7";
   v.Pm = false;
-  s.Hour24 = true;
+  v.Hour24 = true;
   ApplyAlarmForm(v, s);
   EXPECT_EQ(s.AnnounceInterval, 15);  // empty counts as 0: kept
   EXPECT_EQ(s.AlarmMinute, 59);
   EXPECT_EQ(s.AlarmRepeatInterval, 0);
   EXPECT_EQ(s.AlarmHour, 7);
+
+  // Opened in the 12-hour form, closed after the clock went over to 24 hours:
+  // 7 PM is still 19.
+  v.Hour24 = false;
+  v.Pm = true;
+  ApplyAlarmForm(v, s);
+  EXPECT_EQ(s.AlarmHour, 19);
 }
 
 }  // namespace

@@ -5,17 +5,18 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
+#include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
 namespace {
 
-class ScriptedAlarmForm : public TAlarmForm {
+class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
  public:
-  ScriptedAlarmForm(const ClockSettings& s) : TAlarmForm(s, nullptr) {
+  ScriptedAlarmForm(const ClockSettings& s) : Scripted(s, nullptr) {
+    ShownError = ShowError;
     ShowError = [this](const char* text) { Errors.push_back(text); };
   }
-  std::deque<std::function<void()>> Steps;
+  std::function<void(const char* text)> ShownError;  // the message box the program shows
   std::vector<std::string> Errors;
 
   void Type(const char* name, const std::string& chars) {
@@ -23,30 +24,7 @@ class ScriptedAlarmForm : public TAlarmForm {
   }
   void Key(const char* name, UINT vk) { PostMessageA(Control(name), WM_KEYDOWN, vk, 0); }
   bool Visible(const char* name) const { return IsWindowVisible(Control(name)) != FALSE; }
-  int Run() {
-    running_ = this;
-    const int r = ShowModal(nullptr);
-    running_ = nullptr;
-    return r;
-  }
-
- protected:
-  void FormActivate() override {
-    if (!started_) SetTimer(Handle(), 77, 30, &ScriptedAlarmForm::Tick);
-    started_ = true;
-  }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!running_ || running_->Steps.empty()) return;
-    auto step = std::move(running_->Steps.front());
-    running_->Steps.pop_front();
-    step();
-  }
-  static ScriptedAlarmForm* running_;
-  bool started_ = false;
 };
-ScriptedAlarmForm* ScriptedAlarmForm::running_ = nullptr;
 
 TEST(AlarmFormTest, TwelveHourFormTypingChecksAndTheMinutesLeadingZero) {
   ClockSettings s;
@@ -106,6 +84,8 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
     seen.push_back(line);
   };
   std::string hour, radios, interval;
+  std::vector<HWND> tabs, wanted;  // where Tab goes from each edit: past its up-down
+  std::string box;  // the typing check's message box
   bool readOnly = false;
   d.Steps = {
       [&] {
@@ -118,6 +98,9 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
       },
       [&] {
         look("checked ");
+        for (const char* edit : {"HourEdit", "MinEdit", "AnnEdit", "AlarmIntEdit"})
+          tabs.push_back(GetNextDlgTabItem(d.Handle(), d.Control(edit), FALSE));
+        for (const char* next : {"MinEdit", "AnnCheck", "BitBtn1", "AlarmSoundCombo"}) wanted.push_back(d.Control(next));
         d.Focus("AlarmIntEdit");
         d.Key("AlarmIntEdit", VK_UP);
         d.Key("AlarmIntEdit", VK_UP);  // stops at 60
@@ -134,11 +117,23 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
         d.SetText("AnnEdit", "0");  // accepted while typing, kept out on OK
         d.SetText("HourEdit", "23");
       },
+      [&] { d.ShownError("Numeric value out of range!"); },  // open until the next step
+      [&] {
+        HWND b = FindWindowA("#32770", "Error");
+        box.resize(64);
+        box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
+        for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+          if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
+            box += " with an icon";
+        PostMessageA(b, WM_COMMAND, IDOK, 0);
+      },
       [&] { PostMessageA(d.Control("BitBtn1"), BM_CLICK, 0, 0); },
   };
   ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_EQ(box, "Numeric value out of range!");  // a plain message box, no error icon
   // Off at first: the edits and radios only; the arrows stay enabled.
   EXPECT_EQ(seen, (std::vector<std::string>{"open 0000110100", "checked 1111111100", "wave 1111111111"}));
+  EXPECT_EQ(tabs, wanted);
   EXPECT_EQ(hour, "17");
   EXPECT_EQ(radios, "hidden");
   EXPECT_TRUE(readOnly);

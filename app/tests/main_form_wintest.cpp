@@ -179,9 +179,18 @@ TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {
   for (int i = 0; i < 3; ++i) f.Timer1Timer();
   EXPECT_FALSE(IsWindowVisible(f.Handle()));
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));
-  // From the tray the window comes back with its taskbar button.
+  // In the tray, a taskbar button only while a dialog is open, and only with ShowInTaskbar.
+  f.PlaceTaskbarButton();
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  f.PlaceTaskbarButton(true);
+  EXPECT_TRUE(IsWindowVisible(app_.Handle()));
+  f.ClockSettings.ShowInTaskbar = false;
+  f.PlaceTaskbarButton(true);
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  f.ClockSettings.ShowInTaskbar = true;
+  // From the tray the window comes back with its taskbar button (as a double-click on the icon).
   f.ShowMainWindow();
-  f.ShowTaskbarButton();
+  f.PlaceTaskbarButton();
   EXPECT_TRUE(IsWindowVisible(f.Handle()));
   EXPECT_TRUE(IsWindowVisible(app_.Handle()));
   f.HideMainWindow();
@@ -366,7 +375,6 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   EXPECT_NE(value.find("Time: "), std::string::npos) << value;
   EXPECT_NE(value.find("Date: "), std::string::npos) << value;
   EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
-  main->Release();
   for (ui::SpeedButton* b : {&f.AlarmButton, &f.SetupButton, &f.HelpButton, &f.AnnounceButton}) {
     IAccessible* a = nullptr;
     ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,
@@ -379,6 +387,14 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   char alarmHint[64] = "";
   GetWindowTextA(f.AlarmButton.Handle(), alarmHint, sizeof alarmHint);
   EXPECT_STREQ(alarmHint, "Alarm setup");
+  // A reader that keeps the object after the window has gone hears "disconnected".
+  TearDown();
+  VARIANT self{};
+  self.vt = VT_I4;
+  BSTR gone = nullptr;
+  EXPECT_EQ(main->get_accValue(self, &gone), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(main->get_accName(self, &gone), CO_E_OBJNOTCONNECTED);
+  main->Release();
   CoUninitialize();
 }
 

@@ -36,12 +36,17 @@ lacks_key() { ! has_key "$1"; }
 value_is() { [ "$(regval "$1" "$2")" = "$3" ]; }
 winenv() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'; }
 not_running() { ! kill -0 "$1" 2>/dev/null; }
+no_clock() { ! wine "$driver" wait 3 </dev/null; }
 
-clock_pid=''
+clock_pid='' other_pid=''
+tools_win='C:\Tools'
+tools=$(winepath -u "$tools_win" 2>/dev/null)
 nt_run_existed=0
 has_key "$RUN_NT" && nt_run_existed=1
 cleanup() {
   [ -n "$clock_pid" ] && kill "$clock_pid" 2>/dev/null
+  [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
+  [ -n "$tools" ] && rm -rf "$tools"
   wine reg delete "$RUN" /v "$SENTINEL_VALUE" /f </dev/null >/dev/null 2>&1
   wine reg delete "$SENTINEL_KEY" /f </dev/null >/dev/null 2>&1
   [ "$nt_run_existed" = 0 ] && wine reg delete "$RUN_NT" /f </dev/null >/dev/null 2>&1
@@ -70,8 +75,8 @@ size_matches() {  # EstimatedSize (KB) within 5 % of the folder's size
 }
 # The uninstaller copies itself to the temporary folder, starts the copy and
 # returns: wait for the copy to remove the installed-programs entry, its last step.
-uninstall() {
-  wine "$instdir_win\\uninstall.exe" /S </dev/null || return 1
+uninstall() {  # uninstall [installation folder, Windows path]
+  wine "${1:-$instdir_win}\\uninstall.exe" /S </dev/null || return 1
   local i
   for i in $(seq 1 60); do lacks_key "$UNINST" && return 0; sleep 1; done
   return 1
@@ -113,6 +118,11 @@ wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
 clock_pid=$!
 check "its main window appears" wine "$driver" wait 30
 
+echo "== an update while the clock runs"
+check "setup /S over the running clock exits with 0" wine "$setup" /S
+check "the clock that ran has ended" not_running "$clock_pid"
+check "the clock runs again after the update" wine "$driver" wait 30
+
 echo "== the uninstaller"
 wine reg add "$RUN" /v "$SENTINEL_VALUE" /d 'C:\not the clock.exe' /f </dev/null >/dev/null 2>&1
 wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
@@ -120,7 +130,7 @@ wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
 wine reg add "$RUN_NT" /v "Orlavox Lite" /d "$instdir_win\\Orlavox.exe" /f </dev/null >/dev/null 2>&1
 check "the uninstaller finishes" uninstall
 for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
-check "the running clock has ended" not_running "$clock_pid"
+check "the running clock has ended" no_clock
 check "the install folder is gone" test ! -e "$instdir"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the settings key is gone" lacks_key "$SETTINGS"
@@ -140,6 +150,33 @@ if [ "$(wine reg query "$BRENVIK" </dev/null 2>/dev/null | tr -d '\r' | grep -c 
 else
   echo "skipped: $BRENVIK holds keys or values of others"
 fi
+
+echo "== into a folder of another program, beside a clock started elsewhere"
+# C:\Tools holds another program's uninstall.exe and info.dat: the clock goes
+# into a folder of its own inside it, and neither file changes.
+rm -rf "$tools" && mkdir -p "$tools"
+printf 'the uninstaller of another program\n' >"$tools/uninstall.exe"
+printf 'the notes of another program\n' >"$tools/info.dat"
+ref=$(mktemp -d)
+cp "$tools/uninstall.exe" "$tools/info.dat" "$ref/"
+theirs_kept() { cmp -s "$ref/uninstall.exe" "$tools/uninstall.exe" && cmp -s "$ref/info.dat" "$tools/info.dat"; }
+check "setup /S /D=C:\\Tools exits with 0" wine "$setup" /S "/D=$tools_win"
+check "installed into C:\\Tools\\Multilingual Orlavox" cmp -s "$dist/Orlavox.exe" "$tools/Multilingual Orlavox/Orlavox.exe"
+check "InstallLocation names the subfolder" value_is "$UNINST" InstallLocation "$tools_win\\Multilingual Orlavox"
+check "their uninstall.exe and info.dat are unchanged after the install" theirs_kept
+# The log-on entry of a clock elsewhere (quoted, as the program writes it), and that clock running.
+wine reg add "$RUN" /v "Orlavox Lite" /d '"C:\Elsewhere\Orlavox.exe"' /f </dev/null >/dev/null 2>&1
+wine "$dist/Orlavox.exe" </dev/null >/dev/null 2>&1 &
+other_pid=$!
+check "the clock from elsewhere runs" wine "$driver" wait 30
+check "the uninstaller finishes" uninstall "$tools_win\\Multilingual Orlavox"
+check "their uninstall.exe and info.dat are unchanged after the uninstall" theirs_kept
+check "the subfolder is gone" test ! -e "$tools/Multilingual Orlavox"
+check "a Run value that starts another clock is kept" value_is "$RUN" "Orlavox Lite" '"C:\Elsewhere\Orlavox.exe"'
+check "the clock started elsewhere still runs" kill -0 "$other_pid"
+kill "$other_pid" 2>/dev/null; other_pid=''
+wine reg delete "$RUN" /v "Orlavox Lite" /f </dev/null >/dev/null 2>&1
+rm -rf "$tools" "$ref"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

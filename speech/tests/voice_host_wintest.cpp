@@ -214,10 +214,12 @@ TEST_F(VoiceFolderTest, MigrationMovesLegacyVoicesAndRemovesTheRest) {
   EXPECT_EQ(ReadVoiceFolder(program_), (std::vector<std::string>{"English (female)", "German (male)"}));
 }
 
-TEST_F(VoiceFolderTest, MigrationDeletesLangDatWithoutLegacyVoices) {
+TEST_F(VoiceFolderTest, MigrationDeletesLangDatWithoutLegacyVoicesAndNeverAVoiceItCouldNotMove) {
   Put("LANG.DAT");
+  Put("ENGLI.DLL", "old English");  // no voice folder: the move fails
   RunLegacyMigration(program_);
   EXPECT_FALSE(PathExists(program_ + "LANG.DAT"));
+  EXPECT_EQ(ReadFileBytes(program_ + "ENGLI.DLL"), "old English");
 }
 
 TEST_F(VoiceFolderTest, ListsTheFolderSortedWithoutCase) {

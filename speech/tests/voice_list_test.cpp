@@ -63,6 +63,18 @@ TEST(VoiceList, SelectionOutsideTheListSelectsTheFirstVoice) {
   EXPECT_EQ(ClampSelectedLanguage(0, 1), 0);
 }
 
+TEST(VoiceList, AVoiceThatHungWhileLoadingIsPassedOverForOneStart) {
+  const std::vector<std::string> voices{"Dutch (male)", "English (female)", "German (male)"};
+  auto start = [](const std::vector<std::string>& list, int selected, std::string_view marked) {
+    const StartVoice c = ChooseStartVoice(list, selected, marked);
+    return std::to_string(c.Index) + (c.Load ? " load " : " none ") + c.Skipped;
+  };
+  EXPECT_EQ(start(voices, 2, "German (male)"), "0 load German (male)");
+  EXPECT_EQ(start(voices, 0, "Dutch (male)"), "1 load Dutch (male)");
+  EXPECT_EQ(start(voices, 1, "German (male)"), "1 load ");  // another voice hung: the choice stands
+  EXPECT_EQ(start({"Dutch (male)"}, 0, "Dutch (male)"), "0 none Dutch (male)");
+}
+
 TEST(VoiceList, Messages) {
   EXPECT_EQ(LoadFailedMessage("[No language]"),
             "Could not load [No language].DLL - time announcements will not be available.");

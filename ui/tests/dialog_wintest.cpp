@@ -1,22 +1,20 @@
 // A table-built dialog driven by its keys, and opened and closed many times.
 #include "ui/dialog.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <deque>
 
 #include "ui/resource_count.h"
+#include "ui/tests/scripted_dialog.h"
 
 namespace orlavox::ui {
 namespace {
 
-// Runs its steps one by one from a timer while the dialog is open, as a
-// user pressing keys would, each after the previous one has been handled.
-class ScriptedDialog : public Dialog {
+class ScriptedDialog : public Scripted<Dialog> {
  public:
-  using Dialog::Dialog;
-  std::deque<std::function<void()>> Steps;
-  int Activations = 0;
+  using Scripted::Scripted;
 
   void Key(UINT vk) { PostMessageA(GetFocus(), WM_KEYDOWN, vk, 0); }
   std::string FocusName() const {
@@ -24,30 +22,7 @@ class ScriptedDialog : public Dialog {
       if (Control(n) && Control(n) == GetFocus()) return n;
     return "?";
   }
-
- protected:
-  void FormActivate() override {
-    if (Activations++ == 0) SetTimer(Handle(), 1, 20, &ScriptedDialog::Tick);
-  }
-
- private:
-  static ScriptedDialog* running_;
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!running_ || running_->Steps.empty()) return;
-    auto step = std::move(running_->Steps.front());
-    running_->Steps.pop_front();
-    step();
-  }
-  friend int RunScripted(ScriptedDialog&);
 };
-ScriptedDialog* ScriptedDialog::running_ = nullptr;
-
-int RunScripted(ScriptedDialog& d) {
-  ScriptedDialog::running_ = &d;
-  const int r = d.ShowModal(nullptr);
-  ScriptedDialog::running_ = nullptr;
-  return r;
-}
 
 FormLayout TestForm() { return Form("Dialog test", 300, 200); }
 
@@ -78,14 +53,23 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
              [&] { d.Focus("Edit"); }, [&] { spinText = d.Text("Edit"); d.Key(VK_UP); },
              [&] { spinText += "," + d.Text("Edit"); d.Key(VK_DOWN); },
              [&] { spinText += "," + d.Text("Edit"); d.Key(VK_RETURN); }};  // the default button
-  EXPECT_EQ(RunScripted(d), kResultOk);
+  EXPECT_EQ(d.Run(), kResultOk);
   EXPECT_EQ(seen, (std::vector<std::string>{"Edit", "First", "Second", "Ok", "Cancel", "Help"}));
   EXPECT_EQ(helps, 1);
   EXPECT_EQ(spinText, "1000,1000,900");  // no thousands separator; stops at the top
 
   ScriptedDialog esc(TestForm(), KeysTable(true));
   esc.Steps = {[&] { esc.Key(VK_ESCAPE); }};
-  EXPECT_EQ(RunScripted(esc), kResultCancel);
+  EXPECT_EQ(esc.Run(), kResultCancel);
+}
+
+TEST(DialogTest, AHandlerForANameTheTableDoesNotHoldEndsTheTestBuild) {
+  ScriptedDialog d(TestForm(), KeysTable(false));
+  d.OnClick("Ok", [] {});
+  d.OnChange("Edit", [] {});
+  EXPECT_EXIT(d.OnClick("OkButton", [] {}), ::testing::ExitedWithCode(3),
+              "the dialog \"Dialog test\" binds a handler to \"OkButton\"");
+  EXPECT_EXIT(d.OnExit("Cancel", [] {}), ::testing::ExitedWithCode(3), "\"Cancel\", a name its table does not hold");
 }
 
 TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
@@ -93,8 +77,17 @@ TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
   bool stillOpen = false;
   d.Steps = {[&] { d.Key(VK_ESCAPE); }, [&] { stillOpen = IsWindowVisible(d.Handle()) != FALSE; },
              [&] { d.Key(VK_RETURN); }};
-  EXPECT_EQ(RunScripted(d), kResultOk);
+  EXPECT_EQ(d.Run(), kResultOk);
   EXPECT_TRUE(stillOpen);
+
+  // A script that leaves the dialog open, with a message box over it: the
+  // watchdog fails the test and ends both, the dialog as cancelled.
+  ScriptedDialog stuck(TestForm(), KeysTable(false));
+  stuck.WatchdogMs = 300;
+  stuck.Steps = {[&] { stuck.Key(VK_ESCAPE); }, [&] { MessageBoxA(stuck.Handle(), "Stuck", "Dialog test", MB_OK); }};
+  int result = kResultOk;
+  EXPECT_NONFATAL_FAILURE(result = stuck.Run(), "is still open 300 ms after its script ended");
+  EXPECT_EQ(result, kResultCancel);
 }
 
 // Every kind of control, opened and closed: nothing may stay behind.
@@ -115,7 +108,7 @@ TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
   auto openAndClose = [&] {
     ScriptedDialog d(TestForm(), table);
     d.Steps = {[&] { d.CloseWith(kResultOk); }};
-    return RunScripted(d);
+    return d.Run();
   };
   ASSERT_EQ(openAndClose(), kResultOk);  // the first opening loads what stays loaded
   const unsigned gdi = CountGdiObjects(), user = CountUserObjects();
