@@ -1,8 +1,9 @@
 #pragma once
-// The alarm's alert "Alarm!": a window of its own on the desktop, with its
-// own taskbar button, an OK and a Snooze button. When it opens it announces
-// the time (when asked to and a voice is free), then plays the alarm sound at
-// once and every AlarmRepeatInterval seconds until OK, Enter or Snooze.
+// The alarm's alert "Alarm!": a topmost window of its own on the desktop,
+// with its own taskbar button, flashing until it is confirmed, with an OK and
+// a Snooze button. When it opens it announces the time (when asked to and a
+// voice is free), then plays the alarm sound at once and every
+// AlarmRepeatInterval seconds until OK, Enter or Snooze.
 #include <string>
 
 #include "alarm/alarm_alert_host.h"
@@ -30,6 +31,7 @@ class TAlarmAlertForm : public ui::Dialog {
   void DisableAlarmTimer();
 
  protected:
+  void FormShow() override;
   void FormActivate() override;
   bool FormCloseQuery() override { return false; }  // OK (or Enter) only
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

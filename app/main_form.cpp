@@ -249,7 +249,8 @@ void TMainForm::FormDestroy() {
 void TMainForm::CheckRegistry() { FirstRun = CheckFirstRunInRegistry(); }
 
 void TMainForm::OpenRegistry() {
-  const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                            GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
   const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop);
   ClockSettings = loaded.Settings;
   LanguageStored = loaded.LanguageStored;

@@ -17,6 +17,7 @@
 #include "app/probe_queries.h"
 #include "app/seams.h"
 #include "app/fake_clock.h"
+#include "shell/help_engine.h"
 #include "ui/dialog.h"
 #include "ui/resource_count.h"
 
@@ -68,11 +69,21 @@ UINT TimerPeriod(UINT updateInterval) {
 }
 
 void PrepareTestProcess() {
-  if (GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) == 0) return;
+  const bool none = GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) != 0;
+  wchar_t control[MAX_PATH] = L"";
+  const DWORD n = GetEnvironmentVariableW(L"ORLAVOX_TEST_HELP_CONTROL_SZ", control, MAX_PATH);
+  if (!none && (n == 0 || n >= MAX_PATH)) return;
   HKEY classes = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brenvik\\Orlavox Lite\\Test classes", 0, nullptr, 0,
                       KEY_ALL_ACCESS, nullptr, &classes, nullptr) != ERROR_SUCCESS)
     return;
+  // The control registered as Wine and older systems store it: a plain REG_SZ.
+  HKEY server = nullptr;
+  if (!none && RegCreateKeyExA(classes, kHtmlHelpClsidKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &server,
+                               nullptr) == ERROR_SUCCESS) {
+    RegSetValueExW(server, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(control), (n + 1) * sizeof(wchar_t));
+    RegCloseKey(server);
+  }
   RegOverridePredefKey(HKEY_CLASSES_ROOT, classes);
   RegCloseKey(classes);
 }

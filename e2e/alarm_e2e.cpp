@@ -9,6 +9,7 @@
 #include "app/fake_clock.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -90,6 +91,7 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   EXPECT_FALSE(IsWindowVisible(p.MainWindow()));  // still in the tray
   EXPECT_EQ(GetWindow(alert, GW_OWNER), nullptr);  // a window of its own, with its own taskbar button
   EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_TOPMOST);  // above the window the user works in
   EXPECT_FALSE(GetWindowLongA(alert, GWL_STYLE) & WS_SYSMENU);  // no close box
   EXPECT_EQ(GetForegroundWindow(), alert);
   // The periodic announcement of 07:00 speaks; the alert says nothing of its own.
@@ -226,6 +228,45 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
     EXPECT_TRUE(p.Close());
   }
+}
+
+// A wave file in a folder the ANSI code page cannot spell ("Łódź"): the
+// edit's text goes into the file dialog (Browse) and comes back chosen, the
+// preview plays it, OK stores it, and the alarm reads it back and plays it.
+TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
+  const std::string wave = ScratchDir() + "\xC5\x81\xC3\xB3" "d\xC5\xBA\\whistle.wav";
+  CreateDirectoryW(Wide(wave.substr(0, wave.rfind('\\'))).c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_WAVE")).c_str(), Wide(wave).c_str(), FALSE));
+  WriteSettings("00001001000", Repeat(0), "6007000005");  // alarm at 07:00, "Wave file..." once, no file yet
+  const std::string exe = PrepareInstall("alarm-wave", {"Test (logging).dll"});
+  auto whistleHeard = [&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; };
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 12:00:00", exe));
+  PressKeys(p.WaitForMainWindow(true), {VK_CONTROL, 'A'});
+  HWND dialog = WaitForDialog(p.Pid(), "Alarm settings", 5000), edit = nullptr, preview = nullptr, open = nullptr;
+  ASSERT_NE(dialog, nullptr);
+  for (const ChildWindow& c : ChildWindows(dialog)) {
+    if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
+    if (c.Class == "Button" && c.Text.empty()) preview = c.Hwnd;
+  }
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));
+  PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0);  // sent, it would wait for the file dialog
+  ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
+  Sleep(500);
+  PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open" on the file it shows
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+  PostMessageW(preview, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor(whistleHeard, 5000)) << "the preview played no whistle";
+  ASSERT_TRUE(ClickControl(dialog, "&OK"));
+  EXPECT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "WaveFileName"), wave);
+  capture_.Clear();
+  ClockProcess q;
+  HWND alert = StartAndRing(q, exe);
+  ASSERT_NE(alert, nullptr);
+  EXPECT_TRUE(WaitFor(whistleHeard, 6000)) << "the alarm played no whistle";
+  PressKeys(alert, {VK_RETURN});
+  EXPECT_TRUE(q.Close());
 }
 
 TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {

@@ -61,7 +61,7 @@ std::string ReadValue(const char* key, const char* name) {
   Registry reg;
   std::string s;
   if (!reg.OpenKey(key, false) || !reg.ValueExists(name)) return "<absent>";
-  if (reg.ReadString(name, s) != ReadStatus::Ok) return "<bad>";
+  if (reg.ReadUtf8String(name, s) != ReadStatus::Ok) return "<bad>";
   return s;
 }
 
@@ -324,6 +324,13 @@ HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls, bool vis
   return f.Found;
 }
 
+RECT MonitorWorkArea(HWND w) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
 std::vector<ChildWindow> ChildWindows(HWND parent) {
   std::vector<ChildWindow> out;
   AddChildren(parent, out);
@@ -479,6 +486,13 @@ bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {
   const BOOL ok = CreateProcessW(Wide(path).c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
   SetEnvironmentVariableA("ORLAVOX_TEST_CLOCK", nullptr);
   return ok != FALSE;
+}
+
+bool ClockProcess::StartCommand(const std::string& commandLine) {
+  std::wstring cmd = Wide(commandLine);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  return CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != FALSE;
 }
 
 HWND ClockProcess::MainWindow() {

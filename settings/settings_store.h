@@ -18,7 +18,7 @@ bool CheckFirstRunInRegistry();
 LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
 
 // Writes the settings and creates or removes the log-on entry (programPath
-// in UTF-8). Returns false
+// in UTF-8, stored as RunCommand(programPath)). Returns false
 // when a value could not be written; the caller goes on all the same.
 bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
                             const std::string& programPath);

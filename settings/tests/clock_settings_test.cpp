@@ -111,6 +111,13 @@ TEST(DecodeSettings, PositionAgainstDesktop) {
   EXPECT_EQ(Load("", "0769", "").Settings.WindowTop, 768 - 50);   // above: pulled in
   EXPECT_EQ(Load("", "00001024", "").Settings.WindowLeft, 1024);
   EXPECT_EQ(Load("", "00001025", "").Settings.WindowLeft, 1024 - 50);
+
+  // Monitors left of and above a 1920 x 1080 primary: a window there keeps its place.
+  StoredSettings st;
+  st.LNumSettings = "-500-999";
+  const ClockSettings s = DecodeSettings(st, false, DesktopSize{1920 + 1280, 1080 + 1024, -1280, -1024}).Settings;
+  EXPECT_EQ(s.WindowTop, -500);
+  EXPECT_EQ(s.WindowLeft, -999);
 }
 
 TEST(DecodeSettings, IntervalGroups) {
