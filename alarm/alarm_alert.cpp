@@ -1,5 +1,7 @@
 #include "alarm/alarm_alert.h"
 
+#include "alarm/alarm_sound_player.h"
+
 namespace orlavox {
 namespace {
 
@@ -8,25 +10,51 @@ using namespace ui;
 constexpr UINT_PTR kAlarmTimerId = 1;
 constexpr UINT_PTR kVoiceWaitTimerId = 2;
 constexpr UINT kVoiceWaitPollMs = 50;
+constexpr UINT_PTR kStartTimerId = 3;
+// When the alert has not become the active window by then, it starts all the same.
+constexpr UINT kStartWaitMs = 1000;
+
+void Flash(HWND window, DWORD flags) {
+  FLASHWINFO f{sizeof f, window, flags, 0, 0};
+  FlashWindowEx(&f);
+}
 
 }  // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host)
-    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton(),
+TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine)
+    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
              {
                  Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
-                 Label("Label1", "Panel1", {4, 16, 189, 17}, "Your alarm time has arrived!").Centred(),
+                 Label("Label1", "Panel1", {4, 16, 189, 17}, firstLine).Centred(),
                  Label("Label2", "Panel1", {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
                  BitBtn("BitBtn1", "", 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+                 // Beside OK; the panel and OK stay where they always were.
+                 ui::Button("SnoozeButton", "", 1, {153, 91, 56, 25}, "&Snooze"),
              }),
-      host_(host) {}
+      host_(host) {
+  OnClick("SnoozeButton", [this] {
+    DisableAlarmTimer();
+    StopAlarmSound();
+    CloseWith(kResultSnooze);
+  });
+}
 
 TAlarmAlertForm::~TAlarmAlertForm() { DisableAlarmTimer(); }
+
+void TAlarmAlertForm::FormShow() {
+  // Windows gives the foreground to a program in the background only when
+  // the user is not working in another one: the alert may open behind the
+  // user's window and never become the active one. It is topmost, rings all
+  // the same, and its taskbar button flashes until OK.
+  SetTimer(Handle(), kStartTimerId, kStartWaitMs, nullptr);
+}
 
 void TAlarmAlertForm::FormActivate() {
   // The alert opens once; coming back to it from another program starts nothing again.
   if (activated_) return;
   activated_ = true;
+  KillTimer(Handle(), kStartTimerId);
+  Flash(Handle(), FLASHW_TRAY | FLASHW_TIMER);
   const int seconds = host_.AlarmSettings().AlarmRepeatInterval;
   interval_ = seconds > 0 ? UINT(seconds) * 1000u : 0u;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -57,6 +85,7 @@ void TAlarmAlertForm::EnableAlarmTimer() {
 
 void TAlarmAlertForm::DisableAlarmTimer() {
   if (Handle()) {
+    KillTimer(Handle(), kStartTimerId);
     KillTimer(Handle(), kVoiceWaitTimerId);
     if (timerOn_) KillTimer(Handle(), kAlarmTimerId);
   }
@@ -76,7 +105,14 @@ LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     WaitForVoice();
     return 0;
   }
-  if (msg == WM_DESTROY) DisableAlarmTimer();
+  if (msg == WM_TIMER && wp == kStartTimerId) {
+    FormActivate();
+    return 0;
+  }
+  if (msg == WM_DESTROY) {
+    DisableAlarmTimer();
+    Flash(Handle(), FLASHW_STOP);
+  }
   return Dialog::HandleMessage(msg, wp, lp);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// The alarm's alert "Alarm!": a window of its own on the desktop, with its
-// own taskbar button and only an OK button. When it opens it announces the
-// time (when asked to and a voice is free), then plays the alarm sound at
-// once and every AlarmRepeatInterval seconds until OK or Enter.
+// The alarm's alert "Alarm!": a topmost window of its own on the desktop,
+// with its own taskbar button, flashing until it is confirmed, with an OK and
+// a Snooze button. When it opens it announces the time (when asked to and a
+// voice is free), then plays the alarm sound at once and every
+// AlarmRepeatInterval seconds until OK, Enter or Snooze.
+#include <string>
+
 #include "alarm/alarm_alert_host.h"
 #include "ui/dialog.h"
 
@@ -13,9 +16,14 @@ namespace orlavox {
 // must not keep the alarm silent.
 inline constexpr DWORD kAlarmVoiceWaitMs = 8000;
 
+// The alert's result when the user snoozed it.
+inline constexpr int kResultSnooze = 3;
+inline constexpr const char* kAlarmFirstLine = "Your alarm time has arrived!";
+
 class TAlarmAlertForm : public ui::Dialog {
  public:
-  explicit TAlarmAlertForm(AlarmAlertHost& host);
+  // firstLine: the panel's first line; a late ring names its lateness there.
+  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = kAlarmFirstLine);
   ~TAlarmAlertForm() override;
 
   // Plays the alarm sound once, with the stored choice.
@@ -23,6 +31,7 @@ class TAlarmAlertForm : public ui::Dialog {
   void DisableAlarmTimer();
 
  protected:
+  void FormShow() override;
   void FormActivate() override;
   bool FormCloseQuery() override { return false; }  // OK (or Enter) only
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -7,6 +7,7 @@
 #include "alarm/alarm_sound_player.h"
 #include "display/face_images.h"
 #include "shell/help_engine.h"
+#include "ui/wide_text.h"
 
 namespace orlavox {
 namespace {
@@ -125,11 +126,12 @@ void TAlarmForm::PadMinuteField() {
 
 void TAlarmForm::BrButtonClick() {
   // The buffer holds whatever the edit holds; a cancelled dialog leaves the edit as it was.
-  const std::string preset = Text("WaveFileEdit");
-  std::vector<char> file(std::max<size_t>(preset.size() + 1, 32768), '\0');
+  // Wide from end to end: a file under C:\Users\Łukasz keeps its name.
+  const std::wstring preset = Wide(Text("WaveFileEdit"));
+  std::vector<wchar_t> file(std::max<size_t>(preset.size() + 1, 32768), L'\0');
   preset.copy(file.data(), preset.size());
-  static const char kFilter[] = "WAV files\0*.wav\0";
-  OPENFILENAMEA ofn{};
+  static const wchar_t kFilter[] = L"WAV files\0*.wav\0";
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = Handle();
   ofn.lpstrFilter = kFilter;
@@ -137,7 +139,7 @@ void TAlarmForm::BrButtonClick() {
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = DWORD(file.size());
   ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (GetOpenFileNameA(&ofn)) SetText("WaveFileEdit", file.data());
+  if (GetOpenFileNameW(&ofn)) SetText("WaveFileEdit", Utf8(file.data()));
 }
 
 void TAlarmForm::PreviewButtonClick() {

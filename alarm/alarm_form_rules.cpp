@@ -74,4 +74,19 @@ void ApplyAlarmForm(const AlarmFormValues& v, ClockSettings& s) {
   if (auto n = inRange(v.RepeatInterval, 0, 60)) s.AlarmRepeatInterval = *n;
 }
 
+void ApplyMoreOptionsForm(const MoreOptionsFormValues& v, bool hour24, MoreOptions& o) {
+  auto time = [hour24](const std::string& hour, const std::string& minute, bool pm, int before) {
+    const int h = AlarmHourFromEntry(FieldValue(hour).value_or(0), hour24, pm) % 24;
+    const std::optional<int> m = FieldValue(minute);
+    return h * 60 + (m && *m >= 0 && *m <= 59 ? *m : before % 60);
+  };
+  o.Quiet.On = v.QuietOn;
+  o.Quiet.From = time(v.FromHour, v.FromMinute, v.FromPm, o.Quiet.From);
+  o.Quiet.To = time(v.ToHour, v.ToMinute, v.ToPm, o.Quiet.To);
+  o.HoldBackFullScreen = v.HoldBackFullScreen;
+  o.WakeForAlarm = v.WakeForAlarm;
+  const std::optional<int> snooze = FieldValue(v.SnoozeMinutes);
+  if (snooze && *snooze >= kMinSnoozeMinutes && *snooze <= kMaxSnoozeMinutes) o.SnoozeMinutes = *snooze;
+}
+
 }  // namespace orlavox

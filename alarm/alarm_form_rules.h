@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 
 namespace orlavox {
 
@@ -58,5 +59,17 @@ struct AlarmFormValues {
 // keep their values. Hour24 is neither read nor written: the hour is read in
 // the format the dialog showed, whatever the clock's format is by now.
 void ApplyAlarmForm(const AlarmFormValues& v, ClockSettings& s);
+
+// What the "More options" dialog holds when it is closed with OK: the quiet
+// hours' two times as typed (hour, minute, PM), the snooze minutes as typed.
+struct MoreOptionsFormValues {
+  bool QuietOn = false, HoldBackFullScreen = false, WakeForAlarm = false;
+  std::string FromHour, FromMinute, ToHour, ToMinute, SnoozeMinutes;
+  bool FromPm = false, ToPm = false;
+};
+inline constexpr TypingRange kSnoozeTyping{0, 60};
+// Writes the accepted values into `o`: a minute or a snooze time out of its
+// range keeps the value it had. Hours are read as the alarm's hour is.
+void ApplyMoreOptionsForm(const MoreOptionsFormValues& v, bool hour24, MoreOptions& o);
 
 }  // namespace orlavox

@@ -2,7 +2,7 @@
 // PlayAlarmSound: starts alarm sound `index` once and returns at once; the
 // sound is never waited for, and a new one replaces one still playing.
 // 0 the system beep; 1..4 the built-in sound from `sounds` (silent without a
-// wave output device); 5 the wave file `path`, passed on unchanged (the
+// wave output device); 5 the wave file `path` (UTF-8), passed on unchanged (the
 // platform plays its default sound when it cannot play the file); any other
 // index nothing. Nothing is reported. Call on the user-interface thread.
 //
@@ -21,5 +21,7 @@ namespace orlavox {
 AlarmSoundList LoadAlarmSounds(HINSTANCE module);
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path);
+// Stops an alarm sound still playing (a snoozed alert goes silent at once).
+void StopAlarmSound();
 
 }  // namespace orlavox

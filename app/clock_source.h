@@ -5,10 +5,18 @@
 #include <windows.h>
 
 #include "app/clock_tick.h"
+#include "app/fake_clock.h"
 
 namespace orlavox {
 
 void ReadLocalTime(SYSTEMTIME& st);
+// UTC, in seconds since 1970, on the same clock as ReadLocalTime.
+int64_t ReadUtcSeconds();
+
+// A SYSTEMTIME's seconds since 1970 (local or UTC, as it was read).
+inline int64_t SecondsSince1970(const SYSTEMTIME& st) {
+  return (DaysFromCivil(st.wYear, st.wMonth, st.wDay) * 24 + st.wHour) * 3600 + st.wMinute * 60 + st.wSecond;
+}
 
 inline TickTime DecodeTickTime(const SYSTEMTIME& st) {
   return TickTime{uint8_t(st.wHour), uint8_t(st.wMinute), uint8_t(st.wSecond), uint8_t(st.wDay),

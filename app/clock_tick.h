@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstddef>
 
+#include "alarm/alarm_times.h"
 #include "display/tick_time.h"
+#include "settings/more_options.h"
 
 namespace orlavox {
 
@@ -16,6 +18,24 @@ struct LastTick {
   uint8_t Second = 0;
   uint8_t Day = 0;
 };
+
+// What the tick remembers beyond LastTick, so that a clock that jumps neither
+// misses the alarm nor serves a minute twice. Seconds and minutes since 1970.
+struct TickMemory {
+  int64_t LastLocal = kNoStamp;    // the previous tick, local seconds
+  int64_t LastUtc = kNoStamp;      // the previous tick, UTC seconds
+  // The local minute up to which the minutes were served before the local
+  // clock went back while UTC went on (the repeated hour at the end of
+  // summer time): none of them is announced again.
+  int64_t RepeatUntil = kNoStamp;
+  int64_t RungAlarm = kNoStamp;    // local minute of the alarm occurrence last rung
+  int64_t SnoozeDue = kNoStamp;    // UTC second at which a snoozed alarm rings again
+};
+
+// The periodic announcement's holding back while a full-screen program runs:
+// the states of SHQueryUserNotificationState that hold it back (busy
+// full-screen application, full-screen Direct3D, presentation).
+bool NotificationStateHoldsBack(int state);
 
 struct TickInputs {
   TickTime Now;
@@ -30,6 +50,13 @@ struct TickInputs {
   bool AlarmActive = false;
   bool AlarmHandled = false;
   bool BlinkColonOn = true;
+  // Beyond the above: the moment of this tick (kNoStamp: unknown, and the
+  // rules of a jumping clock stay out) and the announcement's quiet times.
+  int64_t Local = kNoStamp;  // local seconds since 1970
+  int64_t Utc = kNoStamp;    // UTC seconds since 1970
+  TickMemory Memory;
+  QuietHours Quiet;
+  bool FullScreen = false;   // a full-screen program holds the announcement back
 };
 
 enum class TickAction : uint8_t {
@@ -56,6 +83,10 @@ struct TickPlan {
   const TickAction* begin() const { return Actions.data(); }
   const TickAction* end() const { return Actions.data() + Count; }
   bool Contains(TickAction a) const;
+
+  TickMemory Memory;         // what the tick remembers afterwards
+  int64_t LateMinutes = 0;   // Alarm: how many minutes after the alarm time it rings
+  bool Snoozed = false;      // Alarm: the ring of a snoozed alarm
 };
 
 // Steps 3 to 11 of a tick (after the pending start-up step and a pending close).

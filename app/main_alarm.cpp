@@ -4,21 +4,33 @@
 #include "alarm/alarm_alert.h"
 #include "alarm/alarm_form.h"
 #include "alarm/alarm_sound_player.h"
+#include "alarm/alarm_times.h"
+#include "app/clock_source.h"
 #include "app/main_form.h"
 
 namespace orlavox {
 
-void TMainForm::Alarm() {
-  auto alert = std::make_unique<TAlarmAlertForm>(*this);
+void TMainForm::Alarm(int64_t lateMinutes) {
+  const std::string firstLine =
+      lateMinutes > 0
+          ? LateAlarmLine(ClockSettings.AlarmHour, ClockSettings.AlarmMinute, ClockSettings.Hour24, lateMinutes)
+          : std::string(kAlarmFirstLine);
+  auto alert = std::make_unique<TAlarmAlertForm>(*this, firstLine);
   // Set before the alert opens: the ticks inside its modal loop must not open another.
   AlarmActive = true;
   ++Counters.Alarms;
   SetForegroundWindow(hwnd_);
-  alert->ShowModal(hwnd_);  // however it closed, the same steps follow
+  // Woken by the wake timer, the computer would go back to sleep after a
+  // minute or two with nobody at it: it stays awake while the alert is open.
+  if (MoreOptions.WakeForAlarm) SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
+  const int result = alert->ShowModal(hwnd_);  // OK or snoozed, the same steps follow
+  if (MoreOptions.WakeForAlarm) SetThreadExecutionState(ES_CONTINUOUS);
   alert->DisableAlarmTimer();
   alert.reset();
   AlarmActive = false;
   AlarmHandled = true;  // cleared by the tick when the minute changes
+  if (result == kResultSnooze) TickState.SnoozeDue = ReadUtcSeconds() + int64_t(MoreOptions.SnoozeMinutes) * 60;
+  ArmWakeTimer();
 }
 
 bool TMainForm::StartAlarmAnnouncement() {
@@ -42,6 +54,7 @@ void TMainForm::AlarmButtonClick() {
     ApplyAlarmForm(dialog->Values(), ClockSettings);
     InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm and announcement indicators
     SaveSettings();
+    ArmWakeTimer();
   }
   dialog.reset();
   PlaceTaskbarButton();  // back to what the window shows

@@ -82,6 +82,7 @@ void TMainForm::RunMenuCommand(unsigned command) {
     case IDM_SPEAK: Speak1Click(); break;
     case IDM_ALARM_SETUP: AlarmButtonClick(); break;
     case IDM_SETTINGS: SetupButtonClick(); break;
+    case IDM_MORE_OPTIONS: MoreOptionsClick(); break;
     case IDM_HELP: HelpButtonClick(); break;
     case IDM_BIG_DISPLAY: MI_bigClick(); break;
     case IDM_SMALL_DISPLAY: MI_smallClick(); break;
@@ -162,6 +163,7 @@ void TMainForm::FormCreate() {
   LoadStartVoice();
 
   SetTimer1(timer1Interval_, true);
+  ArmWakeTimer();
   HideTaskbarButton();
   MainPopupMenu.Find("MI_small")->Checked = ClockSettings.SmallDisplay == 1;
   MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
@@ -193,6 +195,7 @@ bool TMainForm::FormKeyDown(UINT key) {
   switch (DecideKeyCommand(key, ctrl, shift, alt)) {
     case KeyCommand::AlarmSetup: AlarmButtonClick(); return true;
     case KeyCommand::Settings: SetupButtonClick(); return true;
+    case KeyCommand::MoreOptions: MoreOptionsClick(); return true;
     case KeyCommand::Help: HelpButtonClick(); return true;
     case KeyCommand::ZoomIn: SetZoom(ui::StepZoom(shownZoom_, 1)); return true;
     case KeyCommand::ZoomOut: SetZoom(ui::StepZoom(shownZoom_, -1)); return true;
@@ -248,7 +251,8 @@ void TMainForm::FormDestroy() {
 void TMainForm::CheckRegistry() { FirstRun = CheckFirstRunInRegistry(); }
 
 void TMainForm::OpenRegistry() {
-  const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                            GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
   const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop);
   ClockSettings = loaded.Settings;
   LanguageStored = loaded.LanguageStored;
@@ -263,6 +267,7 @@ void TMainForm::OpenRegistry() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
   ApplyGlobalShortcut();
+  MoreOptions = LoadMoreOptionsFromRegistry();
 }
 
 void TMainForm::ApplyGlobalShortcut() {
@@ -512,6 +517,10 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_POWERBROADCAST:
+      // The wake timer for the next ring, set anew before sleep and after it.
+      if (wp == PBT_APMSUSPEND || wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) ArmWakeTimer();
+      return TRUE;
     case WM_QUERYENDSESSION:
       return TRUE;  // never holds up the log-off, not even while speaking
     case WM_ENDSESSION:

@@ -10,6 +10,7 @@
 
 #include "alarm/alarm_alert_host.h"
 #include "alarm/alarm_sound.h"
+#include "alarm/wake_timer.h"
 #include "app/application.h"
 #include "app/clock_tick.h"
 #include "ui/accessible.h"
@@ -18,6 +19,7 @@
 #include "display/face_layout.h"
 #include "ui/window.h"
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 #include "shell/sys_tray_icon.h"
 #include "shell/tray_hint.h"
 #include "speech/global_hot_key.h"
@@ -144,7 +146,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void LangMenuItemClick(ui::PopupMenu::Item& item);
 
   // --- Alarm
-  void Alarm();
+  // lateMinutes: a ring found missed, that many minutes after the alarm time.
+  void Alarm(int64_t lateMinutes = 0);
+  // Sets the wake timer for the next ring when WakeForAlarm asks for it, or cancels it.
+  void ArmWakeTimer();
   // What the alert asks of the main window.
   const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
   bool StartAlarmAnnouncement() override;
@@ -154,6 +159,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
   void SetupButtonClick();
+  void MoreOptionsClick();
   void HelpButtonClick();
   void About1Click();
   void Wantmorefeatures1Click();
@@ -192,6 +198,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   orlavox::TickTime TickTime;
   orlavox::LastTick LastTick;
+  orlavox::TickMemory TickState;  // what the tick remembers beyond LastTick
+  orlavox::MoreOptions MoreOptions;
+  WakeTimer AlarmWakeTimer;
+  int64_t WakeAt = kNoStamp;  // the local second the wake timer is set to
 
   orlavox::VoiceModule VoiceModule;
   orlavox::SpeakProc SpeakProc = nullptr;
@@ -231,6 +241,8 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   // While a dialog or the alert is open: brings it forward; false when none is.
   bool BringModalForward();
   bool MayStartSpeech() const;
+  // A full-screen program or a presentation holds the periodic announcement back.
+  bool FullScreenHoldsBack() const;
   bool StartSpeakThread();
   void EndRun();  // after an accepted close
 

@@ -29,6 +29,7 @@ void TMainForm::Timer1Timer() {
 
   SYSTEMTIME st;
   ReadLocalTime(st);
+  const int64_t utc = ReadUtcSeconds();
   TickTime = DecodeTickTime(st);
 
   TickInputs in;
@@ -44,8 +45,16 @@ void TMainForm::Timer1Timer() {
   in.AlarmActive = AlarmActive;
   in.AlarmHandled = AlarmHandled;
   in.BlinkColonOn = BlinkColonOn;
+  in.Local = SecondsSince1970(st);
+  in.Utc = utc;
+  in.Memory = TickState;
+  in.Quiet = MoreOptions.Quiet;
+  // Asked once a minute, when an announcement may be due.
+  in.FullScreen = TickTime.Minute != LastTick.Minute && MoreOptions.HoldBackFullScreen && FullScreenHoldsBack();
 
-  for (TickAction action : PlanTick(in)) {
+  const TickPlan plan = PlanTick(in);
+  TickState = plan.Memory;  // before the alert: the ticks inside it go on from here
+  for (TickAction action : plan) {
     switch (action) {
       case TickAction::UpdateSeconds: UpdateSeconds(); break;
       case TickAction::ShowColon: DrawBlinkColon(true); BlinkColonOn = false; break;
@@ -64,7 +73,7 @@ void TMainForm::Timer1Timer() {
       case TickAction::UpdateHours: UpdateHours(); break;
       case TickAction::UpdateDate: UpdateDate(); break;
       case TickAction::RememberTime: LastTick = Remember(TickTime); break;
-      case TickAction::Alarm: Alarm(); break;
+      case TickAction::Alarm: Alarm(plan.LateMinutes); break;
     }
   }
 }

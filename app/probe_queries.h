@@ -36,6 +36,8 @@ enum ProbeQuery : unsigned {
   kProbeSpeakShortCutShown,     // "Speak!" shows its Ctrl+Alt+S
   kProbeHour24,
   kProbePrivateKilobytes,    // the process's private memory
+  kProbeWakeMinute,          // local minute since 1970 the wake timer is set to; -1: not set
+  kProbeWakeResume,          // the wake timer was set with the resume flag
 };
 
 }  // namespace orlavox

@@ -22,7 +22,9 @@ bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
 
 // Test build only, before anything else runs: with ORLAVOX_TEST_NO_HELP_CONTROL
 // set, the program sees an empty registry of classes (a key of its own stands
-// in for it), as on a machine without the HTML Help control.
+// in for it), as on a machine without the HTML Help control; with
+// ORLAVOX_TEST_HELP_CONTROL_SZ set, one holding only the control's
+// registration, that path as a plain REG_SZ.
 void PrepareTestProcess();
 
 // Test build only: restart the clock at a given moment and rate.

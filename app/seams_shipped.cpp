@@ -6,6 +6,12 @@ namespace orlavox {
 
 void ReadLocalTime(SYSTEMTIME& st) { GetLocalTime(&st); }
 
+int64_t ReadUtcSeconds() {
+  SYSTEMTIME st;
+  GetSystemTime(&st);
+  return SecondsSince1970(st);
+}
+
 bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
 bool RecordTestEvent(const char*, const std::string&) { return false; }

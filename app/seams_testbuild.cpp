@@ -11,11 +11,13 @@
 #define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
 #include <psapi.h>
 
+#include "alarm/alarm_times.h"
 #include "app/clock_source.h"
 #include "app/main_form.h"
 #include "app/probe_queries.h"
 #include "app/seams.h"
 #include "app/fake_clock.h"
+#include "shell/help_engine.h"
 #include "ui/dialog.h"
 #include "ui/resource_count.h"
 
@@ -67,11 +69,21 @@ UINT TimerPeriod(UINT updateInterval) {
 }
 
 void PrepareTestProcess() {
-  if (GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) == 0) return;
+  const bool none = GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) != 0;
+  wchar_t control[MAX_PATH] = L"";
+  const DWORD n = GetEnvironmentVariableW(L"ORLAVOX_TEST_HELP_CONTROL_SZ", control, MAX_PATH);
+  if (!none && (n == 0 || n >= MAX_PATH)) return;
   HKEY classes = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brenvik\\Orlavox Lite\\Test classes", 0, nullptr, 0,
                       KEY_ALL_ACCESS, nullptr, &classes, nullptr) != ERROR_SUCCESS)
     return;
+  // The control registered as Wine and older systems store it: a plain REG_SZ.
+  HKEY server = nullptr;
+  if (!none && RegCreateKeyExA(classes, kHtmlHelpClsidKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &server,
+                               nullptr) == ERROR_SUCCESS) {
+    RegSetValueExW(server, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(control), (n + 1) * sizeof(wchar_t));
+    RegCloseKey(server);
+  }
   RegOverridePredefKey(HKEY_CLASSES_ROOT, classes);
   RegCloseKey(classes);
 }
@@ -107,6 +119,18 @@ void ReadLocalTime(SYSTEMTIME& st) {
   st.wMinute = WORD(t.Minute);
   st.wSecond = WORD(t.Second);
   st.wMilliseconds = WORD(t.Millisecond);
+}
+
+int64_t ReadUtcSeconds() {
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  if (!g_clock.Active) return SecondsSince1970(utc);
+  // The faked local time, as far behind or ahead of UTC as the machine's own.
+  SYSTEMTIME local, faked;
+  GetLocalTime(&local);
+  const int64_t bias = FloorDivide(SecondsSince1970(local) - SecondsSince1970(utc) + 30, 60) * 60;
+  ReadLocalTime(faked);
+  return SecondsSince1970(faked) - bias;
 }
 
 // The process's private memory. Wine leaves PrivateUsage at 0: there the
@@ -164,6 +188,8 @@ bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
     case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
     case kProbeHour24: result = f.ClockSettings.Hour24; break;
     case kProbePrivateKilobytes: result = PrivateKilobytes(); break;
+    case kProbeWakeMinute: result = f.AlarmWakeTimer.Armed() ? LRESULT(f.WakeAt / 60) : -1; break;
+    case kProbeWakeResume: result = f.AlarmWakeTimer.Resume(); break;
     default: return false;
   }
   return true;

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Whole-process CPU and memory of the clock under Wine, side by side with the
 # bare timer window, over the same span. Usage:
-#   bench/run-wine-cpu.sh [seconds] [update interval ms]
-# Prints CPU ms of each, the ratio clock/baseline, and RssAnon; first, the
-# time from launch to a visible window of each (the clock shows its window at
-# its first tick, one update interval after start-up).
+#   bench/run-wine-cpu.sh [seconds] [update interval ms] [start-up rounds]
+# First the time from launch to a visible window of each program (the clock
+# shows its window at its first tick), each started alone and closed again,
+# the programs taking turns, [start-up rounds] times (default 5): median and
+# worst. Then all of them run together for [seconds] (default 60; idle CPU
+# under Wine is noisy, give it 120 or more) and it prints the CPU ms of each,
+# the ratio to the bare window and RssAnon (private memory) at the end.
 # ORLAVOX_BENCH_FLAGS sets the clock's flag string (1 = start in the tray).
 # ORLAVOX_BENCH_COMPARE names another build of the clock (an older
-# Orlavox.exe) to measure in the same run, with the same voices.
+# Orlavox.exe) to measure in the same run, with the voices beside it (or,
+# when it has none, this build's).
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib.sh"
 span=${1:-60}
 interval=${2:-100}
+rounds=${3:-5}
 cd "$ROOT"
 build_win32 build/win32 >/dev/null
 baseline="$ROOT/build/win32/bench/baseline_timer.exe"
@@ -24,28 +29,52 @@ trap cleanup EXIT
 
 # The clock in its settings for the measurement: big framed display, the given interval.
 printf -v lnum '01000100%04d0000' "$interval"
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d "${ORLAVOX_BENCH_FLAGS:-00000000000}" /f </dev/null >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f </dev/null >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f </dev/null >/dev/null
-wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f </dev/null >/dev/null
+settings() {
+  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d "${ORLAVOX_BENCH_FLAGS:-00000000000}" /f </dev/null >/dev/null
+  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f </dev/null >/dev/null
+  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f </dev/null >/dev/null
+  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f </dev/null >/dev/null
+}
+settings
+
+# The programs: name, window class, command. The other clock runs from a
+# folder of its own, with its voices.
+names=(baseline clock) classes=(BaselineTimer OrlavoxMainForm)
+commands=("$baseline $interval" "$ROOT/dist/Orlavox.exe")
+if [ -n "${ORLAVOX_BENCH_COMPARE:-}" ]; then
+  other="$ROOT/build/bench-compare"
+  mkdir -p "$other"
+  cp "$ORLAVOX_BENCH_COMPARE" "$other/OtherClock.exe"
+  voices="$(cd "$(dirname "$ORLAVOX_BENCH_COMPARE")" && pwd)/voice"
+  [ -d "$voices" ] || voices="$ROOT/dist/voice"
+  ln -sfn "$voices" "$other/voice"
+  names+=(compared) classes+=(OrlavoxMainForm) commands+=("$other/OtherClock.exe")
+fi
 
 driver="$ROOT/build/win32/e2e/orlavox_driver.exe"
 # Start-up: the driver waits first, the program is launched, the driver ends
-# when the window is visible. Both measured the same way, the baseline first.
-startup_ms() {  # startup_ms <window class> <program> [args]
-  local cls=$1; shift
+# when the window is visible; then the driver closes it again and waits for
+# the end. Every program measured the same way.
+startup_ms() {  # startup_ms <window class> <command>
+  local cls=$1 t0 t1
   # Neither may hold the output of $(...) open: they outlive it.
   wine "$driver" wait 30 "$cls" </dev/null >/dev/null 2>&1 & local waiter=$!
   sleep 2
-  local t0 t1
   t0=$(date +%s%N)
-  wine "$@" </dev/null >/dev/null 2>&1 &
+  # shellcheck disable=SC2086
+  wine $2 </dev/null >/dev/null 2>&1 &
   wait "$waiter"
   t1=$(date +%s%N)
+  wine "$driver" close 30 "$cls" </dev/null >/dev/null 2>&1 || true
+  sleep 1
   echo $(( (t1 - t0) / 1000000 ))
 }
-base_start=$(startup_ms BaselineTimer "$baseline" "$interval")
-clock_start=$(startup_ms OrlavoxMainForm "$ROOT/dist/Orlavox.exe")
+median_worst() { sort -n | awk '{v[NR] = $1} END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "median %d ms, worst %d ms", m, v[NR] }'; }
+declare -A starts=()
+for _ in $(seq 1 "$rounds"); do
+  for i in "${!names[@]}"; do starts[$i]+="$(startup_ms "${classes[$i]}" "${commands[$i]}") "; done
+done
+settings  # the clocks saved theirs on closing
 
 pid_of() {  # the Wine process whose command line names the exe
   local name=$1 p
@@ -59,32 +88,28 @@ pid_of() {  # the Wine process whose command line names the exe
   done
 }
 cpu_ns() { local s=0 v; for f in /proc/"$1"/task/*/schedstat; do read -r v _ <"$f" && s=$((s + v)); done; echo "$s"; }
+rss() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
 
-clock_pid=$(pid_of 'Orlavox.exe')
-base_pid=$(pid_of 'baseline_timer.exe')
-other_pid=
-if [ -n "${ORLAVOX_BENCH_COMPARE:-}" ]; then
-  other="$ROOT/build/bench-compare"
-  mkdir -p "$other"
-  cp "$ORLAVOX_BENCH_COMPARE" "$other/OtherClock.exe"
-  ln -sfn "$ROOT/dist/voice" "$other/voice"
-  wine "$other/OtherClock.exe" </dev/null >/dev/null 2>&1 &
-  other_pid=$(pid_of 'OtherClock.exe')
-fi
+declare -a pids=() c0=() c1=()
+for i in "${!names[@]}"; do
+  # shellcheck disable=SC2086
+  wine ${commands[$i]} </dev/null >/dev/null 2>&1 &
+  pids[$i]=$(pid_of "$(basename "${commands[$i]%% *}")")
+done
 sleep 5  # past start-up
 load0=$(cut -d' ' -f1-3 /proc/loadavg)
-c0=$(cpu_ns "$clock_pid"); b0=$(cpu_ns "$base_pid"); [ -n "$other_pid" ] && o0=$(cpu_ns "$other_pid")
+for i in "${!names[@]}"; do c0[$i]=$(cpu_ns "${pids[$i]}"); done
 sleep "$span"
-c1=$(cpu_ns "$clock_pid"); b1=$(cpu_ns "$base_pid"); [ -n "$other_pid" ] && o1=$(cpu_ns "$other_pid")
-rss() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
-clock_ms=$(( (c1 - c0) / 1000000 )); base_ms=$(( (b1 - b0) / 1000000 ))
-echo "span ${span}s, UpdateInterval ${interval} ms, load before: $load0"
-echo "start-up to a visible window: clock ${clock_start} ms, baseline ${base_start} ms"
-echo "clock:    ${clock_ms} ms CPU, RssAnon $(rss "$clock_pid") kB"
-echo "baseline: ${base_ms} ms CPU, RssAnon $(rss "$base_pid") kB"
-awk -v c="$clock_ms" -v b="$base_ms" 'BEGIN { if (b > 0) printf "ratio clock/baseline: %.2f\n", c / b }'
-if [ -n "$other_pid" ]; then
-  other_ms=$(( (o1 - o0) / 1000000 ))
-  echo "compared: ${other_ms} ms CPU, RssAnon $(rss "$other_pid") kB ($ORLAVOX_BENCH_COMPARE)"
-  awk -v c="$other_ms" -v b="$base_ms" 'BEGIN { if (b > 0) printf "ratio compared/baseline: %.2f\n", c / b }'
-fi
+for i in "${!names[@]}"; do c1[$i]=$(cpu_ns "${pids[$i]}"); done
+base_ms=$(( (c1[0] - c0[0]) / 1000000 ))
+
+echo "span ${span}s, UpdateInterval ${interval} ms, load before: $load0, after: $(cut -d' ' -f1-3 /proc/loadavg)"
+for i in "${!names[@]}"; do
+  ms=$(( (c1[i] - c0[i]) / 1000000 ))
+  printf '%-9s start-up %s; %5d ms CPU (%s), RssAnon %s kB (%+d kB)\n' "${names[$i]}:" \
+    "$(tr ' ' '\n' <<<"${starts[$i]}" | grep . | median_worst)" "$ms" \
+    "$(awk -v c="$ms" -v b="$base_ms" 'BEGIN { printf (b > 0 ? "%.2f x baseline" : "-"), c / b }')" \
+    "$(rss "${pids[$i]}")" $(( $(rss "${pids[$i]}") - $(rss "${pids[0]}") ))
+done
+[ -n "${ORLAVOX_BENCH_COMPARE:-}" ] && echo "compared: $ORLAVOX_BENCH_COMPARE"
+exit 0

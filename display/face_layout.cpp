@@ -51,6 +51,7 @@ constexpr std::array<MenuItemInfo, kMainMenuItemCount> kMainMenu = {{
     kSep("N8"),
     {"MenuItem3", "&Alarm setup...", MenuKind::Item, {true, false, 'A'}, false, IDM_ALARM_SETUP},
     {"MenuItem4", "&Settings...", MenuKind::Item, {true, false, 'S'}, false, IDM_SETTINGS},
+    {"MI_MoreOptions", "More &options...", MenuKind::Item, {true, false, 'O'}, false, IDM_MORE_OPTIONS},
     {"MenuItem5", "&Help...", MenuKind::Item, {true, false, 'H'}, false, IDM_HELP},
     kSep("MenuItem6"),
     {"MI_big", "&Big display", MenuKind::Radio, kNoKey, false, IDM_BIG_DISPLAY},

@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "e2e/capture.h"
+#include "app/fake_clock.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -89,6 +91,7 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   EXPECT_FALSE(IsWindowVisible(p.MainWindow()));  // still in the tray
   EXPECT_EQ(GetWindow(alert, GW_OWNER), nullptr);  // a window of its own, with its own taskbar button
   EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_TOPMOST);  // above the window the user works in
   EXPECT_FALSE(GetWindowLongA(alert, GWL_STYLE) & WS_SYSMENU);  // no close box
   EXPECT_EQ(GetForegroundWindow(), alert);
   // The periodic announcement of 07:00 speaks; the alert says nothing of its own.
@@ -165,7 +168,7 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     const auto files = capture_.Files();
     ASSERT_EQ(files.size(), 2u);  // the phrase, then the sound, once
     const std::string speech = ReadBytes(files[0]), sound = ReadBytes(files[1]);
-    std::printf("[ measure  ] announce + wave file: first opening %zu bytes (%.2f s loud at 22050 Hz), "
+    std::printf("[ measure  ] announce + wave file: first opening %zu bytes (%.2f s loud as a voice plays), "
                 "second %zu bytes\n", speech.size(), Capture::SoundSeconds(speech), sound.size());
     EXPECT_EQ(p.Probe(kProbeAlarmAnnouncements), 1);
     EXPECT_EQ(p.Probe(kProbeAlarmSounds), 1);
@@ -227,6 +230,45 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
   }
 }
 
+// A wave file in a folder the ANSI code page cannot spell ("Łódź"): the
+// edit's text goes into the file dialog (Browse) and comes back chosen, the
+// preview plays it, OK stores it, and the alarm reads it back and plays it.
+TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
+  const std::string wave = ScratchDir() + "\xC5\x81\xC3\xB3" "d\xC5\xBA\\whistle.wav";
+  CreateDirectoryW(Wide(wave.substr(0, wave.rfind('\\'))).c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_WAVE")).c_str(), Wide(wave).c_str(), FALSE));
+  WriteSettings("00001001000", Repeat(0), "6007000005");  // alarm at 07:00, "Wave file..." once, no file yet
+  const std::string exe = PrepareInstall("alarm-wave", {"Test (logging).dll"});
+  auto whistleHeard = [&] { return !capture_.Files().empty() && ReadBytes(capture_.Files()[0]).size() > 100000; };
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 12:00:00", exe));
+  PressKeys(p.WaitForMainWindow(true), {VK_CONTROL, 'A'});
+  HWND dialog = WaitForDialog(p.Pid(), "Alarm settings", 5000), edit = nullptr, preview = nullptr, open = nullptr;
+  ASSERT_NE(dialog, nullptr);
+  for (const ChildWindow& c : ChildWindows(dialog)) {
+    if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
+    if (c.Class == "Button" && c.Text.empty()) preview = c.Hwnd;
+  }
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));
+  PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0);  // sent, it would wait for the file dialog
+  ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
+  Sleep(500);
+  PostMessageW(open, WM_COMMAND, IDOK, 0);  // "Open" on the file it shows
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+  PostMessageW(preview, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor(whistleHeard, 5000)) << "the preview played no whistle";
+  ASSERT_TRUE(ClickControl(dialog, "&OK"));
+  EXPECT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "WaveFileName"), wave);
+  capture_.Clear();
+  ClockProcess q;
+  HWND alert = StartAndRing(q, exe);
+  ASSERT_NE(alert, nullptr);
+  EXPECT_TRUE(WaitFor(whistleHeard, 6000)) << "the alarm played no whistle";
+  PressKeys(alert, {VK_RETURN});
+  EXPECT_TRUE(q.Close());
+}
+
 TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
   for (bool hour24 : {false, true}) {
     SCOPED_TRACE(hour24 ? "24-hour" : "12-hour");
@@ -255,6 +297,63 @@ TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
     EXPECT_EQ(ReadValue(kSettingsKey, "BinSettings"), hour24 ? "00101001000" : "00000001000");
     EXPECT_EQ(ReadValue(kSettingsKey, "SNumSettings"), "1518050002");
     EXPECT_EQ(ReadValue(kSettingsKey, "LNumSettings").substr(12), "0003");
+  }
+}
+
+int MinuteOfDay(ClockProcess& p) { return int(p.Probe(kProbeHour) * 60 + p.Probe(kProbeMinute)); }
+
+TEST_F(AlarmE2E, SnoozeBringsTheAlertBackUntilOk) {
+  // AlarmOn at 07:00, 24-hour, Yipe once a ring; snooze 2 minutes; wake for the alarm.
+  WriteSettings("00101000000", Repeat(0), "6007000001");
+  WriteValue(kSettingsKey, "SnoozeMinutes", "2");
+  WriteValue(kSettingsKey, "WakeForAlarm", "1");
+  const LRESULT today = LRESULT(DaysFromCivil(2026, 12, 7) * 1440);
+  ClockProcess p;  // sixty times faster: a faked minute lasts a second
+  HWND alert = StartAndRing(p, PrepareInstall("alarm-snooze", {"Test (logging).dll"}), "2026-12-07 06:59:58 x60");
+  ASSERT_NE(alert, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return capture_.Files().size() == 1; }, 3000));
+  ASSERT_TRUE(ClickControl(alert, "&Snooze"));
+  ASSERT_TRUE(WaitFor([&] { return FindProcessWindow(p.Pid(), "Alarm!") == nullptr; }, 3000));
+  const int snoozed = MinuteOfDay(p);
+  const LRESULT wake = p.Probe(kProbeWakeMinute) - today;  // the computer wakes for the snooze's end
+  EXPECT_EQ(p.Probe(kProbeWakeResume), 1);
+  ASSERT_NE(alert = WaitForAlert(p, 6000), nullptr);
+  const int back = MinuteOfDay(p);
+  std::printf("[ measure  ] x60, snooze 2 minutes: snoozed at 07:%02d, alert back at 07:%02d, wake timer at 07:%02ld\n",
+              snoozed % 60, back % 60, long(wake % 60));
+  EXPECT_TRUE(back - snoozed >= 2 && back - snoozed <= 3 && (wake == back || wake == back + 1)) << back;
+  EXPECT_TRUE(WaitFor([&] { return capture_.Files().size() == 2; }, 3000));  // the second ring sounds too
+  SetForegroundWindow(alert);
+  PressKeys(nullptr, {VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+  EXPECT_EQ(p.Probe(kProbeWakeMinute) - today, 1440 + 7 * 60);  // tomorrow's alarm
+  ASSERT_TRUE(WaitFor([&] { return MinuteOfDay(p) >= 7 * 60 + 20; }, 30000));
+  EXPECT_EQ(p.Probe(kProbeAlarms), 2);  // OK ended it
+  EXPECT_EQ(capture_.Files().size(), 2u);
+  EXPECT_TRUE(p.Close());
+}
+
+TEST_F(AlarmE2E, HeldAcrossTheAlarmRingsLateWithinAnHourOnly) {
+  WriteSettings("00101000000", Repeat(0), "6007000001");  // 24-hour, alarm 07:00
+  // Let go at 07:05:30 and at 08:01:30 (faked seconds of the day).
+  for (int letGo : {(7 * 60 + 5) * 60 + 30, (8 * 60 + 1) * 60 + 30}) {
+    ClockProcess p;  // 120 times faster: a faked minute lasts half a second
+    ASSERT_TRUE(p.Start("2026-12-07 06:54:00 x120", PrepareInstall("alarm-late", {"Test (logging).dll"})));
+    ASSERT_NE(p.WaitForMainWindow(false), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return MinuteOfDay(p) == 6 * 60 + 58; }, 10000));
+    const int heldAt = MinuteOfDay(p) * 60 + int(p.Probe(kProbeSecond));
+    ASSERT_TRUE(p.Hold(true));
+    Sleep(DWORD(letGo - heldAt) * 1000 / 120);
+    ASSERT_TRUE(p.Hold(false));
+    const DWORD letGoTick = GetTickCount();
+    HWND alert = WaitForAlert(p, 3000);
+    std::printf("[ measure  ] x120, held from 06:58:%02d to %02d:%02d:30: %s %lu ms after\n", heldAt % 60,
+                letGo / 3600, letGo / 60 % 60, alert ? "alert" : "no alert", static_cast<unsigned long>(GetTickCount() - letGoTick));
+    EXPECT_EQ(alert != nullptr, letGo < 8 * 3600);
+    EXPECT_EQ(alert != nullptr, FindControl(alert, "07:00 alarm, 5 minutes late!") != nullptr);
+    if (alert) PressKeys(alert, {VK_RETURN});
+    EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+    EXPECT_TRUE(p.Close());
   }
 }
 

@@ -1,6 +1,6 @@
 // What the running program lets the user hear, with Wine's sound captured to
 // files: every opening of the sound device gives one capture file (capture.raw,
-// then capture.raw.0001 ...), 16-bit mono at 22050 Hz as the voices play it.
+// then capture.raw.0001 ...), 16-bit mono at the rate the voices play.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,14 +101,21 @@ TEST_F(AudioE2E, LatencyFromHotKeyToSound) {
     LARGE_INTEGER start, now;
     QueryPerformanceCounter(&start);
     PressSpeechHotKey();
-    const bool heard = WaitFor([&] { return capture_.AnyLoud(); }, 10000);
-    QueryPerformanceCounter(&now);
+    // Looked for every millisecond: WaitFor's 50 ms steps would hide the figure.
+    bool heard = false;
+    for (;;) {
+      heard = capture_.AnyLoud();
+      QueryPerformanceCounter(&now);
+      if (heard || now.QuadPart - start.QuadPart > 10 * frequency.QuadPart) break;
+      Sleep(1);
+    }
     ASSERT_TRUE(heard);
     ms.push_back(double(now.QuadPart - start.QuadPart) * 1000 / double(frequency.QuadPart));
     ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeSpeechBusy) == 0; }, 15000));
   }
   std::sort(ms.begin(), ms.end());
-  std::printf("[ measure  ] Ctrl+Alt+S to first sound: median %.0f ms (min %.0f, max %.0f) over %zu presses\n",
+  std::printf("[ measure  ] Ctrl+Alt+S to first sound: median %.0f ms (min %.0f, max %.0f) over %zu presses "
+              "(bench/run-wine-latency.sh times it closer)\n",
               (ms[4] + ms[5]) / 2, ms.front(), ms.back(), ms.size());
   EXPECT_EQ(p.Probe(kProbeAnnouncements), 10);
   EXPECT_TRUE(p.Close());

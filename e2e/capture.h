@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "speech/voices/clip_resources.h"
+
 namespace orlavox::e2e {
 
-inline constexpr double kBytesPerSecond = 22050 * 2;
+inline constexpr double kBytesPerSecond = kClipSampleRate * 2;  // as the voices play
 inline constexpr int kLoud = 500;  // a sample above this is sound, not silence
 
 inline std::string Env(const char* name) {

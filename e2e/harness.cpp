@@ -1,5 +1,7 @@
 #include "e2e/harness.h"
 
+#include <tlhelp32.h>
+
 #include "ui/wide_text.h"
 
 #include "app/seams.h"
@@ -59,7 +61,7 @@ std::string ReadValue(const char* key, const char* name) {
   Registry reg;
   std::string s;
   if (!reg.OpenKey(key, false) || !reg.ValueExists(name)) return "<absent>";
-  if (reg.ReadString(name, s) != ReadStatus::Ok) return "<bad>";
+  if (reg.ReadUtf8String(name, s) != ReadStatus::Ok) return "<bad>";
   return s;
 }
 
@@ -322,6 +324,13 @@ HWND FindProcessWindow(DWORD pid, const char* caption, const char* cls, bool vis
   return f.Found;
 }
 
+RECT MonitorWorkArea(HWND w) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
 std::vector<ChildWindow> ChildWindows(HWND parent) {
   std::vector<ChildWindow> out;
   AddChildren(parent, out);
@@ -479,6 +488,13 @@ bool ClockProcess::Start(const std::string& testClock, const std::string& exe) {
   return ok != FALSE;
 }
 
+bool ClockProcess::StartCommand(const std::string& commandLine) {
+  std::wstring cmd = Wide(commandLine);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  return CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != FALSE;
+}
+
 HWND ClockProcess::MainWindow() {
   FindData d{pi_.dwProcessId, nullptr};
   EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&d));
@@ -530,6 +546,23 @@ void ClockProcess::Kill() {
     CloseHandle(pi_.hThread);
   }
   pi_ = PROCESS_INFORMATION{};
+}
+
+bool ClockProcess::Hold(bool held) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  int threads = 0;
+  THREADENTRY32 te{};
+  te.dwSize = sizeof te;
+  for (BOOL more = Thread32First(snapshot, &te); more; more = Thread32Next(snapshot, &te)) {
+    if (te.th32OwnerProcessID != pi_.dwProcessId) continue;
+    if (HANDLE t = OpenThread(THREAD_SUSPEND_RESUME, FALSE, te.th32ThreadID)) {
+      threads += (held ? SuspendThread(t) : ResumeThread(t)) != DWORD(-1);
+      CloseHandle(t);
+    }
+  }
+  CloseHandle(snapshot);
+  return threads > 0;
 }
 
 }  // namespace orlavox::e2e

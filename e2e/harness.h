@@ -66,6 +66,8 @@ struct ChildWindow {
   int Height() const { return Rect.bottom - Rect.top; }
 };
 std::vector<ChildWindow> ChildWindows(HWND parent);
+// The work area of the monitor that holds most of the window.
+RECT MonitorWorkArea(HWND w);
 std::string WindowText(HWND w);
 
 // The text of a message box the process shows, or "" when there is none;
@@ -100,6 +102,9 @@ class ClockProcess {
   ~ClockProcess();
   // Starts dist-test\Orlavox.exe; testClock is ORLAVOX_TEST_CLOCK ("" for the real clock).
   bool Start(const std::string& testClock = "", const std::string& exe = "");
+  // Runs a command line as Windows runs a Run entry: no program name apart,
+  // the program is what the command line names (UTF-8).
+  bool StartCommand(const std::string& commandLine);
   // The main window, once it exists (and is visible, if asked).
   HWND WaitForMainWindow(bool visible, DWORD timeoutMs = 15000);
   HWND MainWindow();
@@ -109,6 +114,8 @@ class ClockProcess {
   bool WaitExit(DWORD timeoutMs);
   bool Running() const;
   DWORD Pid() const { return pi_.dwProcessId; }
+  // Holds every thread of the process (as a computer asleep holds it) or lets it go.
+  bool Hold(bool held);
   void Kill();
 
  private:

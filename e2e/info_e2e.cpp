@@ -2,8 +2,10 @@
 // Ctrl+H on the clock, the Options menu, a click on the link, Enter and Escape.
 #include <gtest/gtest.h>
 
+#include "e2e/capture.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "shell/help_engine.h"
 #include "ui/wide_text.h"
 
 namespace orlavox::e2e {
@@ -70,17 +72,25 @@ void ExpectPlace(const ChildWindow* c, int x, int y, int w, int h, const char* w
   }
 }
 
-void ExpectCentredClient(HWND dlg, int w, int h) {
+// Centred on the work area of the clock's monitor.
+void ExpectCentredClient(HWND dlg, int w, int h, HWND clock) {
   RECT c, r;
   GetClientRect(dlg, &c);
   GetWindowRect(dlg, &r);
   EXPECT_EQ(c.right, w);
   EXPECT_EQ(c.bottom, h);
-  EXPECT_NEAR(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2, 1);
-  EXPECT_NEAR(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 1);
+  const RECT work = MonitorWorkArea(clock);
+  EXPECT_EQ(r.left, work.left + (work.right - work.left - (r.right - r.left)) / 2);
+  EXPECT_EQ(r.top, work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2);
 }
 
 TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
+  // The prefix registers the control as Windows does (scripts/lib.sh): REG_EXPAND_SZ with %SystemRoot%.
+  char data[MAX_PATH] = "";
+  DWORD size = sizeof data;
+  ASSERT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, kHtmlHelpClsidKey, nullptr, RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                         data, &size), ERROR_SUCCESS);
+  ASSERT_EQ(std::string(data).find("%SystemRoot%"), 0u) << data;
   Start();
   PressKeys(main, {VK_CONTROL, 'H'});
   HWND help = nullptr;
@@ -92,12 +102,15 @@ TEST_F(InfoE2E, CtrlHOpensTheHelpWindow) {
 }
 
 // A program folder whose name the ANSI code page cannot spell: Ctrl+H opens
-// the help file beside the program.
+// the help file beside the program. The control registered as a plain
+// REG_SZ, as Wine and older systems store it, is found too.
 TEST_F(InfoE2E, HelpInAFolderOfAnyScript) {
+  SetEnvironmentVariableA("ORLAVOX_TEST_HELP_CONTROL_SZ", "C:\\windows\\system32\\hhctrl.ocx");
   const std::string exe = PrepareInstall("\xE6\x99\x82\xE8\xA8\x88 help", {"shipped:English (female).dll"});  // "時計 help"
   const std::string chm = exe.substr(0, exe.find_last_of('\\') + 1) + "Orlavox.chm";
   ASSERT_TRUE(CopyFileW(Wide(DistTestDir() + "Orlavox.chm").c_str(), Wide(chm).c_str(), FALSE));
   Start(exe);
+  SetEnvironmentVariableA("ORLAVOX_TEST_HELP_CONTROL_SZ", nullptr);
   PressKeys(main, {VK_CONTROL, 'H'});
   EXPECT_TRUE(WaitFor([&] { return FindProcessWindow(clock.Pid(), nullptr, "HH Parent") != nullptr; }, 10000));
 }
@@ -119,9 +132,10 @@ TEST_F(InfoE2E, NoHelpControlMeansNoHelp) {
 
 TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
   Start();
-  HWND about = FromMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, "About Multilingual Orlavox");
+  HWND about = FromMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                        "About Multilingual Orlavox");  // past "More options..." too
   ASSERT_TRUE(about);
-  ExpectCentredClient(about, 350, 203);
+  ExpectCentredClient(about, 350, 203, main);
   const auto kids = ChildWindows(about);
   const ChildWindow* panel = Child(kids, "OrlavoxContainer", "");
   ExpectPlace(panel, 16, 16, 321, 121, "Panel1");
@@ -148,7 +162,9 @@ TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
 }
 
 // The edition dialog shows info.dat as rich text, as plain text, or says it is
-// missing. The rich text lies in a folder the ANSI code page cannot spell.
+// missing. The rich text lies in a folder the ANSI code page cannot spell,
+// beside a riched20.dll planted there; Wine looks for libraries as Windows
+// does (the program's folder first), and the planted one is never loaded.
 TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
   struct Case {
     const char* name;
@@ -160,8 +176,15 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
     const std::string exe = PrepareInstall(c.name, {"shipped:English (female).dll"});
     const std::string info = exe.substr(0, exe.find_last_of('\\') + 1) + "info.dat";
     DeleteFileW(Wide(info).c_str());
+    const std::string log = ScratchDir() + "planted.log";
+    DeleteFileA(log.c_str());
     if (c.content == "<shipped>") {
       ASSERT_TRUE(CopyFileW(Wide(DistTestDir() + "info.dat").c_str(), Wide(info).c_str(), FALSE));
+      const std::string planted = exe.substr(0, exe.find_last_of('\\') + 1) + "riched20.dll";
+      ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_PLUGINS") + "\\riched20.dll").c_str(), Wide(planted).c_str(), FALSE));
+      // Wine reads this when it starts (e2e/CMakeLists.txt), not from a parent's Windows environment.
+      ASSERT_NE(Env("WINEDLLOVERRIDES").find("riched20=n,b"), std::string::npos) << "Wine must search as Windows does";
+      SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", log.c_str());
     } else if (!c.content.empty()) {
       HANDLE f = CreateFileW(Wide(info).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
       DWORD n = 0;
@@ -169,8 +192,10 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
       CloseHandle(f);
     }
     Start(exe);
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", nullptr);
     HWND dlg = FromMenu({'W'}, "Try Orlavox Zentra!");
     ASSERT_TRUE(dlg);
+    EXPECT_TRUE(ReadLines(log).empty()) << "the planted riched20.dll was loaded";
     const auto kids = ChildWindows(dlg);
     const ChildWindow* view = Child(kids, "RichEdit20A", "*");
     ASSERT_TRUE(view);
@@ -178,7 +203,7 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
     if (c.content == "<shipped>") {
       EXPECT_NE(text.find("Orlavox Zentra is the larger edition"), std::string::npos) << text;
       EXPECT_EQ(text.find("\\rtf"), std::string::npos);
-      ExpectCentredClient(dlg, 425, 270);
+      ExpectCentredClient(dlg, 425, 270, main);
       ExpectPlace(view, 8, 8, 409, 193, "RichEdit1");
       ExpectPlace(Child(kids, "Button", "&Close"), 330, 214, 87, 47, "CloseButton");
       ExpectPlace(Child(kids, "OrlavoxContainer", ""), 8, 208, 313, 54, "GroupBox1");

@@ -24,12 +24,6 @@ class NoticesE2E : public ::testing::Test {
   }
 };
 
-RECT WorkArea() {
-  RECT area;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  return area;
-}
-
 TEST_F(NoticesE2E, WelcomeOnAFirstRunOverTheWindow) {
   const std::string events = ScratchDir() + "notice-events.txt";
   DeleteFileA(events.c_str());
@@ -42,8 +36,9 @@ TEST_F(NoticesE2E, WelcomeOnAFirstRunOverTheWindow) {
   EXPECT_TRUE(IsWindowVisible(p.MainWindow()));
   RECT r;
   GetWindowRect(notice, &r);
-  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
-  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+  const RECT work = MonitorWorkArea(p.MainWindow());  // centred on the clock's monitor
+  EXPECT_EQ(r.left, work.left + (work.right - work.left - (r.right - r.left)) / 2);
+  EXPECT_EQ(r.top, work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2);
   Sleep(500);  // painted
   EXPECT_TRUE(SaveScreenshot(OutputDir() + "notice-welcome.bmp"));
   ASSERT_TRUE(ClickControl(notice, kProductWebPage));
@@ -71,8 +66,9 @@ TEST_F(NoticesE2E, UpgradeFromTheOlderEditionRemovesItsKey) {
   ASSERT_TRUE(p.Start());
   HWND notice = WaitForDialog(p.Pid(), "Thank you for upgrading");
   ASSERT_NE(notice, nullptr);
-  // At its place when that fits, otherwise moved just enough to lie on the screen.
-  RECT r, area = WorkArea();
+  // At its place on the clock's monitor when that fits, otherwise moved just
+  // enough to lie on its work area.
+  RECT r, area = MonitorWorkArea(p.MainWindow());
   GetWindowRect(notice, &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
   EXPECT_EQ(r.left, 577 + w <= area.right ? 577 : area.right - w);

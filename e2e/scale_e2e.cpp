@@ -45,7 +45,8 @@ class ScaleE2E : public ::testing::Test {
 };
 
 // The four shapes' client sizes, a screenshot of each, the sharpness of the
-// big digits, and the settings, alarm and about dialogs at the screen's scale.
+// big digits, and the settings, alarm, more options, about and alert dialogs
+// at the screen's scale.
 TEST_F(ScaleE2E, ShapesDialogsAndSharpDigits) {
   const int captions = GetSystemMetrics(SM_CYCAPTION) - GetSystemMetrics(SM_CYSMCAPTION);
   const struct {
@@ -94,9 +95,10 @@ TEST_F(ScaleE2E, ShapesDialogsAndSharpDigits) {
       } dialogs[] = {
           {[&] { PressKeys(w, {VK_CONTROL, 'S'}); }, "Settings", {381, 190}},
           {[&] { PressKeys(w, {VK_CONTROL, 'A'}); }, "Alarm settings", {332, 297}},
+          {[&] { PressKeys(w, {VK_CONTROL, 'O'}); }, "More options", {332, 246}},
           {[&] {
              PickFromMenu([&] { ClickAt(options.x, options.y); },
-                          {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                          {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
                           [&] { return FindProcessWindow(p.Pid(), "About Multilingual Orlavox") != nullptr; });
            },
            "About Multilingual Orlavox", {350, 203}},
@@ -116,6 +118,17 @@ TEST_F(ScaleE2E, ShapesDialogsAndSharpDigits) {
     }
     EXPECT_TRUE(p.Close());
   }
+  // The alert, with OK and Snooze, when the alarm rings at 07:00.
+  ClockProcess a;
+  ASSERT_NE(Start(a, "00101000000", "6007000000", "06:59:58"), nullptr);
+  HWND alert = WaitForDialog(a.Pid(), "Alarm!", 8000);
+  ASSERT_NE(alert, nullptr);
+  Sleep(500);
+  EXPECT_NEAR(Client(alert).cx, S(219), slack);
+  EXPECT_NEAR(Client(alert).cy, S(130), slack);
+  EXPECT_TRUE(SaveScreenshot(Shot("alert")));
+  PressKeys(alert, {VK_RETURN});
+  EXPECT_TRUE(a.Close());
 }
 
 // Ctrl+wheel twice: 150 %; Ctrl+0: 100 %, stored; a zoom stored is where the

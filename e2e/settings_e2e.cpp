@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fake_clock.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
 
@@ -188,9 +189,9 @@ TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
   GetWindowRect(FindControl(w, "Language selector"), &b);
   EXPECT_TRUE(PickFromMenu([&] { ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2); },
                            {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return stored("SelLang", "1"); }));
-  // The small display, the sixth item of the tray's menu.
+  // The small display, the seventh item of the tray's menu.
   EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); },
-                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
                            [&] { return stored("SNumSettings", "6000000100"); }));
   RECT r;  // a drag by the face
   ASSERT_TRUE(WaitFor([&] { return GetWindowRect(w, &r) && r.right - r.left == 156; }, 5000));
@@ -203,6 +204,33 @@ TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
                 ReadValue(kSettingsKey, "SelLang") + ReadValue(kSettingsKey, "LNumSettings"),
             std::string("01001100000") + "6000000100" + "1" + place);
   EXPECT_NE(ReadValue(kRunKey, kRunValue).find("Orlavox.exe"), std::string::npos);
+}
+
+TEST_F(SettingsE2E, CtrlOOpensMoreOptionsOkWritesItsFourValuesCancelNothing) {
+  WriteSettings("00101000000", "0100010001000000", "6007000000");  // framed, 24-hour, alarm on at 07:00
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 21:07:00"));
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  for (const char* button : {"&Cancel", "&OK"}) {
+    ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, 'O'}));
+    HWND d = WaitForDialog(p.Pid(), "More options");
+    ASSERT_NE(d, nullptr) << "Ctrl+O opened no dialog";
+    EXPECT_FALSE(IsWindowEnabled(FindControl(d, "22")));  // the quiet hours' times wait for their check
+    ASSERT_TRUE(ClickControl(d, "Quiet hours") && ClickControl(d, "Wake the computer for the alarm"));
+    EXPECT_TRUE(IsWindowEnabled(FindControl(d, "22")));
+    SaveScreenshot(OutputDir() + "more-options-dialog.bmp");
+    ASSERT_TRUE(ClickControl(d, button));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }, 5000));
+    const std::string stored = ReadValue(kSettingsKey, "QuietHours") + " " + ReadValue(kSettingsKey, "HoldBackFullScreen") +
+                               " " + ReadValue(kSettingsKey, "SnoozeMinutes") + " " + ReadValue(kSettingsKey, "WakeForAlarm");
+    EXPECT_EQ(stored, button[1] == 'O' ? "2200-0700 1 5 1" : "<absent> <absent> <absent> <absent>");
+  }
+  // Applied at once: the computer wakes for tomorrow's 07:00.
+  EXPECT_EQ(p.Probe(kProbeWakeMinute), LRESULT(DaysFromCivil(2026, 12, 8) * 1440 + 7 * 60));
+  EXPECT_EQ(p.Probe(kProbeWakeResume), 1);
+  ASSERT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "SNumSettings"), "6007000000");  // the other values as they were
 }
 
 }  // namespace

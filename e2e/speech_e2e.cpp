@@ -310,5 +310,34 @@ TEST_F(SpeechE2E, VoiceFolderThatCannotBeCreated) {
   DeleteFileA(blocker.c_str());
 }
 
+TEST_F(SpeechE2E, QuietHoursHoldBackOnlyThePeriodicAnnouncement) {
+  const std::string events = ScratchDir() + "quiet-hours-events.log";
+  SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", events.c_str());
+  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", "10");  // at x600 a faked minute lasts 100 ms: ten ticks
+  for (const char* quiet : {"2200-0700", ""}) {
+    SCOPED_TRACE(quiet);
+    DeleteFileA(events.c_str());
+    DeleteFileA(log_.c_str());
+    ResetRegistry();
+    WriteSettings("00010000001", "0100010001000000", "6000000000");  // AnnounceOn every 60 minutes, GlobalShortcut
+    WriteValue(kSettingsKey, "QuietHours", quiet);
+    ClockProcess p;
+    ASSERT_NE(StartVisible(p, PrepareInstall("quiet-hours", {"Test (logging).dll"}), "2026-12-07 22:20:00 x600"), nullptr);
+    PressSpeechHotKey();  // inside the quiet hours
+    EXPECT_TRUE(WaitFor([&] { return Count("spoke") == 1; }, 3000));
+    const LRESULT day = *quiet ? 8 : 7, hour = *quiet ? 7 : 23;
+    ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeDay) == day && p.Probe(kProbeHour) == hour && p.Probe(kProbeMinute) >= 2; }, 90000));
+    EXPECT_TRUE(p.Close());
+    std::string announced, passed;  // the tray's minutes show the clock did pass 23:00
+    for (const std::string& line : ReadLines(events))
+      if (line.rfind("announce ", 0) == 0 || line == "tray 07 23:00") (line[0] == 'a' ? announced : passed) += line;
+    std::printf("[ measure  ] quiet hours '%s', 22:20 to %02ld:02 at x600: %s\n", quiet, long(hour), announced.c_str());
+    EXPECT_EQ(passed, "tray 07 23:00");
+    EXPECT_EQ(announced, *quiet ? "announce 08 07:00" : "announce 07 23:00");
+  }
+  SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", nullptr);
+  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", nullptr);
+}
+
 }  // namespace
 }  // namespace orlavox::e2e

@@ -3,6 +3,7 @@
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -115,18 +116,29 @@ TEST_F(StartupE2E, StartInTrayShowsNoWindowButClosesAndSaves) {
   EXPECT_EQ(ReadValue(kSettings, "BinSettings"), "10000000000");
 }
 
+// Installed as the installer does, in a folder whose name has a space
+// ("...\Programs\Multilingual Orlavox"), beside which lies a program named
+// after the first word: the Run entry, run as Windows runs it, starts the clock.
 TEST_F(StartupE2E, OnTopAndAutoStartFromFlags) {
   WriteSettings("0101x1", "0100010001000000", "6000000000");
+  const std::string programs = ScratchDir() + "\xC5\x81ukasz Programs\\";  // "Łukasz Programs"
+  CreateDirectoryW(Wide(programs).c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(L"C:\\windows\\system32\\hostname.exe", Wide(programs + "Multilingual.exe").c_str(), FALSE));
+  const std::string exe =
+      PrepareInstall("\xC5\x81ukasz Programs\\Multilingual Orlavox", {"shipped:English (female).dll"});
   ClockProcess p;
-  ASSERT_TRUE(p.Start());
+  ASSERT_TRUE(p.Start("", exe));
   HWND w = p.WaitForMainWindow(true);
   ASSERT_NE(w, nullptr);
   EXPECT_NE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   ASSERT_TRUE(p.Close());
   EXPECT_EQ(ReadValue(kSettings, "BinSettings"), "01010100000");
   const std::string entry = ReadValue(kRunKey, kRunValue);
-  EXPECT_NE(entry.find("Orlavox.exe"), std::string::npos) << entry;
-  EXPECT_NE(entry.find(':'), std::string::npos) << "a full path: " << entry;
+  EXPECT_EQ(entry, "\"" + exe + "\"");
+  ClockProcess logon;
+  ASSERT_TRUE(logon.StartCommand(entry));
+  EXPECT_NE(logon.WaitForMainWindow(true), nullptr) << "the Run entry did not start the clock";
+  EXPECT_TRUE(logon.Close());
 
   // Switched off, the entry goes from both Run keys.
   WriteValue(kRunKeyNT, kRunValue, entry);

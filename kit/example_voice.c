@@ -10,16 +10,22 @@
  *     does it for both MinGW and Microsoft's compiler.
  *   - Take no arguments, return nothing, use __stdcall (ORLAVOX_VOICE_CALL).
  *   - Read the time itself: the clock passes nothing (GetLocalTime below).
- *   - Return only when the sound has been heard: PlaySound with SND_SYNC
- *     waits. With no sound device, return at once.
+ *   - Return only when the sound has been heard: it waits for the wave
+ *     device to finish. With no sound device, return at once.
  *   - Need no DLL beyond Windows' own, let no memory, handle or exception
  *     leave Speak: this file uses no C runtime function and no heap.
  *
- * The sound is a WAVE file built in memory (8000 samples a second, 8 bits,
- * mono) and played with PlaySound(SND_MEMORY). Note that PlaySound plays one
- * sound per program at a time: it would cut short an alarm sound the clock
- * is playing, and the clock's next alarm sound cuts this one short. The
- * voices shipped with the clock play through waveOut instead, which mixes.
+ * How it keeps small, as the voices shipped with the clock do: its sounds
+ * are recorded clips (here the two tones, high.wav and low.wav, each a tone
+ * and the silence after it), compressed with Microsoft ADPCM, about a
+ * quarter of their size as 16-bit PCM, and linked in as resources
+ * (example_voice.rc). Speak decodes the clips of the phrase into one buffer
+ * and plays it with waveOut: one opening of the device, no gap between the
+ * clips. Make clips of your own words with any sound editor that saves
+ * "Microsoft ADPCM" wave files, or with sox:
+ *     sox word.wav -r 16000 -c 1 -e ms-adpcm word-adpcm.wav
+ * Start each clip where its sound starts: silence before the first word is
+ * time the listener waits.
  *
  * Build: build-mingw.sh (MinGW-w64) or build-msvc.bat (Visual C++).
  */
@@ -28,48 +34,117 @@
 
 #include "orlavox_voice.h"
 
-#define RATE 8000                      /* samples a second */
-#define SAMPLES(ms) ((ms) * RATE / 1000)
-#define TONE_MS 150                    /* each tone ... */
-#define GAP_MS 150                     /* ... and the silence after it */
+#define HIGH_CLIP 1                    /* RCDATA resources, example_voice.rc */
+#define LOW_CLIP 2
 #define PAUSE_MS 450                   /* between the hour and the minutes */
-#define HIGH_HZ 880
-#define LOW_HZ 440
-#define MAX_TONES (12 + 5)
-#define MAX_SAMPLES (MAX_TONES * SAMPLES(TONE_MS + GAP_MS) + SAMPLES(PAUSE_MS))
+#define MAX_SAMPLES (16000 * 8)        /* 8 s at 16 kHz: more than any phrase */
 
-/* A whole WAVE file: the RIFF header, the format chunk, the data chunk.
- * Every field is naturally aligned, so the compiler adds no padding. Calls
- * of Speak never overlap, so one static buffer serves every call. */
-static struct {
-  DWORD riff, riffSize, wave;
-  DWORD fmt, fmtSize;
-  WORD format, channels;
-  DWORD rate, bytesPerSecond;
-  WORD blockAlign, bitsPerSample;
-  DWORD data, dataSize;
-  BYTE samples[MAX_SAMPLES];
-} wav;
+/* The phrase as 16-bit PCM. Calls of Speak never overlap, so one static
+ * buffer serves every call. */
+static short pcm[MAX_SAMPLES];
 
-/* Writes ms milliseconds of a square wave of hz hertz (0: silence) from
- * sample `at` on and returns where it ended. The first and last 10 ms fade
- * in and out, so that the tones do not click. */
-static DWORD AddTone(DWORD at, DWORD hz, DWORD ms) {
-  const DWORD n = SAMPLES(ms), ramp = SAMPLES(10);
-  DWORD i;
-  for (i = 0; i < n && at < MAX_SAMPLES; ++i, ++at) {
-    DWORD edge = i < n - i ? i : n - i; /* distance to the nearer end */
-    DWORD level = hz ? 40 * (edge < ramp ? edge : ramp) / ramp : 0;
-    int high = (i * 2 * hz / RATE) % 2 == 0; /* which half of the period */
-    wav.samples[at] = (BYTE)(high ? 128 + level : 128 - level);
+static DWORD U16(const BYTE *p) { return p[0] | (DWORD)p[1] << 8; }
+static DWORD U32(const BYTE *p) { return U16(p) | U16(p + 2) << 16; }
+static int I16(const BYTE *p) { return (short)U16(p); }
+
+/* A wave file of the DLL's resources, or NULL. */
+static const BYTE *Clip(int id, DWORD *size) {
+  HMODULE self = NULL;
+  HRSRC found;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     (LPCSTR)&Clip, &self);
+  found = FindResourceA(self, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10)); /* RT_RCDATA */
+  *size = found ? SizeofResource(self, found) : 0;
+  return found ? (const BYTE *)LockResource(LoadResource(self, found)) : NULL;
+}
+
+/* Decodes a mono Microsoft ADPCM wave file to pcm[at...] and returns where
+ * it ended; *rate is set to its sample rate. Anything else adds nothing.
+ * A block: predictor number, step, the second and the first sample, then
+ * 4-bit codes, high nibble first. */
+static DWORD AddClip(DWORD at, int id, DWORD *rate) {
+  static const int adapt[16] = {230, 230, 230, 230, 307, 409, 512, 614, 768, 614, 512, 409, 307, 230, 230, 230};
+  DWORD size, pos, align = 0, perBlock = 0, coefs = 0, total = 0xFFFFFFFF, data = 0, dataSize = 0;
+  const BYTE *w = Clip(id, &size);
+  if (!w || size < 12 || U32(w) != mmioFOURCC('R', 'I', 'F', 'F') || U32(w + 8) != mmioFOURCC('W', 'A', 'V', 'E'))
+    return at;
+  for (pos = 12; pos + 8 <= size && U32(w + pos + 4) <= size - pos - 8; pos += 8 + ((U32(w + pos + 4) + 1) & ~1u)) {
+    const BYTE *c = w + pos + 8;
+    DWORD tag = U32(w + pos), len = U32(w + pos + 4);
+    if (tag == mmioFOURCC('f', 'm', 't', ' ') && len >= 22 && U16(c) == 2 && U16(c + 2) == 1) {
+      *rate = U32(c + 4);
+      align = U16(c + 12);
+      perBlock = U16(c + 18);
+      if (len >= 22 + 4 * U16(c + 20) && U16(c + 20) >= 7) coefs = pos + 8 + 22;
+    } else if (tag == mmioFOURCC('f', 'a', 'c', 't') && len >= 4) {
+      total = U32(c);
+    } else if (tag == mmioFOURCC('d', 'a', 't', 'a')) {
+      data = pos + 8;
+      dataSize = len;
+    }
+  }
+  if (!coefs || !data || align < 8 || perBlock < 2 || perBlock > 2 * (align - 7) + 2) return at;
+  for (pos = data; pos + align <= data + dataSize && total > 0 && at < MAX_SAMPLES; pos += align) {
+    const BYTE *b = w + pos;
+    DWORD i, n = perBlock < total ? perBlock : total;
+    int c1, c2, step = I16(b + 1), s1 = I16(b + 3), s2 = I16(b + 5);
+    if (b[0] >= U16(w + coefs - 2)) return at;
+    c1 = I16(w + coefs + 4 * b[0]);
+    c2 = I16(w + coefs + 4 * b[0] + 2);
+    pcm[at++] = (short)s2;
+    if (n > 1 && at < MAX_SAMPLES) pcm[at++] = (short)s1;
+    for (i = 2; i < n && at < MAX_SAMPLES; ++i) {
+      int nibble = i % 2 == 0 ? b[7 + (i - 2) / 2] >> 4 : b[7 + (i - 2) / 2] & 15;
+      int sample = (s1 * c1 + s2 * c2) / 256 + (nibble >= 8 ? nibble - 16 : nibble) * step;
+      sample = sample < -32768 ? -32768 : sample > 32767 ? 32767 : sample;
+      pcm[at++] = (short)sample;
+      s2 = s1;
+      s1 = sample;
+      step = adapt[nibble] * step / 256;
+      if (step < 16) step = 16;
+    }
+    total -= n;
   }
   return at;
 }
 
+/* Plays pcm[0..samples) and returns when the device has played it all (or
+ * when it should have, five seconds ago: a device that stops answering does
+ * not hold the clock). */
+static void Play(DWORD samples, DWORD rate) {
+  static WAVEFORMATEX format;
+  static WAVEHDR header;
+  HWAVEOUT device;
+  HANDLE done = CreateEventA(NULL, FALSE, FALSE, NULL);
+  DWORD waited = 0, limit = samples / rate * 1000 + 5000;
+  format.wFormatTag = WAVE_FORMAT_PCM;
+  format.nChannels = 1;
+  format.nSamplesPerSec = rate;
+  format.nAvgBytesPerSec = rate * 2;
+  format.nBlockAlign = 2;
+  format.wBitsPerSample = 16;
+  header.dwFlags = 0;
+  if (!done) return;
+  if (waveOutOpen(&device, WAVE_MAPPER, &format, (DWORD_PTR)done, 0, CALLBACK_EVENT) == MMSYSERR_NOERROR) {
+    header.lpData = (LPSTR)pcm;
+    header.dwBufferLength = samples * 2;
+    if (waveOutPrepareHeader(device, &header, sizeof header) == MMSYSERR_NOERROR) {
+      /* The event is set on every device message; the flag tells the end. */
+      if (waveOutWrite(device, &header, sizeof header) == MMSYSERR_NOERROR)
+        for (; !(*(volatile DWORD *)&header.dwFlags & WHDR_DONE) && waited < limit; waited += 100)
+          WaitForSingleObject(done, 100);
+      waveOutReset(device); /* at once when it is done; stops it when not */
+      waveOutUnprepareHeader(device, &header, sizeof header);
+    }
+    waveOutClose(device);
+  }
+  CloseHandle(done);
+}
+
 void ORLAVOX_VOICE_CALL Speak(void) {
   SYSTEMTIME now;
-  DWORD at = 0;
-  int hour, tens, i;
+  DWORD at = 0, rate = 0, i, pause;
+  int hour, tens;
 
   if (waveOutGetNumDevs() == 0) return; /* no sound device: nothing to wait for */
 
@@ -78,25 +153,10 @@ void ORLAVOX_VOICE_CALL Speak(void) {
   if (hour == 0) hour = 12;
   tens = now.wMinute / 10;
 
-  for (i = 0; i < hour; ++i) at = AddTone(AddTone(at, HIGH_HZ, TONE_MS), 0, GAP_MS);
-  at = AddTone(at, 0, PAUSE_MS);
-  for (i = 0; i < tens; ++i) at = AddTone(AddTone(at, LOW_HZ, TONE_MS), 0, GAP_MS);
-
-  wav.riff = mmioFOURCC('R', 'I', 'F', 'F');
-  wav.riffSize = 36 + at; /* everything after this field */
-  wav.wave = mmioFOURCC('W', 'A', 'V', 'E');
-  wav.fmt = mmioFOURCC('f', 'm', 't', ' ');
-  wav.fmtSize = 16;
-  wav.format = WAVE_FORMAT_PCM;
-  wav.channels = 1;
-  wav.rate = wav.bytesPerSecond = RATE;
-  wav.blockAlign = 1;
-  wav.bitsPerSample = 8;
-  wav.data = mmioFOURCC('d', 'a', 't', 'a');
-  wav.dataSize = at;
-
-  /* SND_SYNC: returns when the sound is over, which is when the clock takes
-   * the announcement to be finished. SND_NODEFAULT: if the sound cannot be
-   * played, stay silent rather than play the system's default sound. */
-  PlaySoundA((LPCSTR)&wav, NULL, SND_MEMORY | SND_SYNC | SND_NODEFAULT);
+  for (i = 0; i < (DWORD)hour; ++i) at = AddClip(at, HIGH_CLIP, &rate);
+  if (rate == 0) return; /* the clips are missing or damaged */
+  pause = rate * PAUSE_MS / 1000;
+  for (i = 0; i < pause && at < MAX_SAMPLES; ++i) pcm[at++] = 0;
+  for (i = 0; i < (DWORD)tens; ++i) at = AddClip(at, LOW_CLIP, &rate);
+  Play(at, rate);
 }

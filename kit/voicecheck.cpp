@@ -2,7 +2,7 @@
 //
 //   voicecheck [--timeout SECONDS] <voice.dll> [more.dll ...]
 //
-// Each DLL is loaded the way the clock loads it (LoadLibraryA of the path,
+// Each DLL is loaded the way the clock loads it (LoadLibraryW of the path,
 // GetProcAddress of "Speak") and its Speak is called once, on a worker thread
 // and through the clock's own fault guard (CallSpeakGuarded). A thunk around
 // the call checks the calling convention: the stack pointer and the
@@ -11,6 +11,7 @@
 // 2 the command line is wrong.
 #include <windows.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <cstddef>
 #include <cstdio>
@@ -22,6 +23,7 @@
 
 #include "speech/voice_host.h"
 #include "speech/voice_list.h"
+#include "ui/wide_text.h"
 
 #if !defined(__i386__)
 #error "voicecheck checks 32-bit voices: build it for i386"
@@ -38,6 +40,7 @@ struct CallRecord {
   DWORD ebx, esi, edi, ebp;   // 12..24: the registers when Speak returned
   orlavox::GuardedCall guarded;
   double seconds = 0;
+  bool returned = false;  // false when Speak ended the thread instead of returning
 };
 static_assert(offsetof(CallRecord, espAfter) == 8 && offsetof(CallRecord, ebp) == 24, "the thunk's offsets");
 
@@ -109,6 +112,7 @@ DWORD WINAPI CallThread(void* parameter) {
   record->guarded = orlavox::CallSpeakGuarded(&voicecheck_thunk);
   QueryPerformanceCounter(&end);
   record->seconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+  record->returned = true;
   return 0;
 }
 
@@ -137,7 +141,7 @@ bool EndsWithDllIgnoringCase(const std::string& name) {
 
 // What the first bytes of the file say it is; empty when a 32-bit DLL.
 std::string ImageProblem(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(orlavox::Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "it cannot be opened for reading";
   unsigned char head[4096] = {};
   DWORD got = 0;
@@ -211,7 +215,7 @@ void Check(Voice& voice, DWORD timeoutMs) {
   std::printf("%s\n", voice.path.c_str());
   auto notUsable = [&](const std::string& why) { std::printf("NOT USABLE: %s: %s.\n", file.c_str(), why.c_str()); };
 
-  const DWORD attributes = GetFileAttributesA(voice.path.c_str());
+  const DWORD attributes = GetFileAttributesW(orlavox::Wide(voice.path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return Say("file:", "not found"), notUsable("there is no such file");
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Say("file:", "a folder"), notUsable("it is a folder");
   const std::string problem = ImageProblem(voice.path);
@@ -223,11 +227,11 @@ void Check(Voice& voice, DWORD timeoutMs) {
 
   orlavox::VoiceModule module(voice.path);
   if (!module.Loaded()) {
-    Say("load:", "LoadLibraryA failed: " + LoadErrorInWords(GetLastError()));
+    Say("load:", "LoadLibraryW failed: " + LoadErrorInWords(GetLastError()));
     Say("clock:", "would say \"" + orlavox::LoadFailedMessage(menuName) + "\"");
     return notUsable(problem.empty() ? "it does not load" : problem);
   }
-  Say("load:", "LoadLibraryA loads it");
+  Say("load:", "LoadLibraryW loads it");
 
   CallRecord* record = new CallRecord();  // kept by a call that hangs
   record->speak = module.FindSpeak();
@@ -270,6 +274,11 @@ void Check(Voice& voice, DWORD timeoutMs) {
     Say("call:", text);
     Say("clock:", "catches the crash and carries on, but the time is not announced");
     return notUsable("Speak crashes with " + fault.substr(0, fault.find(" (")));
+  }
+  if (!done->returned) {
+    Say("call:", "Speak ended the thread that called it (ExitThread) instead of returning");
+    Say("clock:", "notices that its speech thread ended, carries on, but the time is not announced");
+    return notUsable("Speak ends the calling thread instead of returning");
   }
   std::snprintf(text, sizeof text, "Speak returned after %.3f s", done->seconds);
   Say("call:", text);
@@ -321,16 +330,42 @@ int Usage(const char* problem) {
   return 2;
 }
 
+// The arguments as UTF-8, read from the wide command line: a voice under
+// C:\Users\José is found whatever the ANSI code page.
+std::vector<std::string> Arguments() {
+  std::vector<std::string> args;
+  int n = 0;
+  if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &n)) {
+    for (int i = 0; i < n; ++i) args.push_back(orlavox::Utf8(wide[i]));
+    LocalFree(wide);
+  }
+  return args;
+}
+
+// The console shows the UTF-8 output as written while voicecheck runs.
+struct Utf8Console {
+  UINT before = GetConsoleOutputCP();
+  Utf8Console() {
+    if (before) SetConsoleOutputCP(CP_UTF8);
+  }
+  ~Utf8Console() {
+    if (before) SetConsoleOutputCP(before);
+  }
+};
+
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+  const Utf8Console console;
+  const std::vector<std::string> argv = Arguments();
+  const int argc = int(argv.size());
   DWORD timeoutSeconds = 30;
   std::vector<Voice> voices;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--timeout") {
       char* end = nullptr;
-      const unsigned long value = i + 1 < argc ? std::strtoul(argv[i + 1], &end, 10) : 0;
+      const unsigned long value = i + 1 < argc ? std::strtoul(argv[i + 1].c_str(), &end, 10) : 0;
       if (!end || *end != '\0' || value == 0 || value > 3600) return Usage("--timeout takes 1 to 3600 seconds");
       timeoutSeconds = DWORD(value);
       ++i;
@@ -357,6 +392,9 @@ int main(int argc, char** argv) {
   const int code = allUsable ? 0 : 1;
   std::fflush(stdout);
   // A Speak that hangs still runs: end at once, without unloading its DLL.
-  if (anyHangs) TerminateProcess(GetCurrentProcess(), UINT(code));
+  if (anyHangs) {
+    if (console.before) SetConsoleOutputCP(console.before);
+    TerminateProcess(GetCurrentProcess(), UINT(code));
+  }
   return code;
 }

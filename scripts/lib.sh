@@ -81,3 +81,15 @@ wine_prefix() {
     timeout 20 wineserver -w || wineserver -k
   fi
 }
+
+# windows_registrations: the prefix's system registrations stored the way
+# Windows stores them, where Wine's differ: the HTML Help control's path as
+# REG_EXPAND_SZ with %SystemRoot% (Wine writes a plain REG_SZ), in both
+# registry views.
+windows_registrations() {
+  local key='HKLM\Software\Classes\CLSID\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\InprocServer32' view
+  for view in 32 64; do
+    wine reg add "$key" /ve /t REG_EXPAND_SZ /d '%SystemRoot%\system32\hhctrl.ocx' /f /reg:$view \
+      </dev/null >/dev/null 2>&1 || true
+  done
+}

@@ -50,6 +50,7 @@ if build_win32 build/win32; then
   export LANG=C.UTF-8
   unset LC_ALL LC_MESSAGES LC_TIME LANGUAGE
   wine_prefix "$ROOT/build/wineprefix-test" fresh desktop
+  windows_registrations
   ctest_run win32 build/win32 -V
   # Screenshots the tests took, as PNG for people to look at.
   for f in "$ROOT"/test-output/*.bmp; do

@@ -108,9 +108,13 @@ LoadedSettings DecodeSettings(const StoredSettings& stored, bool firstRun, Deskt
   DecodeFlags(stored.BinSettings.value_or(std::string()), s);
   if (firstRun) s.Windowless = true;
 
+  // "Below 0" and "greater than the desktop" are taken from the virtual
+  // screen's own edges: a window on a monitor left of or above the primary
+  // one stays there.
+  const int32_t top0 = desktop.Top, left0 = desktop.Left;
   if (firstRun) {
-    s.WindowTop = desktop.Height / 2 - 72;
-    s.WindowLeft = desktop.Width / 2 - 170;
+    s.WindowTop = top0 + desktop.Height / 2 - 72;
+    s.WindowLeft = left0 + desktop.Width / 2 - 170;
   } else {
     const auto top = Group(stored.LNumSettings, 0, 4, kLongLength);
     const auto left = Group(stored.LNumSettings, 1, 4, kLongLength);
@@ -118,8 +122,9 @@ LoadedSettings DecodeSettings(const StoredSettings& stored, bool firstRun, Deskt
       s.WindowTop = 100;
       s.WindowLeft = 100;
     } else {
-      s.WindowTop = *top < 0 ? 0 : (*top > desktop.Height ? desktop.Height - 50 : *top);
-      s.WindowLeft = *left < 0 ? 0 : (*left > desktop.Width ? desktop.Width - 50 : *left);
+      const int32_t bottom = top0 + desktop.Height, right = left0 + desktop.Width;
+      s.WindowTop = *top < top0 ? top0 : (*top > bottom ? bottom - 50 : *top);
+      s.WindowLeft = *left < left0 ? left0 : (*left > right ? right - 50 : *left);
     }
   }
   s.UpdateInterval = InRangeOr(Group(stored.LNumSettings, 2, 4, kLongLength), 100, 1000, 100);

@@ -45,6 +45,10 @@ inline constexpr const char* kOldEditionKey = "\\Software\\Brenvik\\Orlavox";
 inline constexpr const char* kRunKey = "\\software\\microsoft\\windows\\currentversion\\run";
 inline constexpr const char* kRunKeyNT = "\\software\\microsoft\\windows nt\\currentversion\\run";
 inline constexpr const char* kRunValue = "Orlavox Lite";
+// The command the Run value holds: the program's path in double quotes, so
+// that a folder name with a space ("Multilingual Orlavox") is not cut there.
+// A Windows path holds no quotation marks of its own.
+inline std::string RunCommand(const std::string& programPath) { return "\"" + programPath + "\""; }
 
 // A stored string as the store read it: the text, or nullopt when the value
 // existed but could not be read as a string (another type, too large).
@@ -60,9 +64,13 @@ struct StoredSettings {
   StoredString CurrentVer = std::string();
 };
 
+// The virtual screen (every monitor together). Left and Top are not 0 when
+// a monitor lies left of or above the primary one.
 struct DesktopSize {
   int32_t Width = 0;
   int32_t Height = 0;
+  int32_t Left = 0;
+  int32_t Top = 0;
 };
 
 struct LoadedSettings {

@@ -12,10 +12,20 @@ StoredString Read(const Registry& reg, const char* name) {
   return text;
 }
 
+// A path, through the wide calls: one in any script reads back unchanged.
+StoredString ReadPath(const Registry& reg, const char* name) {
+  std::string text;
+  if (reg.ReadUtf8String(name, text) == ReadStatus::BadData) return std::nullopt;
+  return text;
+}
+
 void WriteAutoStart(Registry& reg, bool on, const std::string& programPath) {
   if (on) {
+    // Quoted: Windows splits an unquoted command at its first space and
+    // would try "...\Programs\Multilingual.exe" first. An entry of an older
+    // version, unquoted, is ours all the same and is replaced.
     if (reg.OpenKey(kRunKey, false) || reg.OpenKey(kRunKeyNT, false) || reg.OpenKey(kRunKey, true))
-      reg.WriteUtf8String(kRunValue, programPath);
+      reg.WriteUtf8String(kRunValue, RunCommand(programPath));
   } else {
     if (reg.OpenKey(kRunKey, false)) reg.DeleteValue(kRunValue);
     if (reg.OpenKey(kRunKeyNT, false)) reg.DeleteValue(kRunValue);
@@ -40,7 +50,7 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop) {
   stored.BinSettings = Read(reg, "BinSettings");
   stored.LNumSettings = Read(reg, "LNumSettings");
   stored.SNumSettings = Read(reg, "SNumSettings");
-  stored.WaveFileName = Read(reg, "WaveFileName");
+  stored.WaveFileName = ReadPath(reg, "WaveFileName");
   stored.SelLang = Read(reg, "SelLang");
   stored.CurrentVer = Read(reg, "CurrentVer");
   LoadedSettings loaded = DecodeSettings(stored, firstRun, desktop);
@@ -62,7 +72,9 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
   ok = reg.WriteString("BinSettings", e.BinSettings) && ok;
   ok = reg.WriteString("LNumSettings", e.LNumSettings) && ok;
   ok = reg.WriteString("SNumSettings", e.SNumSettings) && ok;
-  ok = reg.WriteString("WaveFileName", e.WaveFileName) && ok;
+  // A REG_SZ written through the wide call: an ASCII path is the same bytes
+  // for a reader of the ANSI value, any other keeps every character.
+  ok = reg.WriteUtf8String("WaveFileName", e.WaveFileName) && ok;
   ok = reg.WriteString("SelLang", e.SelLang) && ok;
   WriteAutoStart(reg, s.AutoStart, programPath);
   return ok;
@@ -96,6 +108,29 @@ std::optional<std::string> VoiceLoadingMark() {
   if (!reg.OpenKey(kSettingsKey, false) || reg.ReadUtf8String(kVoiceLoadingValue, name) != ReadStatus::Ok)
     return std::nullopt;
   return name;
+}
+
+MoreOptions LoadMoreOptionsFromRegistry() {
+  Registry reg;
+  StoredMoreOptions stored;
+  if (reg.OpenKey(kSettingsKey, false)) {
+    stored.QuietHours = Read(reg, kQuietHoursValue);
+    stored.HoldBackFullScreen = Read(reg, kHoldBackFullScreenValue);
+    stored.SnoozeMinutes = Read(reg, kSnoozeMinutesValue);
+    stored.WakeForAlarm = Read(reg, kWakeForAlarmValue);
+  }
+  return DecodeMoreOptions(stored);
+}
+
+bool SaveMoreOptionsToRegistry(const MoreOptions& o) {
+  const EncodedMoreOptions e = EncodeMoreOptions(o);
+  Registry reg;
+  bool ok = reg.OpenKey(kSettingsKey, true);
+  ok = reg.WriteString(kQuietHoursValue, e.QuietHours) && ok;
+  ok = reg.WriteString(kHoldBackFullScreenValue, e.HoldBackFullScreen) && ok;
+  ok = reg.WriteString(kSnoozeMinutesValue, e.SnoozeMinutes) && ok;
+  ok = reg.WriteString(kWakeForAlarmValue, e.WakeForAlarm) && ok;
+  return ok;
 }
 
 }  // namespace orlavox

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 
 namespace orlavox {
 
@@ -17,7 +18,7 @@ bool CheckFirstRunInRegistry();
 LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
 
 // Writes the settings and creates or removes the log-on entry (programPath
-// in UTF-8). Returns false
+// in UTF-8, stored as RunCommand(programPath)). Returns false
 // when a value could not be written; the caller goes on all the same.
 bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t windowLeft,
                             const std::string& programPath);
@@ -33,5 +34,10 @@ void MarkVoiceLoading(const std::string& voiceName);
 void ClearVoiceLoadingMark();
 // The mark's voice name; nullopt when there is none.
 std::optional<std::string> VoiceLoadingMark();
+
+// The values of the "More options" dialog: read at start-up, written only
+// when that dialog's OK applies them (never by the save at close).
+MoreOptions LoadMoreOptionsFromRegistry();
+bool SaveMoreOptionsToRegistry(const MoreOptions& o);
 
 }  // namespace orlavox

@@ -24,7 +24,7 @@ HelpEngine& Engine() {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attr = GetFileAttributesA(path.c_str());
+  const DWORD attr = GetFileAttributesW(Wide(path).c_str());
   return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -34,7 +34,9 @@ std::string FindHelpControlPath() {
   Registry classes(HKEY_CLASSES_ROOT);
   if (!classes.OpenKeyReadOnly(kHtmlHelpClsidKey)) return {};
   std::string path;
-  classes.ReadString("", path);
+  // Windows registers it as REG_EXPAND_SZ ("%SystemRoot%\System32\hhctrl.ocx"),
+  // Wine as REG_SZ: both are read, the first with its variables expanded.
+  classes.ReadUtf8String("", path);
   classes.CloseKey();
   if (!path.empty() && !FileExists(path)) return {};
   return path;
@@ -45,7 +47,7 @@ void LoadHelpEngine() {
   if (e.Module) return;
   const std::string path = FindHelpControlPath();
   if (path.empty() || !FileExists(path)) return;
-  e.Module = LoadLibraryA(path.c_str());
+  e.Module = LoadLibraryW(Wide(path).c_str());
   if (!e.Module) return;
   e.HtmlHelpA = reinterpret_cast<HtmlHelpAProc>(GetProcAddress(e.Module, "HtmlHelpA"));
   e.HtmlHelpW = reinterpret_cast<HtmlHelpWProc>(GetProcAddress(e.Module, "HtmlHelpW"));

@@ -17,8 +17,8 @@ inline constexpr UINT kHelpCloseAll = 0x12;    // closes the help windows the pr
 inline constexpr const char* kHelpFileName = "Orlavox.chm";
 inline constexpr const char* kHtmlHelpClsidKey = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
-// The control's file, as registered, or "" when it is not registered or the
-// file is missing.
+// The control's file, as registered (REG_SZ or REG_EXPAND_SZ, expanded;
+// UTF-8), or "" when it is not registered or the file is missing.
 std::string FindHelpControlPath();
 void LoadHelpEngine();
 void UnloadHelpEngine();

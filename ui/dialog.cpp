@@ -4,6 +4,10 @@
 #include <richedit.h>
 
 #include <iterator>
+#include <optional>
+
+#include "ui/monitor_place.h"
+#include "ui/wide_text.h"
 
 #include "ui/dpi.h"
 #include "ui/scale.h"
@@ -165,6 +169,7 @@ bool Dialog::CreateForm(HWND owner) {
   DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
   if (form_.SystemMenu) style |= WS_SYSMENU;
   DWORD ex = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  if (form_.Topmost) ex |= WS_EX_TOPMOST;
   HWND parent = owner;
   if (form_.OwnTaskbarButton) {
     ex |= WS_EX_APPWINDOW;
@@ -182,24 +187,62 @@ bool Dialog::CreateForm(HWND owner) {
   return true;
 }
 
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& m = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+        {{m.left, m.top, m.right - m.left, m.bottom - m.top},
+         {w.left, w.top, w.right - w.left, w.bottom - w.top},
+         (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  }
+  return TRUE;
+}
+
+// What a dialog belongs to on the screen: its owner while that is on the
+// screen, else the taskbar with the notification area (a clock hidden in
+// the tray is there).
+std::optional<PixelRect> AnchorOf(HWND owner) {
+  HWND anchor = owner && IsWindowVisible(owner) && !IsIconic(owner) ? owner : FindWindowW(L"Shell_TrayWnd", nullptr);
+  RECT r;
+  if (!anchor || !GetWindowRect(anchor, &r)) return std::nullopt;
+  return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// A library of Windows itself, from the system folder by its full path: a
+// file of the same name beside the program (a Downloads folder) is never
+// the one loaded.
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(folder, n) + L"\\" + name).c_str());
+}
+
+}  // namespace
+
 void Dialog::PlaceWindow() {
   RECT w;
   GetWindowRect(hwnd_, &w);
   const int width = w.right - w.left, height = w.bottom - w.top;
-  int x = form_.Left, y = form_.Top;
-  if (form_.Centred) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  } else if (form_.KeepOnScreen) {
-    RECT area;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
-      area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const PixelRect placed = KeepInside({x, y, width, height},
-                                        {area.left, area.top, area.right - area.left, area.bottom - area.top});
-    x = placed.Left;
-    y = placed.Top;
+  if (!form_.Centred && !form_.KeepOnScreen) {
+    SetWindowPos(hwnd_, nullptr, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
   }
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  std::vector<MonitorArea> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    const PixelRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    monitors.push_back({screen, screen, true});
+  }
+  const MonitorArea& monitor = monitors[MonitorFor(monitors, AnchorOf(owner_))];
+  const PixelRect placed = form_.Centred ? CentreIn(monitor.Work, width, height)
+                                         : PlaceOnMonitor(monitor, {form_.Left, form_.Top, width, height});
+  SetWindowPos(hwnd_, nullptr, placed.Left, placed.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Dialog::CreateControls() {
@@ -266,14 +309,18 @@ void Dialog::CreateControls() {
       case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
       case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
       case ControlKind::RichView:
-        if (!richEdit_) richEdit_ = LoadLibraryA("riched20.dll");
+        if (!richEdit_) richEdit_ = LoadSystemLibrary(L"riched20.dll");
         cls = RICHEDIT_CLASSA;
         style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
         ex |= WS_EX_CLIENTEDGE;
         break;
     }
-    item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style, p.Left,
-                                p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
+    if (s.Kind == ControlKind::Edit)  // a Unicode edit: a path in any script stays whole
+      item.Hwnd = CreateWindowExW(ex, L"EDIT", Wide(s.Caption).c_str(), style, p.Left, p.Top, p.Width, p.Height,
+                                  parent, id, Instance(), nullptr);
+    else
+      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style,
+                                  p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
     if (!item.Hwnd) continue;
     SendMessageA(item.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     switch (s.Kind) {
@@ -341,15 +388,16 @@ int Dialog::ShowModal(HWND owner) {
   ModalStack().push_back(self);
   MSG msg;
   while (result_ == kResultNone && hwnd_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    // Wide: a character typed into an edit reaches it whole, whatever the code page.
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       // The program is ending: leave the loop and let the outer one see it.
       PostQuitMessage(got == 0 ? int(msg.wParam) : 0);
       break;
     }
-    if (IsDialogMessageA(hwnd_, &msg)) continue;
+    if (IsDialogMessageW(hwnd_, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   running_ = false;
   std::vector<HWND>& stack = ModalStack();
@@ -387,15 +435,14 @@ HWND Dialog::Control(const std::string& name) const {
 std::string Dialog::Text(const std::string& name) const {
   HWND h = Control(name);
   if (!h) return {};
-  const int n = GetWindowTextLengthA(h);
-  std::string text(size_t(n) + 1, '\0');
-  const int got = GetWindowTextA(h, text.data(), n + 1);
-  text.resize(size_t(got > 0 ? got : 0));
-  return text;
+  const int n = GetWindowTextLengthW(h);
+  std::wstring text(size_t(n) + 1, L'\0');
+  const int got = GetWindowTextW(h, text.data(), n + 1);
+  return Utf8(text.c_str(), got > 0 ? got : 0);
 }
 
 void Dialog::SetText(const std::string& name, const std::string& text) {
-  if (HWND h = Control(name)) SetWindowTextA(h, text.c_str());
+  if (HWND h = Control(name)) SetWindowTextW(h, Wide(text).c_str());
 }
 
 bool Dialog::Checked(const std::string& name) const {

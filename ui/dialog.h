@@ -26,21 +26,27 @@ namespace orlavox::ui {
 struct FormLayout {
   std::string Caption;
   int ClientWidth = 0, ClientHeight = 0;
-  bool Centred = true;      // on the screen; otherwise at Left, Top
+  // Centred on the work area of the monitor that holds the owner (or, with
+  // the owner hidden, the taskbar); otherwise at Left, Top.
+  bool Centred = true;
   int Left = 0, Top = 0;
-  bool KeepOnScreen = false;  // moved just enough to lie inside the work area
+  // Left, Top taken from that monitor's corner, and moved just enough to lie
+  // inside its work area.
+  bool KeepOnScreen = false;
   bool SystemMenu = true;     // the close box; without it the caption has no buttons
   bool OwnTaskbarButton = false;  // an unowned top-level window with a taskbar button of its own
+  bool Topmost = false;           // above every window that is not topmost itself
   std::string FontName = "MS Sans Serif";
   int FontHeight = -11;
 
   // Modifiers, for a dialog's one-line form: ui::Form("Alarm!", 219, 130).NoSystemMenu()
   FormLayout& NoSystemMenu() { SystemMenu = false; return *this; }
   FormLayout& WithTaskbarButton() { OwnTaskbarButton = true; return *this; }
+  FormLayout& AlwaysOnTop() { Topmost = true; return *this; }
   // At a place of its own, moved just enough to lie on the work area when it would not.
   FormLayout& PlacedAt(int left, int top) { Centred = false; Left = left; Top = top; KeepOnScreen = true; return *this; }
 };
-// A dialog form of the given client size, centred on the screen, with a close box.
+// A dialog form of the given client size, centred on its monitor, with a close box.
 inline FormLayout Form(const std::string& caption, int clientWidth, int clientHeight) {
   FormLayout f;
   f.Caption = caption;
@@ -81,7 +87,8 @@ class Dialog : public Window {
   // of opening another window over it.
   static HWND ModalWindow();
 
-  // Controls by their names; null or neutral values for unknown names.
+  // Controls by their names; null or neutral values for unknown names. Texts
+  // are UTF-8; edits are Unicode windows, so a path in any script stays whole.
   HWND Control(const std::string& name) const;
   std::string Text(const std::string& name) const;
   void SetText(const std::string& name, const std::string& text);

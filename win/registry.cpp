@@ -80,6 +80,31 @@ ReadStatus Registry::ReadString(const char* name, std::string& out) const {
   return ReadStatus::Ok;
 }
 
+ReadStatus Registry::ReadUtf8String(const char* name, std::string& out) const {
+  out.clear();
+  if (!key_) return ReadStatus::Missing;
+  const std::wstring wideName = Wide(name);
+  DWORD type = 0, size = 0;
+  LONG rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, nullptr, &size);
+  if (rc == ERROR_FILE_NOT_FOUND) return ReadStatus::Missing;
+  const auto isString = [&] { return type == REG_SZ || type == REG_EXPAND_SZ; };
+  if (rc != ERROR_SUCCESS || !isString() || size > kMaxStringBytes * sizeof(wchar_t)) return ReadStatus::BadData;
+  std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
+  DWORD got = size;
+  rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
+  if (rc != ERROR_SUCCESS || !isString()) return ReadStatus::BadData;
+  buf.back() = L'\0';  // stops at the first NUL, stored or added
+  if (type == REG_EXPAND_SZ) {
+    const DWORD n = ExpandEnvironmentStringsW(buf.data(), nullptr, 0);
+    std::vector<wchar_t> expanded(n + 1, L'\0');
+    if (n == 0 || ExpandEnvironmentStringsW(buf.data(), expanded.data(), n) == 0) return ReadStatus::BadData;
+    out = Utf8(expanded.data());
+  } else {
+    out = Utf8(buf.data());
+  }
+  return ReadStatus::Ok;
+}
+
 bool Registry::WriteString(const char* name, const std::string& value) {
   return key_ && RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                 DWORD(value.size() + 1)) == ERROR_SUCCESS;
@@ -89,23 +114,6 @@ bool Registry::WriteUtf8String(const char* name, const std::string& value) {
   const std::wstring wideName = Wide(name), wideValue = Wide(value);
   return key_ && RegSetValueExW(key_.Get(), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wideValue.c_str()),
                                 DWORD((wideValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-}
-
-ReadStatus Registry::ReadUtf8String(const char* name, std::string& out) const {
-  out.clear();
-  if (!key_) return ReadStatus::Missing;
-  const std::wstring wideName = Wide(name);
-  DWORD type = 0, size = 0;
-  LONG rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, nullptr, &size);
-  if (rc == ERROR_FILE_NOT_FOUND) return ReadStatus::Missing;
-  if (rc != ERROR_SUCCESS || type != REG_SZ || size > kMaxStringBytes) return ReadStatus::BadData;
-  std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
-  DWORD got = size;
-  rc = RegQueryValueExW(key_.Get(), wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got);
-  if (rc != ERROR_SUCCESS || type != REG_SZ) return ReadStatus::BadData;
-  buf.back() = L'\0';
-  out = Utf8(buf.data());  // stops at the first NUL, stored or added
-  return ReadStatus::Ok;
 }
 
 bool Registry::DeleteValue(const char* name) {

@@ -19,7 +19,8 @@ enum class ReadStatus { Ok, Missing, BadData };
 
 class Registry {
  public:
-  // Strings longer than this are not settings: they read as bad data.
+  // Strings longer than this (in characters, through the wide calls) are not
+  // settings: they read as bad data.
   static constexpr DWORD kMaxStringBytes = 32768;
 
   explicit Registry(HKEY root = HKEY_CURRENT_USER) : root_(root) {}
@@ -33,11 +34,14 @@ class Registry {
   // A missing value reads as "" (Missing); a value of another type, or a
   // string too large, reads as "" (BadData).
   ReadStatus ReadString(const char* name, std::string& out) const;
+  // The same through the wide API, as UTF-8: a path in any script. A
+  // REG_EXPAND_SZ value (how Windows stores paths such as
+  // "%SystemRoot%\System32\hhctrl.ocx") comes with its environment strings
+  // expanded.
+  ReadStatus ReadUtf8String(const char* name, std::string& out) const;
   bool WriteString(const char* name, const std::string& value);
   // A UTF-8 text stored as UTF-16: a path in any script.
   bool WriteUtf8String(const char* name, const std::string& value);
-  // Its counterpart: the string as UTF-8 (as ReadString reports a value).
-  ReadStatus ReadUtf8String(const char* name, std::string& out) const;
   bool DeleteValue(const char* name);
   // Deletes the key with all its subkeys and values.
   bool DeleteKey(const std::string& path);

@@ -100,5 +100,20 @@ TEST(AlarmFormRules, WriteBackKeepsWhatIsOutOfRange) {
   EXPECT_EQ(s.AlarmHour, 19);
 }
 
+TEST(AlarmFormRules, MoreOptionsWriteBack) {
+  MoreOptions o;
+  o.Quiet = QuietHours{false, 22 * 60 + 30, 7 * 60};
+  MoreOptionsFormValues v{true, false, true, "10", "75", "12", "", "0", true, false};  // 10 PM, 12 AM
+  ApplyMoreOptionsForm(v, false, o);
+  EXPECT_TRUE(o.Quiet.On && !o.HoldBackFullScreen && o.WakeForAlarm);
+  EXPECT_EQ(o.Quiet.From, 22 * 60 + 30);  // minute 75 keeps :30
+  EXPECT_EQ(o.Quiet.To, 0);
+  EXPECT_EQ(o.SnoozeMinutes, 5);  // 0 is kept out
+  v.SnoozeMinutes = "60";
+  ApplyMoreOptionsForm(v, true, o);
+  EXPECT_EQ(o.Quiet.From, 10 * 60 + 30);
+  EXPECT_EQ(o.SnoozeMinutes, 60);
+}
+
 }  // namespace
 }  // namespace orlavox

@@ -44,6 +44,8 @@ int RunClock() {
 }  // namespace orlavox
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Libraries loaded later by name are not looked for in the current folder.
+  SetDllDirectoryW(L"");
   orlavox::PrepareTestProcess();
   // Screen readers reach the clock's windows through COM; the file dialog needs it too.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -1,4 +1,5 @@
 #include "app/clock_tick.h"
+#include "app/fake_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,92 @@ TEST(ClockTick, ClockJumps) {
   // Same second, other day (resume a day later at the same time): only the date.
   in = At(8, 10, 0, 4, LastTick{8, 10, 0, 3});
   EXPECT_EQ(Actions(in), (std::vector<A>{A::UpdateDate, A::RememberTime}));
+}
+
+// Ticks as the main window runs them, the memory carried on, an alert
+// confirmed at once; the clock in 2026-12-<day>, UTC `bias` seconds behind.
+struct TickRun {
+  TickInputs in;
+  int64_t bias = 3600;
+  TickRun(int alarmHour, int alarmMinute) {
+    in.AlarmOn = in.AnnounceOn = true;
+    in.AlarmHour = alarmHour;
+    in.AlarmMinute = alarmMinute;
+  }
+  TickPlan At(int day, int h, int m, int s = 0) {
+    in.Now = TickTime{uint8_t(h), uint8_t(m), uint8_t(s), uint8_t(day), 2};
+    in.Local = (DaysFromCivil(2026, 12, day) * 1440 + h * 60 + m) * 60 + s;
+    in.Utc = in.Local - bias;
+    const TickPlan plan = PlanTick(in);
+    in.Memory = plan.Memory;
+    in.AlarmHandled = plan.Contains(A::Alarm) || (in.AlarmHandled && !plan.Contains(A::ClearAlarmHandled));
+    in.Last = Remember(in.Now);
+    return plan;
+  }
+  bool Rings(int day, int h, int m, int s = 0) { return At(day, h, m, s).Contains(A::Alarm); }
+  bool Announces(int day, int h, int m, int s = 0) { return At(day, h, m, s).Contains(A::StartAnnouncement); }
+};
+
+TEST(ClockTick, SkippedAlarmRingsLateWithinAnHourAndOnceADay) {
+  TickRun run(7, 0);
+  EXPECT_FALSE(run.Rings(7, 6, 59, 50));
+  EXPECT_EQ(run.At(7, 7, 5, 10).LateMinutes, 5);  // held for five minutes: rings at once
+  EXPECT_FALSE(run.Rings(7, 6, 30, 0));            // set back: not again that day
+  EXPECT_FALSE(run.Rings(7, 7, 0, 0));
+  EXPECT_TRUE(run.Rings(8, 7, 0, 0));
+  EXPECT_EQ(LateAlarmLine(7, 0, true, 5), "07:00 alarm, 5 minutes late!");
+  EXPECT_EQ(LateAlarmLine(19, 30, false, 1), "7:30 PM alarm, 1 minute late!");
+  TickRun far(7, 0), start(7, 0), night(23, 50);
+  EXPECT_FALSE(far.Rings(7, 6, 59, 50) || far.Rings(7, 8, 1, 0));  // 61 minutes: not made up
+  EXPECT_FALSE(start.Rings(7, 7, 5, 0));                            // a start is no jump
+  EXPECT_FALSE(night.Rings(7, 23, 49, 0));
+  EXPECT_EQ(night.At(8, 0, 20, 0).LateMinutes, 30);  // across midnight
+}
+
+TEST(ClockTick, RepeatedHourAtTheEndOfSummerTimeIsServedOnce) {
+  TickRun run(2, 30);
+  run.in.AnnounceInterval = 15;
+  run.bias = 7200;
+  EXPECT_TRUE(run.Rings(25, 2, 30, 0));
+  run.At(25, 2, 59, 59);
+  run.bias = 3600;  // UTC goes on, the local clock goes back an hour
+  for (int m : {0, 15, 30, 45}) {
+    const TickPlan again = run.At(25, 2, m, 0);
+    EXPECT_FALSE(again.Contains(A::StartAnnouncement) || again.Contains(A::Alarm)) << m;
+  }
+  EXPECT_TRUE(run.Announces(25, 3, 0, 0));
+  EXPECT_TRUE(run.Announces(25, 2, 45, 0));  // set back by hand, UTC too: as before
+}
+
+TEST(ClockTick, SnoozeQuietHoursAndFullScreen) {
+  TickRun run(23, 0);
+  run.in.Quiet = QuietHours{true, 22 * 60, 7 * 60};
+  run.At(7, 22, 59, 59);
+  const TickPlan night = run.At(7, 23, 0, 10);
+  EXPECT_TRUE(night.Contains(A::Alarm) && !night.Contains(A::StartAnnouncement));  // the alarm speaks all the same
+  run.in.Memory.SnoozeDue = run.in.Utc + 5 * 60;  // Snooze pressed at once
+  EXPECT_FALSE(run.Rings(7, 23, 5, 9));
+  EXPECT_TRUE(run.At(7, 23, 5, 10).Snoozed);
+  run.in.Memory.SnoozeDue = run.in.Utc + 60;
+  EXPECT_FALSE(run.Rings(8, 0, 30, 0));  // overslept by more than an hour: dropped
+  run.in.Memory.SnoozeDue = run.in.Utc + 60;
+  run.in.AlarmOn = false;
+  EXPECT_EQ(run.At(8, 0, 30, 5).Memory.SnoozeDue, kNoStamp);  // switched off: ended
+  run.At(8, 6, 59, 59);
+  EXPECT_TRUE(run.Announces(8, 7, 0, 0));
+  run.At(8, 7, 59, 59);
+  run.in.FullScreen = true;
+  EXPECT_FALSE(run.Announces(8, 8, 0, 0));
+  EXPECT_TRUE(NotificationStateHoldsBack(2) && NotificationStateHoldsBack(3) && NotificationStateHoldsBack(4));
+  EXPECT_FALSE(NotificationStateHoldsBack(1) || NotificationStateHoldsBack(5) || NotificationStateHoldsBack(6));
+}
+
+TEST(ClockTick, WakeForTheNextRingOrAnEarlierSnooze) {
+  const int64_t six = (DaysFromCivil(2026, 12, 7) * 1440 + 6 * 60) * 60, utc = six - 3600;
+  EXPECT_EQ(NextWakeLocal(six, utc, true, 7, 0, kNoStamp), six + 3600);
+  EXPECT_EQ(NextWakeLocal(six + 3630, utc + 3630, true, 7, 0, kNoStamp), six + 3600 + 86400);
+  EXPECT_EQ(NextWakeLocal(six, utc, true, 7, 0, utc + 300), six + 300);
+  EXPECT_EQ(NextWakeLocal(six, utc, false, 7, 0, utc + 300), kNoStamp);
 }
 
 }  // namespace

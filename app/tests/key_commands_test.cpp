@@ -9,6 +9,7 @@ TEST(KeyCommands, OnlyCtrlAlonePicksACommand) {
   EXPECT_EQ(DecideKeyCommand('A', true, false, false), KeyCommand::AlarmSetup);
   EXPECT_EQ(DecideKeyCommand('S', true, false, false), KeyCommand::Settings);
   EXPECT_EQ(DecideKeyCommand('H', true, false, false), KeyCommand::Help);
+  EXPECT_EQ(DecideKeyCommand('O', true, false, false), KeyCommand::MoreOptions);
   EXPECT_EQ(DecideKeyCommand('A', true, true, false), KeyCommand::None);   // Ctrl+Shift+A
   EXPECT_EQ(DecideKeyCommand('A', false, false, true), KeyCommand::None);  // Alt+A
   EXPECT_EQ(DecideKeyCommand('S', true, false, true), KeyCommand::None);   // Ctrl+Alt+S is the hot key

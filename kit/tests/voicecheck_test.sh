@@ -36,6 +36,15 @@ ORLAVOX_TEST_VOICE_SLEEP_MS=500 expect 0 'OK: English (male).dll can be used' 'O
   'OK: Test (sleeping).dll can be used' -- \
   "$(win "$shipped")" "$(win "$example")" "$(win "$plugins/Test (sleeping).dll")"
 
+# A shipped voice in a folder whose name is read through the wide command
+# line only ("Français"), and a voice that ends the calling thread.
+francais=$(mktemp -d)/Français
+mkdir -p "$francais" && cp "$shipped" "$francais/"
+expect 1 "OK: $(basename "$shipped") can be used" 'Speak ended the thread that called it (ExitThread)' \
+  'NOT USABLE: Test (exit thread).dll: Speak ends the calling thread instead of returning.' -- \
+  "$(win "$francais/$(basename "$shipped")")" "$(win "$plugins/Test (exit thread).dll")"
+rm -rf "$(dirname "$francais")"
+
 # The sleeping voice outlasts the time limit; the voice after it is still checked.
 start=$SECONDS
 ORLAVOX_TEST_VOICE_SLEEP_MS=60000 expect 1 'has not returned after 2 s: it hangs' 'NOT USABLE: Test (sleeping).dll' \

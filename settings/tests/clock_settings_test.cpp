@@ -1,4 +1,5 @@
 #include "settings/clock_settings.h"
+#include "settings/more_options.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,13 @@ TEST(DecodeSettings, PositionAgainstDesktop) {
   EXPECT_EQ(Load("", "0769", "").Settings.WindowTop, 768 - 50);   // above: pulled in
   EXPECT_EQ(Load("", "00001024", "").Settings.WindowLeft, 1024);
   EXPECT_EQ(Load("", "00001025", "").Settings.WindowLeft, 1024 - 50);
+
+  // Monitors left of and above a 1920 x 1080 primary: a window there keeps its place.
+  StoredSettings st;
+  st.LNumSettings = "-500-999";
+  const ClockSettings s = DecodeSettings(st, false, DesktopSize{1920 + 1280, 1080 + 1024, -1280, -1024}).Settings;
+  EXPECT_EQ(s.WindowTop, -500);
+  EXPECT_EQ(s.WindowLeft, -999);
 }
 
 TEST(DecodeSettings, IntervalGroups) {
@@ -260,6 +268,33 @@ TEST(ClockSettings, RegionalTimeFormatDecidesTheNewUsersHourFormat) {
   EXPECT_FALSE(TimeFormatIs24Hour("h:mm:ss tt"));
   EXPECT_FALSE(TimeFormatIs24Hour("'Hour' h:mm"));  // quoted text is not a field
   EXPECT_FALSE(TimeFormatIs24Hour(""));
+}
+
+TEST(MoreOptions, BadValuesReadAsDefaultsAndGoodOnesComeBack) {
+  const MoreOptions d = DecodeMoreOptions(StoredMoreOptions{});  // nothing stored
+  EXPECT_TRUE(!d.Quiet.On && d.HoldBackFullScreen && d.SnoozeMinutes == 5 && !d.WakeForAlarm);
+  StoredMoreOptions bad{std::string("2400-0700"), std::string("yes"), std::string("61"), std::nullopt};
+  const MoreOptions b = DecodeMoreOptions(bad);
+  EXPECT_TRUE(!b.Quiet.On && b.HoldBackFullScreen && b.SnoozeMinutes == 5 && !b.WakeForAlarm);
+  for (const char* text : {"2200-0760", "2200 0700", "ab00-0700", "2200-07000"}) {
+    bad.QuietHours = std::string(text);
+    EXPECT_FALSE(DecodeMoreOptions(bad).Quiet.On) << text;
+  }
+  for (const char* text : {"0", "+5", " 5", "5x"}) {
+    bad.SnoozeMinutes = std::string(text);
+    EXPECT_EQ(DecodeMoreOptions(bad).SnoozeMinutes, 5) << text;
+  }
+  const StoredMoreOptions good{std::string("2200-0705"), std::string("0"), std::string("60"), std::string("1")};
+  const EncodedMoreOptions e = EncodeMoreOptions(DecodeMoreOptions(good));
+  EXPECT_EQ(e.QuietHours + " " + e.HoldBackFullScreen + " " + e.SnoozeMinutes + " " + e.WakeForAlarm, "2200-0705 0 60 1");
+}
+
+TEST(MoreOptions, QuietFromTheFirstMinuteUpToTheSecond) {
+  const QuietHours night{true, 22 * 60, 7 * 60}, noon{true, 12 * 60, 13 * 60};
+  EXPECT_TRUE(InQuietHours(night, 22 * 60) && InQuietHours(night, 0) && InQuietHours(night, 7 * 60 - 1));
+  EXPECT_FALSE(InQuietHours(night, 7 * 60) || InQuietHours(night, 22 * 60 - 1));
+  EXPECT_TRUE(InQuietHours(noon, 12 * 60 + 59));
+  EXPECT_FALSE(InQuietHours(noon, 13 * 60) || InQuietHours(QuietHours{true, 600, 600}, 600));
 }
 
 }  // namespace

@@ -124,6 +124,11 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   EXPECT_EQ(EncodeSettings(back, -8, 1200).LNumSettings, "-008120005000012");
   EXPECT_EQ(back.WaveFile, s.WaveFile);
   EXPECT_EQ(back.SelectedLanguage, 3);
+
+  // A folder the ANSI code page cannot spell ("C:\Users\Łukasz\Łódź") comes back whole.
+  s.WaveFile = "C:\\Users\\\xC5\x81ukasz\\\xC5\x81\xC3\xB3" "d\xC5\xBA\\ring.wav";
+  EXPECT_TRUE(SaveSettingsToRegistry(s, -8, 1200, kProgram));
+  EXPECT_EQ(LoadSettingsFromRegistry(false, DesktopSize{1600, 900}).Settings.WaveFile, s.WaveFile);
 }
 
 // The Run keys belong to the user: the test works in a stand-in for the
@@ -146,14 +151,17 @@ TEST_F(SettingsStoreTest, AutoStartEntry) {
   ClockSettings s;
   s.AutoStart = true;
   SaveSettingsToRegistry(s, 0, 0, kProgram);
-  EXPECT_EQ(Value(kRunKey, kRunValue), kProgram);
+  const std::string quoted = "\"" + kProgram + "\"";
+  EXPECT_EQ(Value(kRunKey, kRunValue), quoted);
   EXPECT_EQ(Value(kRunKeyNT, kRunValue), "<absent>");
 
-  // Only the second key present: the entry goes there.
+  // Only the second key present, with an older version's unquoted entry: it
+  // is ours, and replaced.
   reg.DeleteKey(kRunKey);
   Put(kRunKeyNT, "Other", "x");
+  Put(kRunKeyNT, kRunValue, kProgram);
   SaveSettingsToRegistry(s, 0, 0, kProgram);
-  EXPECT_EQ(Value(kRunKeyNT, kRunValue), kProgram);
+  EXPECT_EQ(Value(kRunKeyNT, kRunValue), quoted);
   EXPECT_FALSE(reg.KeyExists(kRunKey));
 
   // Off removes it from both.

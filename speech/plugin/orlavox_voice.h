@@ -13,10 +13,12 @@
  *
  * Speak says the current local time aloud and returns when the speech has
  * been heard. The clock passes nothing and reads nothing back: the voice
- * reads the time itself. Calls never overlap, but they come from different
- * threads: from a short-lived worker thread for announcements and from the
- * clock's window thread for the alarm. Keep no thread-bound state between
- * calls. With no sound device, return at once.
+ * reads the time itself. Every call, the alarm's announcement too, comes
+ * from a short-lived worker thread of its own, never from the clock's window
+ * thread: calls never overlap, but no two come from the same thread, so keep
+ * no thread-bound state between them. The alarm starts its sound when Speak
+ * has returned, or after 8 seconds when it has not. With no sound device,
+ * return at once.
  *
  * The voice must not need any DLL beyond those of Windows itself, and nothing
  * of a C or C++ runtime crosses the call: no allocations, handles or

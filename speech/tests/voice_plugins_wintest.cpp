@@ -1,19 +1,22 @@
 // The shipped voices under Wine, with the sound captured by the ALSA file
-// plug-in (see CMakeLists.txt): each voice loads, exports Speak, and one
-// call plays exactly the clips of the phrase for the current time, in one
-// buffer, before it returns. Prints what it measures.
+// plug-in (see CMakeLists.txt): each voice loads, exports Speak, its clips
+// decode close to the PCM the build made them of, and one call plays exactly
+// the clips of the phrase for the current time, in one buffer, before it
+// returns. Prints what it measures.
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "speech/phrases/phrase.h"
 #include "speech/voice_host.h"
+#include "speech/voices/clip_codec.h"
 #include "speech/voices/clip_resources.h"
 #include "speech/voices/voice_runtime.h"
 #include "speech/tests/wintest_util.h"
@@ -24,7 +27,9 @@ namespace {
 using test::Env;
 
 constexpr double kBytesPerSecond = kClipSampleRate * kClipChannels * kClipBitsPerSample / 8;
-constexpr size_t kLeadInBytes = kClipSampleRate * kLeadInMs / 1000 * kClipChannels * kClipBitsPerSample / 8;
+// How close a decoded clip stays to the uncompressed one: 4-bit ADPCM of
+// speech keeps the error around a hundredth of the signal's power.
+constexpr double kMinClipSnrDb = 18.0;
 
 std::vector<std::string> ShippedVoices() {
   std::vector<std::string> names;
@@ -44,18 +49,61 @@ const LanguageRules& LanguageOf(const std::string& voice) {
   return rules ? *rules : RulesFor(Language::English);
 }
 
-std::string Clip(HMODULE module, int index) {
+std::string StoredClip(HMODULE module, int index) {
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kFirstClipResource + index), MAKEINTRESOURCEA(10));
   if (!found) return {};
   return std::string(static_cast<const char*>(LockResource(LoadResource(module, found))), SizeofResource(module, found));
 }
 
-// What the voice should play at hour:minute: the lead-in and the clips.
+// A clip as the voice plays it, decoded to PCM bytes; "" when it is missing
+// or does not decode.
+std::string Clip(HMODULE module, int index) {
+  const std::string stored = StoredClip(module, index);
+  const auto* data = reinterpret_cast<const uint8_t*>(stored.data());
+  std::string pcm(ClipSampleCount(data, stored.size()) * 2, '\0');
+  if (DecodeClip(data, stored.size(), reinterpret_cast<int16_t*>(&pcm[0])) * 2 != pcm.size()) pcm.clear();
+  return pcm;
+}
+
+// What the voice should play at hour:minute: its clips, one after the other.
 std::string ExpectedPcm(HMODULE module, const LanguageRules& rules, int hour, int minute) {
   const Phrase phrase = ComposePhrase(rules.language, hour, minute);
-  std::string pcm(kLeadInBytes, '\0');
+  std::string pcm;
   for (int i = 0; i < phrase.count; ++i) pcm += Clip(module, phrase.clips[i]);
   return pcm;
+}
+
+// The uncompressed clips the build made for a voice: its clips.rc names
+// <hash>.<encoder>.clip in the cache beside <hash>.raw, in resource order.
+std::vector<std::string> UncompressedClips(const std::string& voice) {
+  std::string folder = "voice_";
+  for (char c : voice.substr(0, voice.find(" (")) + "_" + voice.substr(voice.find(" (") + 2, voice.size() - voice.find(" (") - 3))
+    folder += isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  const std::string rc = test::ReadFileBytes(std::string(ORLAVOX_CLIPS_DIR) + "\\" + folder + "\\clips.rc");
+  std::vector<std::string> clips;
+  for (size_t at = rc.find('"'); at != std::string::npos; at = rc.find('"', rc.find('\n', at))) {
+    const std::string path = rc.substr(at + 1, rc.find('"', at + 1) - at - 1);
+    const size_t name = path.rfind('/') + 1;
+    clips.push_back(test::ReadFileBytes("Z:" + path.substr(0, name) + path.substr(name, path.find('.', name) - name) + ".raw"));
+  }
+  return clips;
+}
+
+// Signal to noise of `decoded` against `reference` (16-bit PCM bytes), in dB,
+// the two aligned at their ends: the encoder leaves away only the silence
+// that leads a clip.
+double ClipSnrDb(const std::string& reference, const std::string& decoded) {
+  const auto* ref = reinterpret_cast<const int16_t*>(reference.data());
+  const auto* dec = reinterpret_cast<const int16_t*>(decoded.data());
+  const size_t n = reference.size() / 2, m = decoded.size() / 2;
+  if (m == 0 || m > n) return -100;
+  double signal = 0, noise = 0;
+  for (size_t i = 0; i < m; ++i) {
+    const double r = ref[n - m + i], d = dec[i];
+    signal += r * r;
+    noise += (d - r) * (d - r);
+  }
+  return 10 * std::log10(signal / std::max(noise, 1.0));
 }
 
 int Peak(const std::string& pcm) {
@@ -129,13 +177,25 @@ TEST_P(ShippedVoice, CarriesEveryClipAndMeasuresItsPhrases) {
   VoiceModule voice(VoiceFile(GetParam()));
   ASSERT_TRUE(voice.Loaded());
   const LanguageRules& rules = LanguageOf(GetParam());
+  const std::vector<std::string> uncompressed = UncompressedClips(GetParam());
+  ASSERT_EQ(uncompressed.size(), size_t(rules.clipCount));
+  double stored = 0, raw = 0, worstSnr = 1e9;
   for (int i = 0; i < rules.clipCount; ++i) {
     const std::string clip = Clip(voice.Handle(), i);
     EXPECT_GT(clip.size(), 0.1 * kBytesPerSecond) << rules.clips[i].key;
-    EXPECT_EQ(clip.size() % 2, 0u) << rules.clips[i].key;
     EXPECT_GT(Peak(clip), 16000) << rules.clips[i].key;  // levelled to -1 dB
+    // Only the leading silence may be gone, at most as much as the whole.
+    EXPECT_LE(clip.size(), uncompressed[i].size()) << rules.clips[i].key;
+    EXPECT_GT(clip.size() + 0.1 * kBytesPerSecond, uncompressed[i].size()) << rules.clips[i].key;
+    const double snr = ClipSnrDb(uncompressed[i], clip);
+    EXPECT_GT(snr, kMinClipSnrDb) << rules.clips[i].key;
+    worstSnr = std::min(worstSnr, snr);
+    stored += StoredClip(voice.Handle(), i).size();
+    raw += uncompressed[i].size();
   }
-  EXPECT_TRUE(Clip(voice.Handle(), rules.clipCount).empty());
+  EXPECT_TRUE(StoredClip(voice.Handle(), rules.clipCount).empty());
+  std::printf("[ measure  ] %s: clips %.0f kB stored for %.0f kB of PCM, SNR at least %.1f dB\n", GetParam().c_str(),
+              stored / 1024, raw / 1024, worstSnr);
 
   double shortest = 1e9, longest = 0, total = 0;
   for (int hour = 0; hour < 24; ++hour) {

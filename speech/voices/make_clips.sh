@@ -2,19 +2,24 @@
 # make_clips.sh <voice_clips> <language> <espeak-ng voice> <words per minute> <out dir>
 #
 # Synthesises every clip of a language with espeak-ng, turns it with sox into
-# the voices' PCM (22050 Hz, 16-bit, mono, raw), trims the silence around it,
+# the voices' PCM (16000 Hz, 16-bit, mono, raw), trims the silence around it,
 # evens its level and fades its ends so that joined clips neither click nor
-# pause, and writes <out dir>/clips.rc naming one RCDATA resource a clip.
+# pause, then has <voice_clips> encode it (MS ADPCM, its leading silence cut
+# to the millisecond before the sound) and writes <out dir>/clips.rc naming
+# one RCDATA resource a clip.
 #
 # Clips are cached under <out dir>/cache by a hash of everything that makes
-# them, so a rebuild only synthesises clips whose text, voice or processing
-# changed; clips no longer named are removed.
+# them (<hash>.raw, the PCM; <hash>.<encoder>.clip, what the voice carries),
+# so a rebuild only synthesises clips whose text, voice or processing changed
+# and only encodes anew when the encoder changed; files no longer named are
+# removed.
 set -euo pipefail
 
 tool=$1 language=$2 voice=$3 wpm=$4 out=$5
 
 # Change when the processing below changes: every clip is then made anew.
-pipeline="espeak-ng|sox 22050/16/1|trim 0.5%|norm -1|fade 5ms/15ms|pad 30ms"
+pipeline="espeak-ng|sox 16000/16/1 no dither|trim 0.5%|norm -1|fade 5ms/15ms|pad 30ms"
+encoder=$(md5sum <"$tool" | cut -c1-12)
 
 mkdir -p "$out/cache"
 list=$("$tool" "$language")
@@ -30,8 +35,8 @@ while IFS=$'\t' read -r id key text; do
   if [ ! -s "$raw" ]; then
     wav="$out/cache/$hash.$$.wav" part="$raw.$$.part"
     espeak-ng -v "$voice" -s "$wpm" -w "$wav" "$text"
-    sox "$wav" -t raw -e signed-integer -b 16 -c 1 -r 22050 "$part" \
-      silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade h 0.015 reverse fade h 0.005 \
+    sox -D "$wav" -t raw -e signed-integer -b 16 -c 1 -r 16000 "$part" \
+      rate 16000 silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade h 0.015 reverse fade h 0.005 \
       norm -1 pad 0 0.03
     if [ ! -s "$part" ]; then
       echo "make_clips: clip \"$key\" of $language ($voice) is silent" >&2
@@ -41,11 +46,17 @@ while IFS=$'\t' read -r id key text; do
     rm -f "$wav"
     made=$((made + 1))
   fi
+  clip="$out/cache/$hash.$encoder.clip"
+  if [ ! -s "$clip" ]; then
+    "$tool" encode "$raw" "$clip.$$.part"
+    mv "$clip.$$.part" "$clip"
+  fi
   keep["$hash.raw"]=1
-  printf '%s RCDATA "%s" // %s\n' "$id" "$raw" "$key" >>"$rc_new"
+  keep["$hash.$encoder.clip"]=1
+  printf '%s RCDATA "%s" // %s\n' "$id" "$clip" "$key" >>"$rc_new"
 done <<<"$list"
 
-for f in "$out"/cache/*.raw; do
+for f in "$out"/cache/*.raw "$out"/cache/*.clip; do
   [ -e "$f" ] || continue
   [ -n "${keep[$(basename "$f")]:-}" ] || rm -f "$f"
 done
@@ -55,4 +66,4 @@ if cmp -s "$rc_new" "$rc"; then
 else
   mv "$rc_new" "$rc"
 fi
-echo "make_clips: $language ($voice): ${#keep[@]} clips, $made synthesised"
+echo "make_clips: $language ($voice): $((${#keep[@]} / 2)) clips, $made synthesised"

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "speech/voices/clip_codec.h"
 #include "speech/voices/clip_resources.h"
 
 namespace orlavox {
@@ -11,8 +12,9 @@ constexpr DWORD kBlockAlign = kClipChannels * kClipBitsPerSample / 8;
 constexpr DWORD kBytesPerSecond = kClipSampleRate * kBlockAlign;
 
 struct ClipData {
-  const void* data = nullptr;
+  const uint8_t* data = nullptr;
   DWORD size = 0;
+  size_t samples = 0;
 };
 
 ClipData LoadClip(HMODULE module, int index) {
@@ -20,7 +22,9 @@ ClipData LoadClip(HMODULE module, int index) {
   if (!found) return {};
   HGLOBAL loaded = LoadResource(module, found);
   if (!loaded) return {};
-  return {LockResource(loaded), SizeofResource(module, found)};
+  const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
+  const DWORD size = SizeofResource(module, found);
+  return {data, size, ClipSampleCount(data, size)};
 }
 
 bool IsDone(const WAVEHDR& header) { return (*static_cast<const volatile DWORD*>(&header.dwFlags) & WHDR_DONE) != 0; }
@@ -71,22 +75,25 @@ void SpeakTimeFromClips(HMODULE module, Language language) {
   if (!phrase.complete || phrase.count == 0) return;
 
   ClipData clips[Phrase::kMaxClips];
-  const DWORD leadIn = kClipSampleRate * kLeadInMs / 1000 * kBlockAlign;
-  DWORD total = leadIn;
+  size_t total = 0;
   for (int i = 0; i < phrase.count; ++i) {
     clips[i] = LoadClip(module, phrase.clips[i]);
-    if (!clips[i].data) return;
-    total += clips[i].size;
+    if (clips[i].samples == 0) return;
+    total += clips[i].samples;
   }
-  char* buffer = static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, total));
+  // Straight from the system and back to it afterwards: the clock need not
+  // keep a phrase's hundred-odd kilobytes in its heap once it is heard.
+  const DWORD bytes = static_cast<DWORD>(total * kBlockAlign);
+  auto* buffer = static_cast<int16_t*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!buffer) return;
-  DWORD at = leadIn;
-  for (int i = 0; i < phrase.count; ++i) {
-    CopyMemory(buffer + at, clips[i].data, clips[i].size);
-    at += clips[i].size;
+  size_t at = 0;
+  bool whole = true;
+  for (int i = 0; i < phrase.count && whole; ++i) {
+    whole = DecodeClip(clips[i].data, clips[i].size, buffer + at) == clips[i].samples;
+    at += clips[i].samples;
   }
-  PlayPcm(buffer, total);
-  HeapFree(GetProcessHeap(), 0, buffer);
+  if (whole) PlayPcm(buffer, bytes);
+  VirtualFree(buffer, 0, MEM_RELEASE);
 }
 
 }  // namespace orlavox

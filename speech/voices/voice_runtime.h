@@ -1,6 +1,6 @@
 #pragma once
 // What every built-in voice does when asked to speak: compose the phrase for
-// the local time, join its clips (the DLL's RCDATA resources) into one
+// the local time, decode its clips (the DLL's RCDATA resources) into one
 // buffer and play it on the default wave device, waiting until it is heard.
 #include <windows.h>
 
@@ -8,17 +8,14 @@
 
 namespace orlavox {
 
-// Silence before the first word: some devices swallow the first
-// milliseconds after they open.
-inline constexpr unsigned kLeadInMs = 50;
-
 // Plays 16-bit PCM in the clip format and returns once the device has played
 // all of it (or after the play time and a margin, if the device stops
 // answering). False when the device could not be opened.
 bool PlayPcm(const void* samples, DWORD bytes);
 
-// Says the current local time with the clips of module, after kLeadInMs of
-// silence. Returns at once without a wave output device.
+// Says the current local time with the clips of module, from its first
+// sample on: the clips start where their sound starts. Returns at once
+// without a wave output device.
 void SpeakTimeFromClips(HMODULE module, Language language);
 
 }  // namespace orlavox

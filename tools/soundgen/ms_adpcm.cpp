@@ -49,10 +49,10 @@ int BestCode(const Decoder& d, int target) {
   return best;
 }
 
-// Encodes one block's samples (exactly kAdpcmSamplesPerBlock) with a given
-// predictor and starting step; returns the squared error and, when `out` is
-// given, writes the block there.
-double EncodeBlock(const int16_t* in, int predictor, int step, uint8_t* out) {
+// Encodes one block's samples (exactly `samples`) with a given predictor and
+// starting step; returns the squared error and, when `out` is given, writes
+// the block there.
+double EncodeBlock(const int16_t* in, int samples, int predictor, int step, uint8_t* out) {
   Decoder d{in[1], in[0], step, kAdpcmPredictors[predictor]};
   double error = 0;
   if (out) {
@@ -63,7 +63,7 @@ double EncodeBlock(const int16_t* in, int predictor, int step, uint8_t* out) {
       out[2 + 2 * i] = uint8_t(uint16_t(header[i]) >> 8);
     }
   }
-  for (int i = 2; i < kAdpcmSamplesPerBlock; ++i) {
+  for (int i = 2; i < samples; ++i) {
     const int code = BestCode(d, in[i]);
     const double diff = double(d.Apply(code)) - in[i];
     error += diff * diff;
@@ -77,22 +77,23 @@ double EncodeBlock(const int16_t* in, int predictor, int step, uint8_t* out) {
 
 }  // namespace
 
-int AdpcmBlockCount(size_t samples) {
-  return int((samples + kAdpcmSamplesPerBlock - 1) / kAdpcmSamplesPerBlock);
+int AdpcmBlockCount(size_t samples, int blockBytes) {
+  const size_t perBlock = size_t(AdpcmSamplesPerBlock(blockBytes));
+  return int((samples + perBlock - 1) / perBlock);
 }
 
-std::vector<uint8_t> EncodeMsAdpcm(const std::vector<int16_t>& samples) {
-  const int blocks = AdpcmBlockCount(samples.size());
+std::vector<uint8_t> EncodeMsAdpcm(const std::vector<int16_t>& samples, int blockBytes) {
+  const int blocks = AdpcmBlockCount(samples.size(), blockBytes), perBlock = AdpcmSamplesPerBlock(blockBytes);
   std::vector<int16_t> padded(samples);
-  padded.resize(size_t(blocks) * kAdpcmSamplesPerBlock, 0);
-  std::vector<uint8_t> out(size_t(blocks) * kAdpcmBlockBytes, 0);
+  padded.resize(size_t(blocks) * size_t(perBlock), 0);
+  std::vector<uint8_t> out(size_t(blocks) * size_t(blockBytes), 0);
   for (int b = 0; b < blocks; ++b) {
-    const int16_t* in = padded.data() + size_t(b) * kAdpcmSamplesPerBlock;
+    const int16_t* in = padded.data() + size_t(b) * size_t(perBlock);
     int bestPredictor = 0, bestStep = kMinStep;
     double bestError = -1;
     for (int predictor = 0; predictor < 7; ++predictor) {
       for (int step = kMinStep; step <= 4096; step *= 2) {
-        const double error = EncodeBlock(in, predictor, step, nullptr);
+        const double error = EncodeBlock(in, perBlock, predictor, step, nullptr);
         if (bestError < 0 || error < bestError) {
           bestError = error;
           bestPredictor = predictor;
@@ -100,7 +101,7 @@ std::vector<uint8_t> EncodeMsAdpcm(const std::vector<int16_t>& samples) {
         }
       }
     }
-    EncodeBlock(in, bestPredictor, bestStep, out.data() + size_t(b) * kAdpcmBlockBytes);
+    EncodeBlock(in, perBlock, bestPredictor, bestStep, out.data() + size_t(b) * size_t(blockBytes));
   }
   return out;
 }

@@ -6,7 +6,7 @@
 # default topic named in #SYSTEM (record 2) must be stored in the file too.
 set -uo pipefail
 sevenzip=$1 chm=$2
-contexts=(10 20 999)  # Settings, Alarm settings, IDH_999 of the upgrade notice
+contexts=(10 20 30 999)  # Settings, Alarm settings, More options, IDH_999 of the upgrade notice
 
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
@@ -41,6 +41,15 @@ for c in "${contexts[@]}"; do
     echo "ok   context $c -> ${target[$c]}"
   else
     echo "FAIL context $c -> '${target[$c]}', which is not a topic in the file"; status=1
+  fi
+done
+
+# The alert's topic tells of the snooze and of the late alarm.
+for words in 'Snooze' 'minutes late'; do
+  if grep -q "$words" "$dir/alarm_alert.htm"; then
+    echo "ok   alarm_alert.htm tells of '$words'"
+  else
+    echo "FAIL alarm_alert.htm does not tell of '$words'"; status=1
   fi
 done
 

@@ -1,0 +1,53 @@
+// The main window's "More options": the dialog, the wake timer for the alarm
+// and the full-screen test of the periodic announcement.
+#include "alarm/alarm_times.h"
+#include "alarm/more_options_form.h"
+#include "app/clock_source.h"
+#include "app/main_form.h"
+#include "settings/settings_store.h"
+
+namespace orlavox {
+
+void TMainForm::MoreOptionsClick() {
+  TMoreOptionsForm dialog(MoreOptions, ClockSettings.Hour24);
+  PlaceTaskbarButton(true);
+  if (dialog.ShowModal(hwnd_) == ui::kResultOk) {
+    ApplyMoreOptionsForm(dialog.Values(), ClockSettings.Hour24, MoreOptions);
+    SaveMoreOptionsToRegistry(MoreOptions);  // its own four values, at once
+    ArmWakeTimer();
+  }
+  PlaceTaskbarButton();  // back to what the window shows
+}
+
+void TMainForm::ArmWakeTimer() {
+  SYSTEMTIME now;
+  ReadLocalTime(now);
+  WakeAt = MoreOptions.WakeForAlarm ? NextWakeLocal(SecondsSince1970(now), ReadUtcSeconds(), ClockSettings.AlarmOn,
+                                                    ClockSettings.AlarmHour, ClockSettings.AlarmMinute,
+                                                    TickState.SnoozeDue)
+                                    : kNoStamp;
+  if (WakeAt == kNoStamp) {
+    AlarmWakeTimer.Cancel();
+    return;
+  }
+  const CivilTime t = CivilFromMs(WakeAt * 1000);
+  SYSTEMTIME at{};
+  at.wYear = WORD(t.Year);
+  at.wMonth = WORD(t.Month);
+  at.wDay = WORD(t.Day);
+  at.wHour = WORD(t.Hour);
+  at.wMinute = WORD(t.Minute);
+  at.wSecond = WORD(t.Second);
+  AlarmWakeTimer.ArmAt(at);
+}
+
+bool TMainForm::FullScreenHoldsBack() const {
+  // Windows Vista and later; an older system holds nothing back.
+  using Query = HRESULT(WINAPI*)(int*);
+  static const Query query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
+  int state = 0;
+  return query && SUCCEEDED(query(&state)) && NotificationStateHoldsBack(state);
+}
+
+}  // namespace orlavox

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# From Ctrl+Alt+S to the first sound heard, under Wine with its sound captured
+# to files. Usage:
+#   bench/run-wine-latency.sh [presses] [voice file]
+# (default 20 presses, "English (female).dll"). Prints each press and the
+# median and worst: key to device open, key to the first sample above the
+# noise floor. ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
+# build (an older dist-test, with its voice folder) to time in the same run,
+# taking turns with this one.
+set -euo pipefail
+source "$(dirname "$0")/../scripts/lib.sh"
+presses=${1:-20}
+voice=${2:-English (female).dll}
+cd "$ROOT"
+build_win32 build/win32 >/dev/null
+
+started_xvfb=
+if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
+export LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES LC_TIME LANGUAGE
+wine_prefix "$ROOT/build/wineprefix-bench" "" desktop
+cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
+trap cleanup EXIT
+
+win() { printf 'Z:%s' "${1//\//\\}"; }
+work="$ROOT/build/bench-latency"
+mkdir -p "$work/scratch"
+rm -f "$work"/capture.raw*
+printf 'pcm.!default { type file; slave { pcm { type null } } file "%s/capture.raw"; format "raw"; truncate false }\n' \
+  "$work" >"$work/capture.conf"
+builds=("$(win "$ROOT/dist-test")")
+[ -n "${ORLAVOX_BENCH_COMPARE_TEST:-}" ] && builds+=("$(win "$(cd "$ORLAVOX_BENCH_COMPARE_TEST" && pwd)")")
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+ALSA_CONFIG_PATH="$work/capture.conf" ORLAVOX_TEST_CAPTURE="$(win "$work/capture.raw")" \
+  ORLAVOX_E2E_SCRATCH="$(win "$work/scratch")" \
+  wine "$ROOT/build/win32/bench/voice_latency.exe" "$presses" "$voice" "${builds[@]}" </dev/null
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,0 +1,140 @@
+// From the hot key to the first sound heard, under Wine with its sound
+// captured to files (ALSA's file plug-in, see bench/run-wine-latency.sh):
+//   voice_latency [presses] [voice file] [test build folder]...
+// Starts each test build (default: ORLAVOX_DIST_TEST) with the one voice,
+// presses Ctrl+Alt+S and times, from the key event, the opening of the sound
+// device (the capture file appears) and the first sample above the noise
+// floor in it. The builds take turns, a quarter of the presses at a time, so
+// that the machine's load falls on each alike. Prints every press, then the
+// median and the worst of each build.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "e2e/capture.h"
+#include "e2e/harness.h"
+
+using namespace orlavox;
+using namespace orlavox::e2e;
+
+namespace {
+
+double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  return double(to.QuadPart - from.QuadPart) * 1000 / double(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return t;
+}
+
+struct Press {
+  double OpenMs = -1, SoundMs = -1;  // from the key event; -1: not seen
+};
+
+// Watches the capture files from the key event on: when the first appears,
+// and when a sample above kLoud first lands in one. Gives up after 5 s.
+Press TimeOnePress(const Capture& capture) {
+  Press press;
+  size_t file = 0, offset = 0;
+  const LARGE_INTEGER start = Now();
+  PressSpeechHotKey();
+  for (;;) {
+    const std::vector<std::string> files = capture.Files();
+    if (!files.empty() && press.OpenMs < 0) press.OpenMs = Ms(start, Now());
+    for (; file < files.size(); ++file, offset = 0) {
+      const std::string bytes = ReadBytes(files[file]);
+      for (; offset + 1 < bytes.size(); offset += 2) {
+        const int s = int16_t(uint8_t(bytes[offset]) | uint8_t(bytes[offset + 1]) << 8);
+        if (s > kLoud || s < -kLoud) {
+          press.SoundMs = Ms(start, Now());
+          return press;
+        }
+      }
+      if (file + 1 == files.size()) break;  // the device may still write to it
+    }
+    if (Ms(start, Now()) > 5000) return press;
+    Sleep(1);
+  }
+}
+
+void Report(const std::string& build, std::vector<double> ms, const char* what) {
+  if (ms.empty()) return;
+  std::sort(ms.begin(), ms.end());
+  const size_t n = ms.size();
+  const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
+  std::printf("%-44s %-28s median %6.1f ms, worst %6.1f ms, best %6.1f ms (%zu presses)\n", build.c_str(), what, median,
+              ms.back(), ms.front(), n);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int presses = argc > 1 ? std::max(4, std::atoi(argv[1])) : 20;
+  const std::string voice = argc > 2 ? argv[2] : "English (female).dll";
+  std::vector<std::string> builds;
+  for (int i = 3; i < argc; ++i) builds.push_back(argv[i]);
+  if (builds.empty()) builds.push_back(DistTestDir());
+  const Capture capture;
+  if (!capture.Configured()) {
+    std::fprintf(stderr, "voice_latency: ORLAVOX_TEST_CAPTURE is not set\n");
+    return 2;
+  }
+  timeBeginPeriod(1);  // Sleep(1) sleeps a millisecond, not a tick
+
+  std::vector<std::vector<Press>> results(builds.size());
+  const int rounds = 4;
+  for (int round = 0; round < rounds; ++round) {
+    for (size_t b = 0; b < builds.size(); ++b) {
+      SetEnvironmentVariableA("ORLAVOX_DIST_TEST", builds[b].c_str());
+      ResetRegistry();
+      WriteSettings("00000000001", "0100010001000000", "6000000000");  // framed, 100 ms ticks, hot key on
+      const std::string exe = PrepareInstall("latency-" + std::to_string(b), {"shipped:" + voice});
+      ClockProcess clock;
+      if (!clock.Start("", exe) || !clock.WaitForMainWindow(true) || clock.Probe(kProbeVoiceLoaded) != 1) {
+        std::fprintf(stderr, "voice_latency: the clock of %s did not start with %s\n", builds[b].c_str(),
+                     voice.c_str());
+        return 1;
+      }
+      Sleep(1000);  // past start-up
+      for (int i = round * presses / rounds; i < (round + 1) * presses / rounds; ++i) {
+        capture.Clear();
+        const Press p = TimeOnePress(capture);
+        std::printf("%-44s press %2d: device open %6.1f ms, first sound %6.1f ms\n", builds[b].c_str(), i + 1,
+                    p.OpenMs, p.SoundMs);
+        results[b].push_back(p);
+        WaitFor([&] { return clock.Probe(kProbeSpeechBusy) == 0; }, 15000);
+        Sleep(300);
+      }
+      clock.Close();
+    }
+  }
+  ResetRegistry();
+  timeEndPeriod(1);
+
+  std::printf("\nCtrl+Alt+S to the first sample above %d (of 32767), captured from Wine's sound device:\n", kLoud);
+  int unheard = 0;
+  for (size_t b = 0; b < builds.size(); ++b) {
+    std::vector<double> open, sound;
+    for (const Press& p : results[b]) {
+      if (p.OpenMs >= 0) open.push_back(p.OpenMs);
+      if (p.SoundMs >= 0) sound.push_back(p.SoundMs);
+    }
+    Report(builds[b], open, "key to device open:");
+    Report(builds[b], sound, "key to first sound:");
+    unheard += int(results[b].size() - sound.size());
+  }
+  if (unheard) std::printf("%d presses were not heard within 5 s\n", unheard);
+  return unheard ? 1 : 0;
+}
