@@ -27,6 +27,31 @@ UniqueIcon IconOf(const Picture& p) {
   return UniqueIcon(CreateIconIndirect(&info));
 }
 
+// The dial as image 0 of a list kept for the program's life: the icon is
+// made anew every minute, the dial read and converted once.
+HIMAGELIST DialImages(HINSTANCE module) {
+  static HINSTANCE owner = nullptr;
+  static UniqueImageList images;
+  if (images && owner == module) return images.Get();
+  images.Reset();
+  // Icons from LoadIcon are shared and stay with the module: not destroyed here.
+  HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
+  if (!dial) return nullptr;
+  UniqueImageList made(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+  if (!made || ImageList_AddIcon(made.Get(), dial) != 0) return nullptr;
+  images = std::move(made);
+  owner = module;
+  return images.Get();
+}
+
+// Image 1 of the list, the face of this minute, goes again when the icon is made.
+struct RemoveFace {
+  HIMAGELIST images;
+  ~RemoveFace() {
+    while (ImageList_GetImageCount(images) > 1) ImageList_Remove(images, 1);
+  }
+};
+
 }  // namespace
 
 UniqueIcon MakeProgramIcon(HINSTANCE module, int size) {
@@ -36,11 +61,9 @@ UniqueIcon MakeProgramIcon(HINSTANCE module, int size) {
 
 UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
   if (size != kIconSize && size > 0) return IconOf(artgen::TrayClockAt(size, hour, minute));
-  // Icons from LoadIcon are shared and stay with the module: not destroyed here.
-  HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
-  if (!dial) return {};
-  UniqueImageList images(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, 2, 0));
-  if (!images || ImageList_AddIcon(images.Get(), dial) != 0) return {};
+  HIMAGELIST images = DialImages(module);
+  if (!images) return {};
+  const RemoveFace removeFace{images};
 
   // A DIB section keeps the green exact whatever the screen's colour depth,
   // so the mask below finds every pixel of it.
@@ -56,7 +79,7 @@ UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
     if (!selectFace.Ok() || !selectPen.Ok()) return {};
     const RECT all = {0, 0, kIconSize, kIconSize};
     FillRect(dc.Get(), &all, green.Get());
-    if (!ImageList_Draw(images.Get(), 0, dc.Get(), 0, 0, ILD_NORMAL)) return {};
+    if (!ImageList_Draw(images, 0, dc.Get(), 0, 0, ILD_NORMAL)) return {};
     // LineTo leaves each end point itself unpainted.
     const TrayHands hands = TrayHandEnds(hour, minute);
     MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
@@ -64,8 +87,8 @@ UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
     MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
     LineTo(dc.Get(), hands.MinuteEnd.X, hands.MinuteEnd.Y);
   }  // the face must leave the DC before the image list takes it
-  if (ImageList_AddMasked(images.Get(), face.Get(), kTransparentGreen) != 1) return {};
-  return UniqueIcon(ImageList_GetIcon(images.Get(), 1, ILD_NORMAL));
+  if (ImageList_AddMasked(images, face.Get(), kTransparentGreen) != 1) return {};
+  return UniqueIcon(ImageList_GetIcon(images, 1, ILD_NORMAL));
 }
 
 }  // namespace orlavox
