@@ -4,9 +4,9 @@
 // index means silence. This file decides which platform call an index leads
 // to; alarm_sound_player.cpp makes the call.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 namespace orlavox {
 
@@ -14,8 +14,14 @@ constexpr int kAlarmSoundSystemBeep = 0;
 constexpr int kAlarmSoundWaveFile = 5;
 constexpr int kBuiltInAlarmSoundCount = 4;
 
-// A complete wave-file image (RIFF header and all chunks), as played from memory.
-using WaveImage = std::vector<uint8_t>;
+// A complete wave-file image (RIFF header and all chunks), as played from
+// memory: a view of bytes that outlive it (the program's own resources, which
+// stay mapped from the file for the whole run, so nothing is copied).
+struct WaveImage {
+  const uint8_t* Bytes = nullptr;
+  size_t Size = 0;
+  bool empty() const { return Size == 0; }
+};
 // The built-in sounds "Yipe", "Lazer", "Whistle", "Fanfare": sound n (1..4) is item n - 1.
 using AlarmSoundList = std::array<WaveImage, kBuiltInAlarmSoundCount>;
 

@@ -47,20 +47,20 @@ void PlayWaveFile(const std::string& path) {
   }
 }
 
-// The bytes of an RCDATA resource, or nothing.
-WaveImage LoadRawResource(HINSTANCE module, int id) {
+// The bytes of an RCDATA resource where the module keeps them, or nothing.
+WaveImage FindRawResource(HINSTANCE module, int id) {
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
   if (!bytes) return {};
-  return WaveImage(bytes, bytes + SizeofResource(module, found));
+  return {bytes, SizeofResource(module, found)};
 }
 
 }  // namespace
 
 AlarmSoundList LoadAlarmSounds(HINSTANCE module) {
   AlarmSoundList sounds;
-  for (int i = 0; i < kBuiltInAlarmSoundCount; ++i) sounds[size_t(i)] = LoadRawResource(module, IDR_ALARM_SOUND_FIRST + i);
+  for (int i = 0; i < kBuiltInAlarmSoundCount; ++i) sounds[size_t(i)] = FindRawResource(module, IDR_ALARM_SOUND_FIRST + i);
   return sounds;
 }
 
@@ -71,8 +71,8 @@ void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& 
       MessageBeep(0);
       break;
     case AlarmSoundCall::PlayImage:
-      // The list keeps the image for the whole run, so it outlives the sound.
-      sndPlaySoundA(reinterpret_cast<LPCSTR>(plan.Image->data()), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+      // The image lies in the program's resources, so it outlives the sound.
+      sndPlaySoundA(reinterpret_cast<LPCSTR>(plan.Image->Bytes), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
       break;
     case AlarmSoundCall::PlayFile:
       PlayWaveFile(path);  // UTF-8: a file in a folder of any script plays

@@ -16,8 +16,9 @@
 
 namespace orlavox {
 
-// The four built-in sounds from `module`'s resources (the exe), each a whole
-// wave-file image; a missing sound stays an empty item, which plays nothing.
+// The four built-in sounds in `module`'s resources (the exe), each a whole
+// wave-file image seen where the module keeps it: the list is good while the
+// module stays loaded. A missing sound stays an empty item, which plays nothing.
 AlarmSoundList LoadAlarmSounds(HINSTANCE module);
 
 void PlayAlarmSound(const AlarmSoundList& sounds, int index, const std::string& path);

@@ -6,7 +6,8 @@ namespace orlavox {
 namespace {
 
 TEST(AlarmSound, EachIndexMakesItsCallAndDevicesAreCountedOnlyForAnImageToPlay) {
-  AlarmSoundList sounds = {WaveImage{1}, WaveImage{2, 2}, WaveImage{3}, WaveImage{4}};
+  const uint8_t bytes[4] = {1, 2, 3, 4};
+  AlarmSoundList sounds = {WaveImage{bytes, 1}, WaveImage{bytes + 1, 2}, WaveImage{bytes + 2, 1}, WaveImage{bytes + 3, 1}};
   unsigned devices = 0;
   int asked = 0;
   const auto count = [&] { return ++asked, devices; };
@@ -24,7 +25,7 @@ TEST(AlarmSound, EachIndexMakesItsCallAndDevicesAreCountedOnlyForAnImageToPlay) 
     EXPECT_EQ(plan.Call, AlarmSoundCall::PlayImage);
     EXPECT_EQ(plan.Image, &sounds[size_t(index - 1)]) << index;
   }
-  sounds[2].clear();
+  sounds[2] = {};
   asked = 0;
   EXPECT_EQ(PlanAlarmSound(3, sounds, count).Call, AlarmSoundCall::Nothing);
   EXPECT_EQ(asked, 0) << "an empty sound plays nothing before the devices are counted";
