@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "resources/resource_ids.h"
 
@@ -13,25 +14,70 @@ UniqueBitmap LoadDib(HINSTANCE module, int id) {
       LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-bool HasSize(HBITMAP bmp, int w, int h, int bits = 0) {
+// The pixels of a top-down DIB section of ours, row by row.
+struct DibRows {
+  uint8_t* Bits = nullptr;
+  int Width = 0, Height = 0, BitsPerPixel = 0;
+
+  size_t Stride() const { return size_t((Width * BitsPerPixel + 31) / 32) * 4; }
+  uint8_t* Row(int y) const { return Bits + size_t(y) * Stride(); }
+};
+
+// A top-down DIB section of the given depth, its pixels zero.
+UniqueBitmap CreateDib(int width, int height, int bitsPerPixel, DibRows& rows) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = WORD(bitsPerPixel);
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  rows = bmp && bits ? DibRows{static_cast<uint8_t*>(bits), width, height, bitsPerPixel} : DibRows{};
+  return bmp;
+}
+
+// Copies the resource bitmap `id` into `strip` with its top-left corner at
+// (left, 0): true when it is there, w x h and of the strip's depth. The
+// resource's own bitmap goes again at once.
+bool CopyIntoStrip(HDC dc, HINSTANCE module, int id, int w, int h, const DibRows& strip, int left) {
+  const UniqueBitmap image = LoadDib(module, id);
   BITMAP info{};
-  if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
-  return info.bmWidth == w && info.bmHeight == h && (bits == 0 || info.bmBitsPixel == bits);
+  if (!image || GetObjectA(image.Get(), sizeof info, &info) != sizeof info || info.bmWidth != w ||
+      info.bmHeight != h || info.bmBitsPixel != strip.BitsPerPixel || !strip.Bits || left + w > strip.Width ||
+      h > strip.Height)
+    return false;
+  // Read top-down at the image's own depth: the bytes as they are, alpha included.
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = WORD(strip.BitsPerPixel);
+  bi.bmiHeader.biCompression = BI_RGB;
+  // An image as wide as its strip goes straight in; the others by way of a
+  // small buffer (the heap keeps what it once held: no large one there).
+  if (left == 0 && w == strip.Width) return GetDIBits(dc, image.Get(), 0, UINT(h), strip.Bits, &bi, DIB_RGB_COLORS) == h;
+  const DibRows read{nullptr, w, h, strip.BitsPerPixel};
+  std::vector<uint8_t> bytes(read.Stride() * size_t(h));
+  if (GetDIBits(dc, image.Get(), 0, UINT(h), bytes.data(), &bi, DIB_RGB_COLORS) != h) return false;
+  GdiFlush();
+  const size_t bytesPerPixel = size_t(strip.BitsPerPixel / 8);
+  for (int y = 0; y < h; ++y)
+    memcpy(strip.Row(y) + size_t(left) * bytesPerPixel, bytes.data() + size_t(y) * read.Stride(), size_t(w) * bytesPerPixel);
+  return true;
 }
 
 // AlphaBlend wants colour multiplied by alpha; the files keep it straight.
-bool Premultiply(HBITMAP bmp) {
-  DIBSECTION dib{};
-  if (GetObjectA(bmp, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits || dib.dsBm.bmBitsPixel != 32)
-    return false;
-  GdiFlush();
-  auto* px = static_cast<uint8_t*>(dib.dsBm.bmBits);
-  const size_t n = size_t(dib.dsBm.bmWidth) * size_t(dib.dsBm.bmHeight);
-  for (size_t i = 0; i < n; ++i, px += 4) {
-    const unsigned a = px[3];
-    for (int c = 0; c < 3; ++c) px[c] = uint8_t((px[c] * a + 127) / 255);
+void Premultiply(const DibRows& rows) {
+  for (int y = 0; y < rows.Height; ++y) {
+    uint8_t* px = rows.Row(y);
+    for (int x = 0; x < rows.Width; ++x, px += 4) {
+      const unsigned a = px[3];
+      for (int c = 0; c < 3; ++c) px[c] = uint8_t((px[c] * a + 127) / 255);
+    }
   }
-  return true;
 }
 
 UniqueBitmap FromPicture(const Picture& p) {
@@ -58,69 +104,75 @@ void TClockData::SetDpi(int dpi) {
 
 TClockData::TClockData(HINSTANCE module) {
   bool ok = dc_.Get() != nullptr;
+  // Each image is read from the resources into its strip, the resource's own
+  // bitmap let go again: one allocation per strip stays, not one per image.
+  std::array<DibRows, kImageStripCount> rows;
+  for (int s = 0; s < kImageStripCount; ++s) {
+    const ImageSize size = StripSize(s);
+    strips_[size_t(s)] = CreateDib(size.Width, size.Height, 24, rows[size_t(s)]);
+  }
   for (int l = 0; l < kImageListCount; ++l) {
     const auto list = static_cast<ImageList>(l);
+    present_[size_t(l)].assign(size_t(ImageCount(list)), false);
     for (int i = 0; i < ImageCount(list); ++i) {
-      UniqueBitmap bmp = LoadDib(module, ImageResourceId(list, i));
+      const StripPlace place = StripPlaceOf(list, i);
       const ImageSize size = ImageSizeOf(list, i);
-      if (!HasSize(bmp.Get(), size.Width, size.Height)) {
-        ok = false;
-        bmp.Reset();
-      }
-      lists_[size_t(l)].push_back(std::move(bmp));
+      const bool loaded =
+          CopyIntoStrip(dc_.Get(), module, ImageResourceId(list, i), size.Width, size.Height, rows[size_t(place.Strip)], place.Left);
+      present_[size_t(l)][size_t(i)] = loaded;
+      ok = ok && loaded;
     }
   }
+  DibRows glyphRows;
+  glyphStrip_ = CreateDib(2 * kGlyphCount * kGlyphSize, kGlyphSize, 32, glyphRows);
   for (int g = 0; g < kGlyphCount; ++g)
     for (bool enabled : {true, false}) {
-      UniqueBitmap bmp = LoadDib(module, GlyphResourceId(static_cast<Glyph>(g), enabled));
-      if (!HasSize(bmp.Get(), kGlyphSize, kGlyphSize, 32) || !Premultiply(bmp.Get())) {
-        ok = false;
-        bmp.Reset();
-      }
-      glyphs_[size_t(2 * g + (enabled ? 0 : 1))] = std::move(bmp);
+      const bool loaded = CopyIntoStrip(dc_.Get(), module, GlyphResourceId(static_cast<Glyph>(g), enabled), kGlyphSize, kGlyphSize,
+                                        glyphRows, GlyphStripLeft(static_cast<Glyph>(g), enabled));
+      glyphPresent_[size_t(2 * g + (enabled ? 0 : 1))] = loaded;
+      ok = ok && loaded;
     }
+  if (glyphRows.Bits) Premultiply(glyphRows);
+  GdiFlush();
   loaded_ = ok;
 }
 
-HBITMAP TClockData::Bitmap(ImageList list, int index) const {
-  const auto& images = lists_[size_t(list)];
-  if (index < 0 || size_t(index) >= images.size()) return nullptr;
-  if (dpi_ == 96 || !faceSource_) return images[size_t(index)].Get();
+HBITMAP TClockData::Scaled(ImageList list, int index) const {
   auto& scaled = scaled_[size_t(list)];
-  if (scaled.size() != images.size()) scaled.resize(images.size());
+  if (scaled.size() != present_[size_t(list)].size()) scaled.resize(present_[size_t(list)].size());
   UniqueBitmap& bmp = scaled[size_t(index)];
   if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_));
   return bmp.Get();
 }
 
 bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
-  HBITMAP bmp = Bitmap(list, index);
-  if (!bmp || !dc) return false;
-  BITMAP info{};
-  if (GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
-  SelectGuard select(dc_.Get(), bmp);
-  return select.Ok() && BitBlt(dc, x, y, info.bmWidth, info.bmHeight, dc_.Get(), 0, 0, SRCCOPY);
-}
-
-HBITMAP TClockData::GlyphBitmap(Glyph g, bool enabled) const {
-  const int i = static_cast<int>(g);
-  if (i < 0 || i >= kGlyphCount) return nullptr;
-  return glyphs_[size_t(2 * i + (enabled ? 0 : 1))].Get();
+  const StripPlace place = StripPlaceOf(list, index);
+  if (!dc || place.Strip < 0 || !present_[size_t(list)][size_t(index)]) return false;
+  if (dpi_ != 96 && faceSource_) {
+    HBITMAP bmp = Scaled(list, index);
+    BITMAP info{};
+    if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
+    SelectGuard select(dc_.Get(), bmp);
+    return select.Ok() && BitBlt(dc, x, y, info.bmWidth, info.bmHeight, dc_.Get(), 0, 0, SRCCOPY);
+  }
+  const ImageSize size = ImageSizeOf(list, index);
+  SelectGuard select(dc_.Get(), strips_[size_t(place.Strip)].Get());
+  return select.Ok() && BitBlt(dc, x, y, size.Width, size.Height, dc_.Get(), place.Left, 0, SRCCOPY);
 }
 
 bool TClockData::DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size) const {
-  HBITMAP bmp = GlyphBitmap(g, enabled);
-  if (size != kGlyphSize && glyphSource_ && bmp) {
-    UniqueBitmap& scaled = scaledGlyphs_[size * 64 + 2 * static_cast<int>(g) + (enabled ? 0 : 1)];
-    if (!scaled) scaled = FromPicture(glyphSource_(g, enabled, size));
-    bmp = scaled.Get();
-  } else {
-    size = kGlyphSize;
-  }
-  if (!bmp || !dc) return false;
-  SelectGuard select(dc_.Get(), bmp);
+  const int i = static_cast<int>(g);
+  if (!dc || i < 0 || i >= kGlyphCount || !glyphPresent_[size_t(2 * i + (enabled ? 0 : 1))]) return false;
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  return select.Ok() && AlphaBlend(dc, x, y, size, size, dc_.Get(), 0, 0, size, size, blend);
+  if (size != kGlyphSize && glyphSource_) {
+    UniqueBitmap& scaled = scaledGlyphs_[size * 64 + 2 * i + (enabled ? 0 : 1)];
+    if (!scaled) scaled = FromPicture(glyphSource_(g, enabled, size));
+    SelectGuard select(dc_.Get(), scaled.Get());
+    return scaled && select.Ok() && AlphaBlend(dc, x, y, size, size, dc_.Get(), 0, 0, size, size, blend);
+  }
+  SelectGuard select(dc_.Get(), glyphStrip_.Get());
+  return select.Ok() && AlphaBlend(dc, x, y, kGlyphSize, kGlyphSize, dc_.Get(), GlyphStripLeft(g, enabled), 0,
+                                   kGlyphSize, kGlyphSize, blend);
 }
 
 }  // namespace orlavox

@@ -38,25 +38,26 @@ class TClockData {
   // whatever clipping `dc` has. False when there is no such image or the
   // blit fails.
   bool Draw(HDC dc, ImageList list, int index, int x, int y) const;
-  // The image's bitmap (a DIB section) at the store's scale, or null; the
-  // store keeps ownership.
-  HBITMAP Bitmap(ImageList list, int index) const;
 
   // Draws a button glyph, size x size (16 at 100 %), blended over what `dc`
   // shows at (x, y).
   bool DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size = kGlyphSize) const;
-  // The glyph's 32-bit bitmap with premultiplied alpha, or null.
-  HBITMAP GlyphBitmap(Glyph g, bool enabled) const;
 
  private:
-  std::array<std::vector<UniqueBitmap>, kImageListCount> lists_;
-  std::array<UniqueBitmap, 2 * kGlyphCount> glyphs_;
+  // At 100 %: the images in their strips (24-bit DIB sections, see
+  // StripPlaceOf) and the glyphs in theirs (32-bit, premultiplied alpha);
+  // which images and glyphs loaded.
+  std::array<UniqueBitmap, kImageStripCount> strips_;
+  std::array<std::vector<bool>, kImageListCount> present_;
+  UniqueBitmap glyphStrip_;
+  std::array<bool, 2 * kGlyphCount> glyphPresent_{};
   MemoryDc dc_;
   bool loaded_ = false;
   int dpi_ = 96;
   FacePictureSource faceSource_ = nullptr;
   GlyphPictureSource glyphSource_ = nullptr;
   // Pictures drawn for the current scale, and glyphs by size: a cache, filled as they are drawn.
+  HBITMAP Scaled(ImageList list, int index) const;
   mutable std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
   mutable std::map<int, UniqueBitmap> scaledGlyphs_;  // by size * 64 + glyph * 2 + disabled
 };

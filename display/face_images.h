@@ -82,6 +82,50 @@ constexpr int ImageResourceId(ImageList list, int index) {
   return IDB_MISC_BASE + index;
 }
 
+// How the store keeps the images at 100 %: side by side in strips, one strip
+// per digit list, one for the small images of MiscList and one for each
+// background, so that a list costs one allocation rather than one per image.
+// An image's place is its strip and its left edge there (its top is row 0).
+inline constexpr int kImageStripCount = 6;
+struct StripPlace {
+  int Strip = -1;
+  int Left = 0;
+};
+
+constexpr int StripOf(ImageList list, int index) {
+  switch (list) {
+    case ImageList::HrMin: return 0;
+    case ImageList::Sec: return 1;
+    case ImageList::MS: return 2;
+    case ImageList::Misc: break;
+  }
+  if (index == kMiscBigBackground) return 4;
+  if (index == kMiscSmallBackground) return 5;
+  return 3;
+}
+
+// Strip -1 when there is no such image.
+constexpr StripPlace StripPlaceOf(ImageList list, int index) {
+  if (index < 0 || index >= ImageCount(list)) return {};
+  StripPlace place{StripOf(list, index), 0};
+  for (int i = 0; i < index; ++i)
+    if (StripOf(list, i) == place.Strip) place.Left += ImageSizeOf(list, i).Width;
+  return place;
+}
+
+// The strip's size: its images' widths side by side, the tallest one's height.
+constexpr ImageSize StripSize(int strip) {
+  ImageSize size;
+  for (int l = 0; l < kImageListCount; ++l)
+    for (int i = 0; i < ImageCount(static_cast<ImageList>(l)); ++i) {
+      const ImageSize image = ImageSizeOf(static_cast<ImageList>(l), i);
+      if (StripOf(static_cast<ImageList>(l), i) != strip) continue;
+      size.Width = int16_t(size.Width + image.Width);
+      if (image.Height > size.Height) size.Height = image.Height;
+    }
+  return size;
+}
+
 // The LCD's ground: blank images are this colour, every image carries it.
 struct Rgb8 {
   uint8_t R, G, B;
@@ -104,6 +148,10 @@ enum class Glyph : uint8_t {
 };
 inline constexpr int kGlyphCount = IDB_GLYPH_COUNT;
 inline constexpr int kGlyphSize = 16;
+
+// The glyphs are kept side by side in one strip, kGlyphSize high, each
+// glyph's disabled variant after it.
+constexpr int GlyphStripLeft(Glyph g, bool enabled) { return (2 * static_cast<int>(g) + (enabled ? 0 : 1)) * kGlyphSize; }
 
 constexpr int GlyphResourceId(Glyph g, bool enabled) {
   return IDB_GLYPH_BASE + 2 * static_cast<int>(g) + (enabled ? 0 : 1);

@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace orlavox {
 namespace {
@@ -16,36 +17,35 @@ HINSTANCE Self() { return GetModuleHandleA(nullptr); }
 
 uint32_t Rgb(const Rgb8& c) { return uint32_t(c.R) << 16 | uint32_t(c.G) << 8 | c.B; }
 
-// Pixels of a bitmap as 0x00RRGGBB, read through GetDIBits.
-std::vector<uint32_t> Pixels(HBITMAP bmp, int w, int h) {
-  std::vector<uint32_t> px(size_t(w * h));
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  ScreenDc screen;
-  EXPECT_EQ(GetDIBits(screen.Get(), bmp, 0, UINT(h), px.data(), &bi, DIB_RGB_COLORS), h);
-  for (uint32_t& p : px) p &= 0xFFFFFF;
-  return px;
+// Image `index` of `list` as the store draws it on a magenta surface one
+// pixel larger each way: the extra column and row show what it drew beyond.
+std::unique_ptr<Surface> Drawn(const TClockData& store, ImageList list, int index) {
+  const ImageSize size = ImageSizeOf(list, index);
+  auto s = std::make_unique<Surface>(size.Width + 1, size.Height + 1);
+  EXPECT_TRUE(store.Draw(s->Dc(), list, index, 0, 0));
+  return s;
 }
 
-TEST(ClockData, EveryImageLoadsAtItsSizeOnTheLcdGround) {
+TEST(ClockData, EveryImageDrawsAsItsResourceOnTheLcdGround) {
   TClockData store(Self());
   ASSERT_TRUE(store.Loaded());
+  MemoryDc resourceDc;
   for (int l = 0; l < kImageListCount; ++l) {
     const auto list = static_cast<ImageList>(l);
     for (int i = 0; i < ImageCount(list); ++i) {
       SCOPED_TRACE(testing::Message() << "list " << l << " image " << i);
-      HBITMAP bmp = store.Bitmap(list, i);
-      ASSERT_NE(bmp, nullptr);
-      BITMAP info{};
-      GetObjectA(bmp, sizeof info, &info);
       const ImageSize size = ImageSizeOf(list, i);
-      EXPECT_EQ(info.bmWidth, size.Width);
-      EXPECT_EQ(info.bmHeight, size.Height);
-      const std::vector<uint32_t> px = Pixels(bmp, size.Width, size.Height);
+      const auto drawn = Drawn(store, list, i);
+      // Exactly the resource's picture, and nothing of its neighbours in the store.
+      UniqueBitmap resource(static_cast<HBITMAP>(
+          LoadImageA(Self(), MAKEINTRESOURCEA(ImageResourceId(list, i)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+      Surface expected(size.Width + 1, size.Height + 1);
+      {
+        SelectGuard select(resourceDc.Get(), resource.Get());
+        BitBlt(expected.Dc(), 0, 0, size.Width, size.Height, resourceDc.Get(), 0, 0, SRCCOPY);
+      }
+      GdiFlush();
+      ASSERT_EQ(FirstDifference(*drawn, expected), "");
       const bool background = list == ImageList::Misc && (i == kMiscBigBackground || i == kMiscSmallBackground);
       const bool blank = (list != ImageList::Misc && i == kBlankDigit) ||
                          (list == ImageList::Misc && (i == kMiscBlankAmPm || i == kMiscBlankPatch ||
@@ -53,11 +53,13 @@ TEST(ClockData, EveryImageLoadsAtItsSizeOnTheLcdGround) {
       if (background) continue;
       // Every image carries the ground; blanks are nothing else, the others show something dark.
       int ground = 0, dark = 0;
-      for (uint32_t p : px) {
-        ground += p == Rgb(kGround);
-        dark += ((p >> 16) & 0xFF) < 90;
-      }
-      EXPECT_EQ(px[0], Rgb(kGround));
+      for (int y = 0; y < size.Height; ++y)
+        for (int x = 0; x < size.Width; ++x) {
+          const uint32_t p = drawn->At(x, y);
+          ground += p == Rgb(kGround);
+          dark += ((p >> 16) & 0xFF) < 90;
+        }
+      EXPECT_EQ(drawn->At(0, 0), Rgb(kGround));
       if (blank) {
         EXPECT_EQ(ground, size.Width * size.Height);
       } else {
@@ -65,22 +67,22 @@ TEST(ClockData, EveryImageLoadsAtItsSizeOnTheLcdGround) {
       }
     }
   }
-  EXPECT_EQ(store.Bitmap(ImageList::HrMin, 11), nullptr);
-  EXPECT_EQ(store.Bitmap(ImageList::Misc, -1), nullptr);
+  MemoryDc dc;
+  EXPECT_FALSE(store.Draw(dc.Get(), ImageList::HrMin, 11, 0, 0));
+  EXPECT_FALSE(store.Draw(dc.Get(), ImageList::Misc, -1, 0, 0));
 }
 
 TEST(ClockData, BackgroundsKeepTheGroundUnderEveryCell) {
   TClockData store(Self());
   for (DisplayMode mode : {DisplayMode::Big, DisplayMode::Small}) {
     const int index = mode == DisplayMode::Big ? kMiscBigBackground : kMiscSmallBackground;
-    const ImageSize size = ImageSizeOf(ImageList::Misc, index);
-    const std::vector<uint32_t> px = Pixels(store.Bitmap(ImageList::Misc, index), size.Width, size.Height);
+    const auto px = Drawn(store, ImageList::Misc, index);
     for (const CellInfo& c : Cells()) {
       if (!(mode == DisplayMode::Big ? c.ShownBig : c.ShownSmall)) continue;
       const PanelRect r = CellRect(c.Id, mode);
       for (int y = r.Top; y < r.Bottom(); ++y)
         for (int x = r.Left; x < r.Right(); ++x)
-          ASSERT_EQ(px[size_t(y * size.Width + x)], Rgb(kGround)) << c.Name << " at " << x << "," << y;
+          ASSERT_EQ(px->At(x, y), Rgb(kGround)) << c.Name << " at " << x << "," << y;
     }
   }
 }
@@ -92,6 +94,7 @@ TEST(ClockData, GlyphsBlendOverTheButtonFace) {
   MemoryDc dc;
   SelectGuard select(dc.Get(), dib.Get());
   auto* px = static_cast<uint32_t*>(bits);
+  std::vector<std::vector<uint32_t>> seen;
   for (int g = 0; g < kGlyphCount; ++g)
     for (bool enabled : {true, false}) {
       SCOPED_TRACE(testing::Message() << "glyph " << g << (enabled ? "" : " disabled"));
@@ -105,6 +108,10 @@ TEST(ClockData, GlyphsBlendOverTheButtonFace) {
       EXPECT_LT(changed, 256);
       // The corners stay free.
       EXPECT_EQ(cornersKept, 4);
+      // Each glyph and variant its own picture.
+      std::vector<uint32_t> picture(px, px + 256);
+      for (const auto& other : seen) EXPECT_NE(picture, other);
+      seen.push_back(std::move(picture));
     }
   EXPECT_FALSE(store.DrawGlyph(dc.Get(), Glyph::None, true, 0, 0));
 }
@@ -113,19 +120,18 @@ TEST(ClockData, GlyphsBlendOverTheButtonFace) {
 // code; back at 100 % it draws its resources again.
 TEST(ClockData, PicturesAtADisplayScale) {
   TClockData store(Self());
-  HBITMAP resource = store.Bitmap(ImageList::HrMin, 8);
+  const auto resource = Drawn(store, ImageList::HrMin, 8);
   store.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
   store.SetDpi(144);
-  HBITMAP scaled = store.Bitmap(ImageList::HrMin, 8);
-  const std::vector<uint32_t> px = Pixels(scaled, 47, 71);  // 31 x 47 at 150 %
-  EXPECT_EQ(px[0], Rgb(kGround));
-  EXPECT_LT(px[size_t(35 * 47 + 23)] & 0xFF, 60u);  // the middle segment, dark ink
   Surface s(300, 300);
-  EXPECT_TRUE(store.Draw(s.Dc(), ImageList::HrMin, 8, 10, 10));
-  EXPECT_EQ(s.At(10 + 46, 10 + 70), px.back());
+  EXPECT_TRUE(store.Draw(s.Dc(), ImageList::HrMin, 8, 10, 10));  // 31 x 47 at 150 %: 47 x 71
+  EXPECT_EQ(s.At(10, 10), Rgb(kGround));
+  EXPECT_LT(s.At(10 + 23, 10 + 35) & 0xFF, 60u);  // the middle segment, dark ink
+  EXPECT_NE(s.At(10 + 46, 10 + 70), 0xFF00FFu);  // drawn to its corner ...
   EXPECT_EQ(s.At(10 + 47, 10 + 70), 0xFF00FFu);  // no further
+  EXPECT_EQ(s.At(10 + 46, 10 + 71), 0xFF00FFu);
   store.SetDpi(96);
-  EXPECT_EQ(store.Bitmap(ImageList::HrMin, 8), resource);
+  EXPECT_EQ(FirstDifference(*Drawn(store, ImageList::HrMin, 8), *resource), "");
 }
 
 TEST(ClockData, MissingResourcesLeaveTheStoreUnloaded) {
