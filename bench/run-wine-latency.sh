@@ -6,7 +6,8 @@
 # median and worst: key to device open, key to the first sample above the
 # noise floor. ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
 # build (an older dist-test, with its voice folder) to time in the same run,
-# taking turns with this one.
+# taking turns with this one. BENCH_WINEDEBUG passes a WINEDEBUG setting to
+# the programs (e.g. +timestamp,+loaddll to see what a press loads).
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib.sh"
 presses=${1:-20}
@@ -32,7 +33,7 @@ builds=("$(win "$ROOT/dist-test")")
 [ -n "${ORLAVOX_BENCH_COMPARE_TEST:-}" ] && builds+=("$(win "$(cd "$ORLAVOX_BENCH_COMPARE_TEST" && pwd)")")
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-ALSA_CONFIG_PATH="$work/capture.conf" ORLAVOX_TEST_CAPTURE="$(win "$work/capture.raw")" \
+WINEDEBUG=${BENCH_WINEDEBUG:--all} ALSA_CONFIG_PATH="$work/capture.conf" ORLAVOX_TEST_CAPTURE="$(win "$work/capture.raw")" \
   ORLAVOX_E2E_SCRATCH="$(win "$work/scratch")" \
   wine "$ROOT/build/win32/bench/voice_latency.exe" "$presses" "$voice" "${builds[@]}" </dev/null
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

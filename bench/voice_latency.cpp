@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   timeBeginPeriod(1);  // Sleep(1) sleeps a millisecond, not a tick
+  KeyboardFocusWindow();  // made here, not inside the first press's time
 
   std::vector<std::vector<Press>> results(builds.size());
   const int rounds = 4;

@@ -172,11 +172,15 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
-void PressSpeechHotKey() {
-  // Wine passes keys on while one of its windows has the focus: give it one.
+HWND KeyboardFocusWindow() {
   static HWND focus = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "e2e keyboard", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr,
                                       nullptr, nullptr, nullptr);
-  SetForegroundWindow(focus);
+  return focus;
+}
+
+void PressSpeechHotKey() {
+  // Wine passes keys on while one of its windows has the focus: give it one.
+  SetForegroundWindow(KeyboardFocusWindow());
   INPUT in[6] = {};
   const WORD keys[3] = {VK_CONTROL, VK_MENU, 'S'};
   for (int i = 0; i < 3; ++i) {
@@ -546,6 +550,18 @@ void ClockProcess::Kill() {
     CloseHandle(pi_.hThread);
   }
   pi_ = PROCESS_INFORMATION{};
+}
+
+bool ClockProcess::HasModule(const char* name) const {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, Pid());
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  MODULEENTRY32 me{};
+  me.dwSize = sizeof me;
+  bool found = false;
+  for (BOOL more = Module32First(snapshot, &me); more && !found; more = Module32Next(snapshot, &me))
+    found = lstrcmpiA(me.szModule, name) == 0;
+  CloseHandle(snapshot);
+  return found;
 }
 
 bool ClockProcess::Hold(bool held) {

@@ -32,6 +32,9 @@ std::vector<std::string> ReadLines(const std::string& path);
 
 // Ctrl+Alt+S as typed on the keyboard (to a window of this process).
 void PressSpeechHotKey();
+// The small window PressSpeechHotKey gives the focus to, made at the first
+// call: a timing of the key can make it beforehand.
+HWND KeyboardFocusWindow();
 
 // Keys typed on the keyboard to `target` (made the foreground window first;
 // null: to whatever has the keyboard, an open menu for instance):
@@ -114,6 +117,8 @@ class ClockProcess {
   bool WaitExit(DWORD timeoutMs);
   bool Running() const;
   DWORD Pid() const { return pi_.dwProcessId; }
+  // Whether the process has loaded the library `name` (e.g. "mmdevapi.dll").
+  bool HasModule(const char* name) const;
   // Holds every thread of the process (as a computer asleep holds it) or lets it go.
   bool Hold(bool held);
   void Kill();
