@@ -18,6 +18,19 @@ inline int64_t SecondsSince1970(const SYSTEMTIME& st) {
   return (DaysFromCivil(st.wYear, st.wMonth, st.wDay) * 24 + st.wHour) * 3600 + st.wMinute * 60 + st.wSecond;
 }
 
+inline SYSTEMTIME ToSystemTime(const CivilTime& t) {
+  SYSTEMTIME st{};
+  st.wYear = WORD(t.Year);
+  st.wMonth = WORD(t.Month);
+  st.wDayOfWeek = WORD(t.DayOfWeek);
+  st.wDay = WORD(t.Day);
+  st.wHour = WORD(t.Hour);
+  st.wMinute = WORD(t.Minute);
+  st.wSecond = WORD(t.Second);
+  st.wMilliseconds = WORD(t.Millisecond);
+  return st;
+}
+
 inline TickTime DecodeTickTime(const SYSTEMTIME& st) {
   return TickTime{uint8_t(st.wHour), uint8_t(st.wMinute), uint8_t(st.wSecond), uint8_t(st.wDay),
                   uint8_t(st.wDayOfWeek + 1)};

@@ -30,15 +30,7 @@ void TMainForm::ArmWakeTimer() {
     AlarmWakeTimer.Cancel();
     return;
   }
-  const CivilTime t = CivilFromMs(WakeAt * 1000);
-  SYSTEMTIME at{};
-  at.wYear = WORD(t.Year);
-  at.wMonth = WORD(t.Month);
-  at.wDay = WORD(t.Day);
-  at.wHour = WORD(t.Hour);
-  at.wMinute = WORD(t.Minute);
-  at.wSecond = WORD(t.Second);
-  AlarmWakeTimer.ArmAt(at);
+  AlarmWakeTimer.ArmAt(ToSystemTime(CivilFromMs(WakeAt * 1000)));
 }
 
 bool TMainForm::FullScreenHoldsBack() const {

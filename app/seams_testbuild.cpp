@@ -110,15 +110,7 @@ void ReadLocalTime(SYSTEMTIME& st) {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   const uint64_t elapsedMs = uint64_t(now.QuadPart - g_clock.Start.QuadPart) * 1000 / uint64_t(g_clock.Frequency.QuadPart);
-  const CivilTime t = TestClockTime(g_clock.Setting, elapsedMs);
-  st.wYear = WORD(t.Year);
-  st.wMonth = WORD(t.Month);
-  st.wDay = WORD(t.Day);
-  st.wDayOfWeek = WORD(t.DayOfWeek);
-  st.wHour = WORD(t.Hour);
-  st.wMinute = WORD(t.Minute);
-  st.wSecond = WORD(t.Second);
-  st.wMilliseconds = WORD(t.Millisecond);
+  st = ToSystemTime(TestClockTime(g_clock.Setting, elapsedMs));
 }
 
 int64_t ReadUtcSeconds() {
