@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# From Ctrl+Alt+S to the first sound heard, under Wine with its sound captured
-# to files. Usage:
+# From Ctrl+Alt+S, and from a click on the Announce button, to the first
+# sound heard, under Wine with its sound captured to files. Usage:
 #   bench/run-wine-latency.sh [presses] [voice file]
-# (default 20 presses, "English (female).dll"). Prints each press and the
-# median and worst: key to device open, key to the first sample above the
-# noise floor. ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
+# (default 20 presses of the key and as many clicks, "English (female).dll").
+# Prints each press and the median and worst of each: to device open, to the
+# first sample above the noise floor. ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
 # build (an older dist-test, with its voice folder) to time in the same run,
 # taking turns with this one. BENCH_WINEDEBUG passes a WINEDEBUG setting to
 # the programs (e.g. +timestamp,+loaddll to see what a press loads).

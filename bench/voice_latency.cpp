@@ -1,12 +1,15 @@
-// From the hot key to the first sound heard, under Wine with its sound
-// captured to files (ALSA's file plug-in, see bench/run-wine-latency.sh):
+// From the hot key, and from the Announce button, to the first sound heard,
+// under Wine with its sound captured to files (ALSA's file plug-in, see
+// bench/run-wine-latency.sh):
 //   voice_latency [presses] [voice file] [test build folder]...
 // Starts each test build (default: ORLAVOX_DIST_TEST) with the one voice,
-// presses Ctrl+Alt+S and times, from the key event, the opening of the sound
-// device (the capture file appears) and the first sample above the noise
-// floor in it. The builds take turns, a quarter of the presses at a time, so
-// that the machine's load falls on each alike. Prints every press, then the
-// median and the worst of each build.
+// presses Ctrl+Alt+S [presses] times and clicks the Announce button as often,
+// and times, from the key or button-up event, the opening of the sound device
+// (the capture file appears) and the first sample above the noise floor in
+// it. The builds take turns, a quarter of the presses at a time, so that the
+// machine's load falls on each alike; the first of each quarter, the first
+// after the clock started, is a key press in one round and a click in the
+// next. Prints every press, then the median and the worst of each build.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -40,16 +43,45 @@ LARGE_INTEGER Now() {
 }
 
 struct Press {
+  bool Button = false;                // the Announce button, not the hot key
   double OpenMs = -1, SoundMs = -1;  // from the key event; -1: not seen
 };
 
+// The Announce button's centre on the screen, the pointer resting there and
+// the left button down: the click is the button going up.
+bool PrepareClick(HWND mainWindow) {
+  HWND button = FindControl(mainWindow, "Announce the time");
+  RECT r;
+  if (!button || !GetWindowRect(button, &r)) return false;
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Sleep(50);
+  INPUT down{};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &down, sizeof down);
+  Sleep(50);
+  return true;
+}
+
+void ReleaseClick() {
+  INPUT up{};
+  up.type = INPUT_MOUSE;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &up, sizeof up);
+}
+
 // Watches the capture files from the key event on: when the first appears,
 // and when a sample above kLoud first lands in one. Gives up after 5 s.
-Press TimeOnePress(const Capture& capture) {
+Press TimeOnePress(const Capture& capture, HWND mainWindow, bool button) {
   Press press;
+  press.Button = button;
   size_t file = 0, offset = 0;
+  if (button && !PrepareClick(mainWindow)) return press;
   const LARGE_INTEGER start = Now();
-  PressSpeechHotKey();
+  if (button)
+    ReleaseClick();
+  else
+    PressSpeechHotKey();
   for (;;) {
     const std::vector<std::string> files = capture.Files();
     if (!files.empty() && press.OpenMs < 0) press.OpenMs = Ms(start, Now());
@@ -103,17 +135,19 @@ int main(int argc, char** argv) {
       WriteSettings("00000000001", "0100010001000000", "6000000000");  // framed, 100 ms ticks, hot key on
       const std::string exe = PrepareInstall("latency-" + std::to_string(b), {"shipped:" + voice});
       ClockProcess clock;
-      if (!clock.Start("", exe) || !clock.WaitForMainWindow(true) || clock.Probe(kProbeVoiceLoaded) != 1) {
+      HWND mainWindow = nullptr;
+      if (!clock.Start("", exe) || !(mainWindow = clock.WaitForMainWindow(true)) ||
+          clock.Probe(kProbeVoiceLoaded) != 1) {
         std::fprintf(stderr, "voice_latency: the clock of %s did not start with %s\n", builds[b].c_str(),
                      voice.c_str());
         return 1;
       }
       Sleep(1000);  // past start-up
-      for (int i = round * presses / rounds; i < (round + 1) * presses / rounds; ++i) {
+      for (int i = 2 * round * presses / rounds; i < 2 * (round + 1) * presses / rounds; ++i) {
         capture.Clear();
-        const Press p = TimeOnePress(capture);
-        std::printf("%-44s press %2d: device open %6.1f ms, first sound %6.1f ms\n", builds[b].c_str(), i + 1,
-                    p.OpenMs, p.SoundMs);
+        const Press p = TimeOnePress(capture, mainWindow, (i + round) % 2 == 1);
+        std::printf("%-44s %-6s %2d: device open %6.1f ms, first sound %6.1f ms\n", builds[b].c_str(),
+                    p.Button ? "click" : "press", i + 1, p.OpenMs, p.SoundMs);
         results[b].push_back(p);
         WaitFor([&] { return clock.Probe(kProbeSpeechBusy) == 0; }, 15000);
         Sleep(300);
@@ -124,18 +158,23 @@ int main(int argc, char** argv) {
   ResetRegistry();
   timeEndPeriod(1);
 
-  std::printf("\nCtrl+Alt+S to the first sample above %d (of 32767), captured from Wine's sound device:\n", kLoud);
+  std::printf("\nCtrl+Alt+S and the Announce button to the first sample above %d (of 32767), captured from "
+              "Wine's sound device:\n", kLoud);
   int unheard = 0;
-  for (size_t b = 0; b < builds.size(); ++b) {
-    std::vector<double> open, sound;
-    for (const Press& p : results[b]) {
-      if (p.OpenMs >= 0) open.push_back(p.OpenMs);
-      if (p.SoundMs >= 0) sound.push_back(p.SoundMs);
+  for (size_t b = 0; b < builds.size(); ++b)
+    for (bool button : {false, true}) {
+      std::vector<double> open, sound;
+      size_t made = 0;
+      for (const Press& p : results[b]) {
+        if (p.Button != button) continue;
+        ++made;
+        if (p.OpenMs >= 0) open.push_back(p.OpenMs);
+        if (p.SoundMs >= 0) sound.push_back(p.SoundMs);
+      }
+      Report(builds[b], open, button ? "click to device open:" : "key to device open:");
+      Report(builds[b], sound, button ? "click to first sound:" : "key to first sound:");
+      unheard += int(made - sound.size());
     }
-    Report(builds[b], open, "key to device open:");
-    Report(builds[b], sound, "key to first sound:");
-    unheard += int(results[b].size() - sound.size());
-  }
   if (unheard) std::printf("%d presses were not heard within 5 s\n", unheard);
   return unheard ? 1 : 0;
 }
