@@ -118,7 +118,6 @@ void TMainForm::LangMenuItemClick(ui::PopupMenu::Item& item) {
   LangMenu.CheckRadio(size_t(*index));
   ClockSettings.SelectedLanguage = *index;
   LoadLanguage();
-  PrepareSound();
   SaveSettings();
 }
 

@@ -93,9 +93,6 @@ TEST_F(AudioE2E, LatencyFromHotKeyToSound) {
   ClockProcess p;
   ASSERT_TRUE(p.Start("", exe));
   ASSERT_NE(p.WaitForMainWindow(true), nullptr);
-  // The sound output is readied after start-up, before anything is said: the
-  // first press is as quick as the others.
-  EXPECT_TRUE(WaitFor([&] { return p.HasModule("mmdevapi.dll"); }, 3000));
   KeyboardFocusWindow();
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);

@@ -552,18 +552,6 @@ void ClockProcess::Kill() {
   pi_ = PROCESS_INFORMATION{};
 }
 
-bool ClockProcess::HasModule(const char* name) const {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, Pid());
-  if (snapshot == INVALID_HANDLE_VALUE) return false;
-  MODULEENTRY32 me{};
-  me.dwSize = sizeof me;
-  bool found = false;
-  for (BOOL more = Module32First(snapshot, &me); more && !found; more = Module32Next(snapshot, &me))
-    found = lstrcmpiA(me.szModule, name) == 0;
-  CloseHandle(snapshot);
-  return found;
-}
-
 bool ClockProcess::Hold(bool held) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return false;

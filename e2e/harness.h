@@ -117,8 +117,6 @@ class ClockProcess {
   bool WaitExit(DWORD timeoutMs);
   bool Running() const;
   DWORD Pid() const { return pi_.dwProcessId; }
-  // Whether the process has loaded the library `name` (e.g. "mmdevapi.dll").
-  bool HasModule(const char* name) const;
   // Holds every thread of the process (as a computer asleep holds it) or lets it go.
   bool Hold(bool held);
   void Kill();
