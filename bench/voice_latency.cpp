@@ -55,23 +55,11 @@ bool PrepareClick(HWND mainWindow) {
   if (!button || !GetWindowRect(button, &r)) return false;
   SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   Sleep(50);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &down, sizeof down);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
   Sleep(50);
   return true;
 }
 
-void ReleaseClick() {
-  INPUT up{};
-  up.type = INPUT_MOUSE;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &up, sizeof up);
-}
-
-// Watches the capture files from the key event on: when the first appears,
-// and when a sample above kLoud first lands in one. Gives up after 5 s.
 // The press opens the device once: its capture is the first file, watched
 // with one open handle (a light poll, so as not to load Wine while it works)
 // and read as it grows.
@@ -87,7 +75,7 @@ Press TimeOnePress(const std::string& firstFile, HWND mainWindow, bool button) {
   }
   const LARGE_INTEGER start = Now();
   if (button)
-    ReleaseClick();
+    SendMouse(MOUSEEVENTF_LEFTUP);
   else
     PressSpeechHotKey();
   HANDLE f = INVALID_HANDLE_VALUE;

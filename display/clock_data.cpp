@@ -25,15 +25,8 @@ struct DibRows {
 
 // A top-down DIB section of the given depth, its pixels zero.
 UniqueBitmap CreateDib(int width, int height, int bitsPerPixel, DibRows& rows) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = WORD(bitsPerPixel);
-  bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  UniqueBitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap bmp = CreateTopDownDib(width, height, bitsPerPixel, &bits);
   rows = bmp && bits ? DibRows{static_cast<uint8_t*>(bits), width, height, bitsPerPixel} : DibRows{};
   return bmp;
 }
@@ -49,13 +42,7 @@ bool CopyIntoStrip(HDC dc, HINSTANCE module, int id, int w, int h, const DibRows
       h > strip.Height)
     return false;
   // Read top-down at the image's own depth: the bytes as they are, alpha included.
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = WORD(strip.BitsPerPixel);
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = TopDownDibInfo(w, h, strip.BitsPerPixel);
   // An image as wide as its strip goes straight in; the others by way of a
   // small buffer (the heap keeps what it once held: no large one there).
   if (left == 0 && w == strip.Width) return GetDIBits(dc, image.Get(), 0, UINT(h), strip.Bits, &bi, DIB_RGB_COLORS) == h;

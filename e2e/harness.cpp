@@ -217,35 +217,33 @@ void PressKeys(HWND target, std::initializer_list<WORD> keys) {
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
 }
 
+void SendMouse(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
 void ClickAt(int x, int y) {
   SetCursorPos(x, y);
   Sleep(50);
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in[0], sizeof(INPUT));
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
   Sleep(50);
-  SendInput(1, &in[1], sizeof(INPUT));
+  SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
 void DragBy(HWND w, POINT at, int dx, int dy) {
   ClientToScreen(w, &at);
   SetCursorPos(at.x, at.y);
   Sleep(100);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &in, sizeof in);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
   Sleep(200);
   for (int step = 1; step <= 4; ++step) {
     SetCursorPos(at.x + dx * step / 4, at.y + dy * step / 4);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
+    SendMouse(MOUSEEVENTF_MOVE);
     Sleep(60);
   }
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
+  SendMouse(MOUSEEVENTF_LEFTUP);
   Sleep(300);
 }
 

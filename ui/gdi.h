@@ -113,6 +113,10 @@ class PaintDc {
   HDC dc_;
 };
 
+// The header of a top-down DIB of the given depth, without a palette.
+BITMAPINFO TopDownDibInfo(int width, int height, int bitsPerPixel);
+// A top-down DIB section of that kind, its pixels zero; `bits` gets them.
+UniqueBitmap CreateTopDownDib(int width, int height, int bitsPerPixel, void** bits);
 // A top-down 32-bit DIB section: pixels readable as 0x00RRGGBB words.
 UniqueBitmap CreateDib32(int width, int height, void** bits);
 
