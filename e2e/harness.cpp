@@ -217,19 +217,30 @@ void PressKeys(HWND target, std::initializer_list<WORD> keys) {
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
 }
 
-void SendMouse(DWORD flags) {
+void SendMouse(DWORD flags, const POINT* at) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = flags;
+  if (at) {
+    // Absolute input is in 1/65536ths of the primary screen; rounding up lands
+    // on the pixel itself.
+    const LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = LONG((LONGLONG(at->x) * 65536 + w - 1) / w);
+    in.mi.dy = LONG((LONGLONG(at->y) * 65536 + h - 1) / h);
+    in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
   SendInput(1, &in, sizeof in);
 }
 
 void ClickAt(int x, int y) {
+  // The press carries its own place: under Wine a pointer motion from the X
+  // server that arrives late can move the cursor back after SetCursorPos.
+  const POINT at{x, y};
   SetCursorPos(x, y);
   Sleep(50);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, &at);
   Sleep(50);
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  SendMouse(MOUSEEVENTF_LEFTUP, &at);
 }
 
 void DragBy(HWND w, POINT at, int dx, int dy) {

@@ -42,8 +42,9 @@ HWND KeyboardFocusWindow();
 void PressKeys(HWND target, std::initializer_list<WORD> keys);
 // A left click at a point of the screen.
 void ClickAt(int x, int y);
-// One mouse event where the pointer is (MOUSEEVENTF_LEFTDOWN, _LEFTUP, _MOVE).
-void SendMouse(DWORD flags);
+// One mouse event (MOUSEEVENTF_LEFTDOWN, _LEFTUP, _MOVE) where the pointer is,
+// or at a point of the screen.
+void SendMouse(DWORD flags, const POINT* at = nullptr);
 // Drags a window with the mouse: press at a point of its client area, move
 // by dx, dy, let go.
 void DragBy(HWND w, POINT at, int dx, int dy);
