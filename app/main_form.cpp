@@ -182,6 +182,10 @@ void TMainForm::FirstRunExecute() {
     PlaceTaskbarButton();
     MainWindowPending = false;
   }
+  if (!soundPrepared_) {
+    UpdateWindow(hwnd_);  // the face is on screen before the sound is readied
+    PrepareSound();
+  }
   // Ticks go on inside the message box and the notices: nothing here opens twice.
   if (firstRunBusy_) return;
   firstRunBusy_ = true;

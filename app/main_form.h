@@ -125,6 +125,8 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   // --- Speech
   bool StartAnnouncement();  // false when none started
+  // Readies the sound output once a voice is loaded (after the window shows).
+  void PrepareSound();
   void AnnounceButtonClick() { StartAnnouncement(); }
   void Speak1Click() { StartAnnouncement(); }
   void GlobalSpeechKeyKeyDown() { StartAnnouncement(); }
@@ -259,6 +261,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   int shownZoom_ = 100;
   int wheel_ = 0;  // wheel turns short of a whole notch
   bool firstRunBusy_ = false;  // FirstRunExecute's message is open
+  bool soundPrepared_ = false;  // PrepareSound has readied the sound output
   int savedLeft_ = INT_MIN, savedTop_ = INT_MIN;  // the place last written
   ui::AccessibleValue accessible_;
 };

@@ -1,6 +1,7 @@
 // Announcements: one at a time, on a worker thread, with the speech controls
 // disabled while the voice speaks.
 #include "app/main_form.h"
+#include "speech/sound_output.h"
 #include "speech/speak_thread.h"
 
 namespace orlavox {
@@ -9,6 +10,14 @@ bool TMainForm::StartAnnouncement() {
   if (!MayStartSpeech()) return false;
   ++Counters.Announcements;
   return StartSpeakThread();
+}
+
+void TMainForm::PrepareSound() {
+  // Once, as soon as a voice can speak: its first phrase is then heard as
+  // quickly as every later one.
+  if (soundPrepared_ || !SpeakProc) return;
+  soundPrepared_ = true;
+  PrepareSoundOutput();
 }
 
 bool TMainForm::MayStartSpeech() const {

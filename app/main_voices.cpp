@@ -118,6 +118,7 @@ void TMainForm::LangMenuItemClick(ui::PopupMenu::Item& item) {
   LangMenu.CheckRadio(size_t(*index));
   ClockSettings.SelectedLanguage = *index;
   LoadLanguage();
+  PrepareSound();
   SaveSettings();
 }
 

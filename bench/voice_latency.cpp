@@ -67,17 +67,14 @@ Press TimeOnePress(const std::string& firstFile, HWND mainWindow, bool button) {
   Press press;
   press.Button = button;
   if (button && !PrepareClick(mainWindow)) return press;
-  if (!button) {
-    // The focus moves to the key's window before the timing, not inside it:
-    // after a click it is the clock's.
-    SetForegroundWindow(KeyboardFocusWindow());
-    Sleep(100);
-  }
+  // The focus moves to the key's window before the timing, not inside it:
+  // after a click it is the clock's.
+  if (!button) SettleKeyboardFocus();
   const LARGE_INTEGER start = Now();
   if (button)
     SendMouse(MOUSEEVENTF_LEFTUP);
   else
-    PressSpeechHotKey();
+    SendSpeechHotKey();
   HANDLE f = INVALID_HANDLE_VALUE;
   std::string pending;  // an odd byte left from the last read
   for (;;) {

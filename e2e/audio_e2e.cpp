@@ -93,15 +93,18 @@ TEST_F(AudioE2E, LatencyFromHotKeyToSound) {
   ClockProcess p;
   ASSERT_TRUE(p.Start("", exe));
   ASSERT_NE(p.WaitForMainWindow(true), nullptr);
-  KeyboardFocusWindow();
+  // The sound output is readied after start-up, before anything is said: the
+  // first press is as quick as the others.
+  EXPECT_TRUE(WaitFor([&] { return p.HasModule("mmdevapi.dll"); }, 3000));
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   std::vector<double> ms;
   for (int i = 0; i < 10; ++i) {
     capture_.Clear();
     LARGE_INTEGER start, now;
+    SettleKeyboardFocus();
     QueryPerformanceCounter(&start);
-    PressSpeechHotKey();
+    SendSpeechHotKey();
     // Looked for every millisecond: WaitFor's 50 ms steps would hide the figure.
     bool heard = false;
     for (;;) {

@@ -178,9 +178,28 @@ HWND KeyboardFocusWindow() {
   return focus;
 }
 
+void SettleKeyboardFocus() {
+  // Wine passes keys on while one of its windows has the focus: give it one,
+  // and let the change settle. When a Wine window takes the focus, Wine brings
+  // its key state in line with the X server's, which knows nothing of keys
+  // sent here: a window that takes it late (a clock that has just shown
+  // itself) would let go of the modifiers between the presses.
+  HWND focus = KeyboardFocusWindow();
+  MSG msg;
+  for (int i = 0; i < 10; ++i) {
+    SetForegroundWindow(focus);
+    Sleep(50);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (GetForegroundWindow() == focus) break;
+  }
+}
+
 void PressSpeechHotKey() {
-  // Wine passes keys on while one of its windows has the focus: give it one.
-  SetForegroundWindow(KeyboardFocusWindow());
+  SettleKeyboardFocus();
+  SendSpeechHotKey();
+}
+
+void SendSpeechHotKey() {
   INPUT in[6] = {};
   const WORD keys[3] = {VK_CONTROL, VK_MENU, 'S'};
   for (int i = 0; i < 3; ++i) {
@@ -559,6 +578,18 @@ void ClockProcess::Kill() {
     CloseHandle(pi_.hThread);
   }
   pi_ = PROCESS_INFORMATION{};
+}
+
+bool ClockProcess::HasModule(const char* name) const {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, Pid());
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  MODULEENTRY32 me{};
+  me.dwSize = sizeof me;
+  bool found = false;
+  for (BOOL more = Module32First(snapshot, &me); more && !found; more = Module32Next(snapshot, &me))
+    found = lstrcmpiA(me.szModule, name) == 0;
+  CloseHandle(snapshot);
+  return found;
 }
 
 bool ClockProcess::Hold(bool held) {

@@ -30,10 +30,13 @@ std::string PrepareInstall(const std::string& name, const std::vector<std::strin
 std::string ScratchDir();  // with a trailing backslash
 std::vector<std::string> ReadLines(const std::string& path);
 
-// Ctrl+Alt+S as typed on the keyboard (to a window of this process).
+// Ctrl+Alt+S as typed on the keyboard (to a window of this process):
+// SettleKeyboardFocus, then SendSpeechHotKey. A timing of the key settles the
+// focus first and times only the sending.
 void PressSpeechHotKey();
-// The small window PressSpeechHotKey gives the focus to, made at the first
-// call: a timing of the key can make it beforehand.
+void SettleKeyboardFocus();
+void SendSpeechHotKey();
+// The small window SettleKeyboardFocus gives the focus to, made at the first call.
 HWND KeyboardFocusWindow();
 
 // Keys typed on the keyboard to `target` (made the foreground window first;
@@ -120,6 +123,8 @@ class ClockProcess {
   bool WaitExit(DWORD timeoutMs);
   bool Running() const;
   DWORD Pid() const { return pi_.dwProcessId; }
+  // Whether the process has loaded the library `name` (e.g. "mmdevapi.dll").
+  bool HasModule(const char* name) const;
   // Holds every thread of the process (as a computer asleep holds it) or lets it go.
   bool Hold(bool held);
   void Kill();
