@@ -47,15 +47,16 @@ struct Press {
   double OpenMs = -1, SoundMs = -1;  // from the key event; -1: not seen
 };
 
-// The Announce button's centre on the screen, the pointer resting there and
-// the left button down: the click is the button going up.
-bool PrepareClick(HWND mainWindow) {
+// The Announce button's centre on the screen (`at`), the pointer resting
+// there and the left button down: the click is the button going up.
+bool PrepareClick(HWND mainWindow, POINT& at) {
   HWND button = FindControl(mainWindow, "Announce the time");
   RECT r;
   if (!button || !GetWindowRect(button, &r)) return false;
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  SetCursorPos(at.x, at.y);
   Sleep(50);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
   Sleep(50);
   return true;
 }
@@ -66,13 +67,14 @@ bool PrepareClick(HWND mainWindow) {
 Press TimeOnePress(const std::string& firstFile, HWND mainWindow, bool button) {
   Press press;
   press.Button = button;
-  if (button && !PrepareClick(mainWindow)) return press;
+  POINT at{};
+  if (button && !PrepareClick(mainWindow, at)) return press;
   // The focus moves to the key's window before the timing, not inside it:
   // after a click it is the clock's.
   if (!button) SettleKeyboardFocus();
   const LARGE_INTEGER start = Now();
   if (button)
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTUP, at);
   else
     SendSpeechHotKey();
   HANDLE f = INVALID_HANDLE_VALUE;
@@ -130,7 +132,6 @@ int main(int argc, char** argv) {
   }
   const std::string firstFile = Env("ORLAVOX_TEST_CAPTURE");
   timeBeginPeriod(1);  // Sleep(1) sleeps a millisecond, not a tick
-  KeyboardFocusWindow();  // made here, not inside the first press's time
 
   std::vector<std::vector<Press>> results(builds.size());
   const int rounds = 4;

@@ -236,44 +236,39 @@ void PressKeys(HWND target, std::initializer_list<WORD> keys) {
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
 }
 
-void SendMouse(DWORD flags, const POINT* at) {
+void SendMouse(DWORD flags, POINT at) {
+  // Each event carries its own place: under Wine a pointer motion from the X
+  // server that arrives late can move the cursor back after SetCursorPos.
+  // Absolute input is in 1/65536ths of the primary screen; rounding up lands
+  // on the pixel itself.
+  const LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (at) {
-    // Absolute input is in 1/65536ths of the primary screen; rounding up lands
-    // on the pixel itself.
-    const LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = LONG((LONGLONG(at->x) * 65536 + w - 1) / w);
-    in.mi.dy = LONG((LONGLONG(at->y) * 65536 + h - 1) / h);
-    in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  }
+  in.mi.dx = LONG((LONGLONG(at.x) * 65536 + w - 1) / w);
+  in.mi.dy = LONG((LONGLONG(at.y) * 65536 + h - 1) / h);
+  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof in);
 }
 
 void ClickAt(int x, int y) {
-  // The press carries its own place: under Wine a pointer motion from the X
-  // server that arrives late can move the cursor back after SetCursorPos.
-  const POINT at{x, y};
   SetCursorPos(x, y);
   Sleep(50);
-  SendMouse(MOUSEEVENTF_LEFTDOWN, &at);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, {x, y});
   Sleep(50);
-  SendMouse(MOUSEEVENTF_LEFTUP, &at);
+  SendMouse(MOUSEEVENTF_LEFTUP, {x, y});
 }
 
 void DragBy(HWND w, POINT at, int dx, int dy) {
   ClientToScreen(w, &at);
   SetCursorPos(at.x, at.y);
   Sleep(100);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
   Sleep(200);
   for (int step = 1; step <= 4; ++step) {
-    SetCursorPos(at.x + dx * step / 4, at.y + dy * step / 4);
-    SendMouse(MOUSEEVENTF_MOVE);
+    SendMouse(0, {at.x + dx * step / 4, at.y + dy * step / 4});
     Sleep(60);
   }
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  SendMouse(MOUSEEVENTF_LEFTUP, {at.x + dx, at.y + dy});
   Sleep(300);
 }
 

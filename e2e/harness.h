@@ -45,9 +45,9 @@ HWND KeyboardFocusWindow();
 void PressKeys(HWND target, std::initializer_list<WORD> keys);
 // A left click at a point of the screen.
 void ClickAt(int x, int y);
-// One mouse event (MOUSEEVENTF_LEFTDOWN, _LEFTUP, _MOVE) where the pointer is,
-// or at a point of the screen.
-void SendMouse(DWORD flags, const POINT* at = nullptr);
+// One mouse event (MOUSEEVENTF_LEFTDOWN, _LEFTUP, or 0: a move) at a point
+// of the screen: the event moves the pointer there.
+void SendMouse(DWORD flags, POINT at);
 // Drags a window with the mouse: press at a point of its client area, move
 // by dx, dy, let go.
 void DragBy(HWND w, POINT at, int dx, int dy);
