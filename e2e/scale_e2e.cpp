@@ -8,9 +8,9 @@
 #include <set>
 #include <string>
 
+#include "display/art/scaled_art.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
-#include "tools/artgen/scaled_art.h"
 #include "ui/scale.h"
 
 namespace orlavox::e2e {

@@ -1,8 +1,8 @@
 #include "shell/tray_icon_image.h"
 
+#include "display/art/scaled_art.h"
 #include "resources/resource_ids.h"
 #include "shell/tray_hands.h"
-#include "tools/artgen/scaled_art.h"
 
 namespace orlavox {
 namespace {

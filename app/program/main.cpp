@@ -7,10 +7,10 @@
 #include "app/application.h"
 #include "app/main_form.h"
 #include "app/seams.h"
+#include "display/art/scaled_art.h"
 #include "display/button_glyphs.h"
 #include "display/clock_data.h"
 #include "shell/help_engine.h"
-#include "tools/artgen/scaled_art.h"
 #include "ui/dialog.h"
 
 namespace orlavox {

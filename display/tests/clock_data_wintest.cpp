@@ -1,7 +1,7 @@
 #include "display/clock_data.h"
+#include "display/art/scaled_art.h"
 #include "display/face_layout.h"
 #include "display/tests/surface.h"
-#include "tools/artgen/scaled_art.h"
 
 #include <gtest/gtest.h>
 

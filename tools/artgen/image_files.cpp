@@ -1,4 +1,4 @@
-#include "image_files.h"
+#include "tools/artgen/image_files.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "raster.h"
+#include "display/art/raster.h"
 
 namespace artgen {
 

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "display/art/face_art.h"
+#include "display/art/glyph_art.h"
 #include "display/face_images.h"
-#include "face_art.h"
-#include "glyph_art.h"
-#include "image_files.h"
+#include "tools/artgen/image_files.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // and only the slanted ones are softened.
 #include <string>
 
-#include "raster.h"
+#include "display/art/raster.h"
 
 namespace artgen {
 

@@ -1,9 +1,9 @@
-#include "face_art.h"
+#include "display/art/face_art.h"
 
 #include <cmath>
 #include <string>
 
-#include "font.h"
+#include "display/art/font.h"
 
 namespace artgen {
 namespace {

@@ -1,9 +1,9 @@
-#include "tools/artgen/scaled_art.h"
+#include "display/art/scaled_art.h"
 
 #include <cmath>
 
-#include "tools/artgen/face_art.h"
-#include "tools/artgen/glyph_art.h"
+#include "display/art/face_art.h"
+#include "display/art/glyph_art.h"
 
 namespace artgen {
 namespace {

@@ -1,4 +1,4 @@
-#include "font.h"
+#include "display/art/font.h"
 
 #include <vector>
 

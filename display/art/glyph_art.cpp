@@ -1,4 +1,4 @@
-#include "glyph_art.h"
+#include "display/art/glyph_art.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The LCD pictures of the clock face.
+#include "display/art/raster.h"
 #include "display/face_images.h"
-#include "raster.h"
 
 namespace artgen {
 

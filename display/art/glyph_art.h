@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "display/art/raster.h"
 #include "display/face_images.h"
-#include "raster.h"
 
 namespace artgen {
 
