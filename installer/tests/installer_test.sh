@@ -122,10 +122,10 @@ echo "== the installed clock takes the autostart request, even when ended at onc
 autostart_kept() {  # the request still there, or stored as the sixth flag
   value_is "$SETTINGS" SetAutoStart 1 || [ "$(regval "$SETTINGS" BinSettings | cut -c6)" = 1 ]
 }
-runs_installed() {  # the Run value starts the installed clock
-  local want="\"$instdir_win\\Orlavox.exe\""
-  value_is "$RUN" "Orlavox Lite" "$want" || value_is "$RUN_NT" "Orlavox Lite" "$want"
+run_value_is() {  # run_value_is <command>: the clock's Run value, in either Run key
+  value_is "$RUN" "Orlavox Lite" "$1" || value_is "$RUN_NT" "Orlavox Lite" "$1"
 }
+runs_installed() { run_value_is "\"$instdir_win\\Orlavox.exe\""; }
 wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
 clock_pid=$!
 check "its main window appears" wine "$driver" wait 30
@@ -154,8 +154,14 @@ start_from_x() {
   wine "$driver" wait 30
 }
 check "the clock started as X:\\Orlavox.exe runs" start_from_x
+# Closed, the clock (AutoStart on) writes its Run value by the path it was
+# started from; a clock that is not closed writes nothing (under Wine the
+# clock left running ends all the same once the update replaces its file).
+wine reg delete "$RUN" /v "Orlavox Lite" /f </dev/null >/dev/null 2>&1
+wine reg delete "$RUN_NT" /v "Orlavox Lite" /f </dev/null >/dev/null 2>&1
 check "setup /S over it exits with 0" wine "$setup" /S
 check "the update ended the clock started from X:" not_running "$clock_pid"
+check "the update closed it: it saved its Run value" run_value_is '"X:\Orlavox.exe"'
 check "the clock runs again after that update" wine "$driver" wait 30
 check "the restarted clock closes" wine "$driver" close 30
 check "the clock started as X:\\Orlavox.exe runs again" start_from_x
