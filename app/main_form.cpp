@@ -257,7 +257,7 @@ void TMainForm::CheckRegistry() { FirstRun = CheckFirstRunInRegistry(); }
 void TMainForm::OpenRegistry() {
   const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
                             GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
-  const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop);
+  const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop, ModulePath());
   ClockSettings = loaded.Settings;
   LanguageStored = loaded.LanguageStored;
   if (loaded.NewVersion) NewVersion = true;

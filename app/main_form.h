@@ -140,8 +140,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void MigrateLegacyVoices();
   void ScanVoiceFolder();
   void BuildLangMenu();
-  void LoadLanguage();
-  // Start-up's LoadLanguage, passing over a voice that hung while loading at the last start.
+  // passedOver: the voices this start passed over, kept in the loading mark.
+  void LoadLanguage(const std::vector<std::string>& passedOver = {});
+  // Start-up's LoadLanguage, passing over voices that hung while loading at
+  // earlier starts; the mark of a copy still loading is not acted on.
   void LoadStartVoice();
   void TellSkippedVoice();  // once the window shows: which voice was passed over
   void KeepLanguageSelectorUsable();

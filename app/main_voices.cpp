@@ -13,6 +13,43 @@ void ShowError(HWND owner, const std::string& text) {
   MessageBoxW(owner, Wide(text).c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
+uint64_t CreationTime(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  return (uint64_t(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// This process as the writer of a loading mark.
+VoiceLoadingMark OwnMark(const std::string& voice, const std::vector<std::string>& passedOver) {
+  return {voice, uint32_t(GetCurrentProcessId()), CreationTime(GetCurrentProcess()), passedOver};
+}
+
+// Whether process `id`, created at `started`, still runs: an id given to a
+// later process has another creation time.
+bool ProcessRuns(uint32_t id, uint64_t started) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+  if (!process) return false;
+  const bool runs = WaitForSingleObject(process, 0) == WAIT_TIMEOUT && CreationTime(process) == started;
+  CloseHandle(process);
+  return runs;
+}
+
+std::optional<VoiceLoadingMark> StoredMark() {
+  const std::optional<std::string> text = ReadVoiceLoadingMark();
+  if (!text) return std::nullopt;
+  return DecodeVoiceLoadingMark(*text);
+}
+
+bool IsOwn(const VoiceLoadingMark& mark) {
+  const VoiceLoadingMark own = OwnMark({}, {});
+  return mark.WriterId == own.WriterId && mark.WriterStarted == own.WriterStarted;
+}
+
+// Another copy's mark stays while that copy runs: it is still loading.
+bool HeldByAnotherCopy(const std::optional<VoiceLoadingMark>& mark) {
+  return mark && !IsOwn(*mark) && MarkWriterRuns(*mark, ProcessRuns);
+}
+
 }  // namespace
 
 void TMainForm::PrepareVoiceFolder() {
@@ -50,7 +87,7 @@ void TMainForm::BuildLangMenu() {
   LangMenu.CheckRadio(size_t(ClockSettings.SelectedLanguage));
 }
 
-void TMainForm::LoadLanguage() {
+void TMainForm::LoadLanguage(const std::vector<std::string>& passedOver) {
   VoiceModule.Reset();
   SpeakProc = nullptr;
   if (LanguageList.empty()) return;
@@ -58,10 +95,15 @@ void TMainForm::LoadLanguage() {
   LARGE_INTEGER start, end, frequency;
   QueryPerformanceCounter(&start);
   // A voice that never returns from loading (or takes the program down) leaves
-  // the mark behind: the next start passes it over.
-  MarkVoiceLoading(name);
+  // the mark behind: the next start passes it over. A copy started beside
+  // this one while it loads keeps its own mark.
+  const bool marked = !HeldByAnotherCopy(StoredMark());
+  if (marked) MarkVoiceLoading(EncodeVoiceLoadingMark(OwnMark(name, passedOver)));
   VoiceModule = orlavox::VoiceModule(VoicePath(ProgramFolder, name));
-  ClearVoiceLoadingMark();
+  if (marked) {
+    const std::optional<VoiceLoadingMark> mark = StoredMark();
+    if (mark && IsOwn(*mark)) ClearVoiceLoadingMark();
+  }
   QueryPerformanceCounter(&end);
   QueryPerformanceFrequency(&frequency);
   Counters.VoiceLoadMicroseconds = unsigned((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
@@ -81,20 +123,29 @@ void TMainForm::LoadLanguage() {
 }
 
 void TMainForm::LoadStartVoice() {
-  const std::optional<std::string> mark = VoiceLoadingMark();
-  if (mark) {
-    ClearVoiceLoadingMark();
-    const StartVoice choice = ChooseStartVoice(LanguageList, ClockSettings.SelectedLanguage, *mark);
-    SkippedVoice = choice.Skipped;
-    if (!choice.Load) {
-      DisableSpeech();
-      KeepLanguageSelectorUsable();
-      return;
-    }
+  const std::optional<VoiceLoadingMark> mark = StoredMark();
+  if (!mark || MarkWriterRuns(*mark, ProcessRuns)) {
+    LoadLanguage();
+    return;
+  }
+  const StartVoice choice = ChooseStartVoice(LanguageList, ClockSettings.SelectedLanguage, *mark);
+  SkippedVoice = choice.Skipped;
+  if (!choice.Load) {
+    // Every voice hung: later starts pass them over too, until one is chosen
+    // from the language menu.
+    MarkVoiceLoading(EncodeVoiceLoadingMark({"", 0, 0, choice.PassedOver}));
+    DisableSpeech();
+    KeepLanguageSelectorUsable();
+    return;
+  }
+  if (choice.Index != ClockSettings.SelectedLanguage) {
     ClockSettings.SelectedLanguage = choice.Index;
     LangMenu.CheckRadio(size_t(choice.Index));
+    // Stored before it loads: should it hang as well, the next start goes on
+    // from it instead of going back to the voice passed over.
+    SaveSelectedLanguageToRegistry(choice.Index);
   }
-  LoadLanguage();
+  LoadLanguage(choice.PassedOver);
 }
 
 void TMainForm::TellSkippedVoice() {

@@ -6,6 +6,7 @@
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
+#include "ui/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
@@ -18,6 +19,7 @@ class SpeechE2E : public ::testing::Test {
     DeleteFileA(log_.c_str());
     SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", log_.c_str());
     SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_SLEEP_MS", "3000");
+    SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOAD_MS", nullptr);
   }
   void TearDown() override { ResetRegistry(); }
 
@@ -234,25 +236,64 @@ TEST_F(SpeechE2E, BrokenVoicesAreReportedAndAnotherCanBeChosen) {
 }
 
 // A voice whose loading never returns costs one start: the next one passes it
-// over, says so once the window shows, and loads the other voice.
-TEST_F(SpeechE2E, AVoiceThatHangsWhileLoadingCostsOneStart) {
+// over, stores the voice it loads instead before loading it, and says so once
+// the window shows. When that voice hangs too, the third start goes on to a
+// third voice, not back to the first.
+TEST_F(SpeechE2E, VoicesThatHangWhileLoadingCostOneStartEach) {
   WriteSettings("00000000000", "0100010001000000", "6000000000");
   const std::string exe = PrepareInstall("hanging", {"Test (hanging DllMain).dll", "Test (logging).dll"});
-  WriteValue(kSettingsKey, "SelLang", "0");  // "Test (hanging DllMain)" sorts first
-  ClockProcess stuck, p;
-  ASSERT_TRUE(stuck.Start("", exe));
-  EXPECT_EQ(stuck.WaitForMainWindow(true, 8000), nullptr);
-  EXPECT_EQ(ReadValue(kSettingsKey, kVoiceLoadingValue), "Test (hanging DllMain)");
-  stuck.Kill();
+  const std::string voices = exe.substr(0, exe.size() - 11) + "voice\\";
+  ASSERT_TRUE(CopyFileW(Wide(voices + "Test (hanging DllMain).dll").c_str(),
+                        Wide(voices + "Test (hanging DllMain, again).dll").c_str(), FALSE));
+  WriteValue(kSettingsKey, "SelLang", "0");  // "Test (hanging DllMain)", then "..., again)", then "Test (logging)"
+  auto markedVoice = [] {
+    const std::string mark = ReadValue(kSettingsKey, kVoiceLoadingValue);
+    return mark.substr(0, mark.find('|'));
+  };
+  for (const char* hung : {"Test (hanging DllMain)", "Test (hanging DllMain, again)"}) {
+    ClockProcess stuck;
+    ASSERT_TRUE(stuck.Start("", exe));
+    EXPECT_TRUE(WaitFor([&] { return markedVoice() == hung; }, 15000)) << markedVoice();
+    EXPECT_EQ(stuck.WaitForMainWindow(true, 2000), nullptr);
+    stuck.Kill();
+  }
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "1");
+  ClockProcess p;
   const DWORD start = GetTickCount();
   ASSERT_TRUE(p.Start("", exe));
   ASSERT_NE(p.WaitForMainWindow(true, 20000), nullptr);
   ASSERT_TRUE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 5000));
-  std::printf("[ measure  ] second start: window and message after %lu ms\n", GetTickCount() - start);
-  EXPECT_EQ(MessageBoxText(p.Pid()), "Skipped Test (hanging DllMain).DLL - it did not finish loading at the last start.");
+  std::printf("[ measure  ] third start: window and message after %lu ms\n", GetTickCount() - start);
+  EXPECT_EQ(MessageBoxText(p.Pid()),
+            "Skipped Test (hanging DllMain, again).DLL - it did not finish loading at the last start.");
   ASSERT_TRUE(DismissMessageBox(p.Pid()));
-  EXPECT_EQ(p.Probe(kProbeSelectedLanguage) * 10 + p.Probe(kProbeVoiceLoaded), 11);
+  EXPECT_EQ(p.Probe(kProbeSelectedLanguage) * 10 + p.Probe(kProbeVoiceLoaded), 21);
   EXPECT_FALSE(WaitFor([&] { return !MessageBoxText(p.Pid()).empty(); }, 1500));  // told once
+  EXPECT_EQ(ReadValue(kSettingsKey, kVoiceLoadingValue), "<absent>");
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "2");
+}
+
+// Two starts at once (a double click, the log-on start beside another): the
+// second finds the first still loading its voice and leaves that alone: both
+// load the user's choice, neither says a word, and the choice is kept.
+TEST_F(SpeechE2E, TwoStartsAtOnceKeepTheChoice) {
+  WriteSettings("00000000000", "0100010001000000", "6000000000");
+  const std::string exe = PrepareInstall("two-starts", {"Test (logging).dll", "Test (sleeping).dll"});
+  WriteValue(kSettingsKey, "SelLang", "1");  // "Test (sleeping)"
+  SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOAD_MS", "3000");
+  ClockProcess a, b;
+  ASSERT_TRUE(a.Start("", exe));
+  // The second start once the first has marked its voice (some 100 ms later).
+  ASSERT_TRUE(WaitFor([&] { return ReadValue(kSettingsKey, kVoiceLoadingValue) != "<absent>"; }, 15000));
+  ASSERT_TRUE(b.Start("", exe));
+  for (ClockProcess* p : {&a, &b}) {
+    EXPECT_NE(p->WaitForMainWindow(true, 20000), nullptr);
+    EXPECT_FALSE(WaitFor([&] { return !MessageBoxText(p->Pid()).empty(); }, 1500)) << MessageBoxText(p->Pid());
+    EXPECT_EQ(p->Probe(kProbeSelectedLanguage) * 10 + p->Probe(kProbeVoiceLoaded), 11);
+  }
+  EXPECT_TRUE(a.Close());
+  EXPECT_TRUE(b.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "SelLang"), "1");
   EXPECT_EQ(ReadValue(kSettingsKey, kVoiceLoadingValue), "<absent>");
 }
 

@@ -7,7 +7,8 @@
 ; The settings key belongs to the program. The installer only leaves it the
 ; request "SetAutoStart" ("1" or "0") when the user chose on the autostart page
 ; (or gave /AUTOSTART=1 or /AUTOSTART=0): the program takes it as its AutoStart
-; switch at its next start and keeps the Run entry itself.
+; switch at its next start, sets the Run entry at once, and removes the
+; request once it has saved the switch.
 
 !ifndef VERSION | FILES | OUTFILE
   !error "define VERSION, FILES and OUTFILE"
@@ -66,8 +67,69 @@ Page custom AutoStartPage AutoStartPageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; SameFile / un.SameFile: whether two paths name one file, "1" or "0" on
+; the stack (push the first path, then the second). A path through a subst
+; drive, a junction or a short name differs as text from the folder's own
+; path: the file's volume serial number and file index decide.
+!macro SAME_FILE_FUNCTION prefix
+Function ${prefix}FileId ; path -> "serial:index high:index low", or "" when it cannot be opened
+  Exch $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  ; FILE_READ_ATTRIBUTES, any sharing, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS
+  System::Call 'kernel32::CreateFileW(w r0, i 0x80, i 7, p 0, i 3, i 0x02000000, p 0) i .r1'
+  StrCpy $0 ""
+  ${If} $1 <> -1
+    System::Alloc 52 ; BY_HANDLE_FILE_INFORMATION
+    Pop $2
+    System::Call 'kernel32::GetFileInformationByHandle(i r1, p r2) i .r3'
+    ${If} $3 <> 0
+      System::Call '*$2(i, i, i, i, i, i, i, i .r3, i, i, i, i .r4, i .r0)'
+      StrCpy $0 "$3:$4:$0"
+    ${EndIf}
+    System::Free $2
+    System::Call 'kernel32::CloseHandle(i r1) i'
+  ${EndIf}
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
+Function ${prefix}SameFile
+  Exch $1 ; the second path
+  Exch
+  Exch $0 ; the first path
+  ${If} $0 == $1 ; the same text (any case): the same file
+    StrCpy $0 1
+  ${Else}
+    Push $0
+    Call ${prefix}FileId
+    Pop $0
+    Push $1
+    Call ${prefix}FileId
+    Pop $1
+    ${If} $0 != ""
+    ${AndIf} $0 == $1
+      StrCpy $0 1
+    ${Else}
+      StrCpy $0 0
+    ${EndIf}
+  ${EndIf}
+  Exch $0
+  Exch
+  Pop $1
+FunctionEnd
+!macroend
+!insertmacro SAME_FILE_FUNCTION ""
+!insertmacro SAME_FILE_FUNCTION "un."
+
 ; CloseClock / un.CloseClock: ends the clock running from this installation's
-; folder; a clock started from another folder is left alone. Its window gets
+; folder (by whatever path it was started: SameFile); a clock started from
+; another folder is left alone. Its window gets
 ; WM_CLOSE: the clock saves its settings and exits, after up to ten seconds
 ; for a voice that does not return; a process still running fifteen seconds
 ; after the WM_CLOSE is ended. Sets $ClockWasRunning to 1 when it ended one.
@@ -97,8 +159,13 @@ Function ${prefix}CloseClock
     ${EndIf}
     StrCpy $4 ""
     System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r4, *i ${NSIS_MAX_STRLEN}) i .r1'
-    ${If} $1 = 0
-    ${OrIf} $4 != "$INSTDIR\${EXE}"
+    ${If} $1 <> 0
+      Push $4
+      Push "$INSTDIR\${EXE}"
+      Call ${prefix}SameFile
+      Pop $1
+    ${EndIf}
+    ${If} $1 != 1
       System::Call 'kernel32::CloseHandle(p r2) i'
       ${Continue}
     ${EndIf}
@@ -165,15 +232,34 @@ Function StartClock
   ${EndIf}
 FunctionEnd
 
-; un.RemoveRunValue <key>: the log-on entry goes only when it starts this
-; installation's clock, written with quotation marks or without.
-!macro REMOVE_RUN_VALUE key
-  ReadRegStr $0 HKCU "${key}" "${RUN_VALUE}"
-  ${If} $0 == '"$INSTDIR\${EXE}"'
-  ${OrIf} $0 == "$INSTDIR\${EXE}"
-    DeleteRegValue HKCU "${key}" "${RUN_VALUE}"
+; un.RunValueStartsUs: whether the log-on entry under the key on the stack
+; starts this installation's clock ("1" or "0" on the stack), written with
+; quotation marks or without, by any path to its program (SameFile). Asked
+; while the program is still there to compare with.
+Function un.RunValueStartsUs
+  Exch $0
+  Push $1
+  ClearErrors
+  ReadRegStr $0 HKCU $0 "${RUN_VALUE}"
+  ${If} ${Errors}
+    StrCpy $0 0
+  ${Else}
+    StrCpy $1 $0 1
+    ${If} $1 == '"'
+      StrCpy $0 $0 "" 1
+      StrCpy $1 $0 1 -1
+      ${If} $1 == '"'
+        StrCpy $0 $0 -1
+      ${EndIf}
+    ${EndIf}
+    Push $0
+    Push "$INSTDIR\${EXE}"
+    Call un.SameFile
+    Pop $0
   ${EndIf}
-!macroend
+  Pop $1
+  Exch $0
+FunctionEnd
 
 Function .onInit
   ; /AUTOSTART=1 or /AUTOSTART=0 chooses without the page (with /S the only way).
@@ -269,10 +355,17 @@ Section "-Clock"
 SectionEnd
 
 Section "Uninstall"
-  ; First this installation's clock: closing, it saves its settings and its Run entry.
+  ; First this installation's clock: closing, it saves its settings and its Run entry,
+  ; which goes below when it starts this installation.
   ; Then its program file, as soon as nothing holds it any more (a clock
   ; window that turns up meanwhile is closed too): a few seconds at most.
   Call un.CloseClock
+  Push "${RUN_KEY}"
+  Call un.RunValueStartsUs
+  Pop $R0
+  Push "${RUN_KEY_NT}"
+  Call un.RunValueStartsUs
+  Pop $R1
   StrCpy $0 0
   ${Do}
     Delete "$INSTDIR\${EXE}"
@@ -292,7 +385,11 @@ Section "Uninstall"
 
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifnosubkeys /ifnovalues HKCU "${BRENVIK_KEY}"
-  !insertmacro REMOVE_RUN_VALUE "${RUN_KEY}"
-  !insertmacro REMOVE_RUN_VALUE "${RUN_KEY_NT}"
+  ${If} $R0 == 1
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+  ${EndIf}
+  ${If} $R1 == 1
+    DeleteRegValue HKCU "${RUN_KEY_NT}" "${RUN_VALUE}"
+  ${EndIf}
   DeleteRegKey HKCU "${UNINST_KEY}"
 SectionEnd

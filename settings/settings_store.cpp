@@ -43,7 +43,7 @@ bool CheckFirstRunInRegistry() {
   return DecideFirstRun(settings, oldEdition);
 }
 
-LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop) {
+LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop, const std::string& programPath) {
   Registry reg;
   reg.OpenKey(kSettingsKey, true);  // unopened, every value reads as empty
   StoredSettings stored;
@@ -57,9 +57,9 @@ LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop) {
   loaded.LanguageStored = reg.ValueExists("SelLang");
   if (loaded.WriteCurrentVer) reg.WriteString("CurrentVer", kCurrentVersion);
   if (reg.ValueExists(kSetAutoStartValue)) {
-    // The program, not the installer, owns the Run value: it follows at the next save.
+    // The program, not the installer, owns the Run value: it follows the request now.
     loaded.Settings.AutoStart = Read(reg, kSetAutoStartValue) == "1";
-    reg.DeleteValue(kSetAutoStartValue);
+    WriteAutoStart(reg, loaded.Settings.AutoStart, programPath);
   }
   return loaded;
 }
@@ -76,6 +76,8 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
   // for a reader of the ANSI value, any other keeps every character.
   ok = reg.WriteUtf8String("WaveFileName", e.WaveFileName) && ok;
   ok = reg.WriteString("SelLang", e.SelLang) && ok;
+  // The installer's request is stored now: it goes.
+  if (ok && reg.ValueExists(kSetAutoStartValue)) reg.DeleteValue(kSetAutoStartValue);
   WriteAutoStart(reg, s.AutoStart, programPath);
   return ok;
 }
@@ -92,9 +94,14 @@ bool SaveZoomToRegistry(int zoom) {
   return reg.OpenKey(kSettingsKey, true) && reg.WriteString("Zoom", ui::ZoomText(zoom));
 }
 
-void MarkVoiceLoading(const std::string& voiceName) {
+void MarkVoiceLoading(const std::string& markText) {
   Registry reg;
-  if (reg.OpenKey(kSettingsKey, true)) reg.WriteUtf8String(kVoiceLoadingValue, voiceName);
+  if (reg.OpenKey(kSettingsKey, true)) reg.WriteUtf8String(kVoiceLoadingValue, markText);
+}
+
+bool SaveSelectedLanguageToRegistry(int selected) {
+  Registry reg;
+  return reg.OpenKey(kSettingsKey, true) && reg.WriteString("SelLang", std::to_string(selected));
 }
 
 void ClearVoiceLoadingMark() {
@@ -102,7 +109,7 @@ void ClearVoiceLoadingMark() {
   if (reg.OpenKey(kSettingsKey, false)) reg.DeleteValue(kVoiceLoadingValue);
 }
 
-std::optional<std::string> VoiceLoadingMark() {
+std::optional<std::string> ReadVoiceLoadingMark() {
   Registry reg;
   std::string name;
   if (!reg.OpenKey(kSettingsKey, false) || reg.ReadUtf8String(kVoiceLoadingValue, name) != ReadStatus::Ok)

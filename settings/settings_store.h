@@ -14,8 +14,11 @@ namespace orlavox {
 bool CheckFirstRunInRegistry();
 
 // Reads the settings key (creating it), writes "CurrentVer" when it differs
-// from this version, and decodes what was read.
-LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop);
+// from this version, and decodes what was read. The installer's request
+// "SetAutoStart" becomes the AutoStart switch and sets the log-on entry for
+// programPath at once; the request stays until a save has stored the switch,
+// so a clock ended before it saves keeps the choice.
+LoadedSettings LoadSettingsFromRegistry(bool firstRun, DesktopSize desktop, const std::string& programPath);
 
 // Writes the settings and creates or removes the log-on entry (programPath
 // in UTF-8, stored as RunCommand(programPath)). Returns false
@@ -27,13 +30,17 @@ bool SaveSettingsToRegistry(const ClockSettings& s, int32_t windowTop, int32_t w
 // per cent ("100" to "300" in steps of 25); missing or bad reads as 100.
 int LoadZoomFromRegistry();
 bool SaveZoomToRegistry(int zoom);
-// The mark a voice leaves while it loads (its name, UTF-8): written before
-// the load, removed once it has returned. Found at a start, it names a voice
-// that hung or took the program down while loading.
-void MarkVoiceLoading(const std::string& voiceName);
+// The mark a voice leaves while it loads (the text of speech/voice_list.h's
+// VoiceLoadingMark, UTF-8): written before the load, removed once it has
+// returned. Found at a start, it may name a voice that hung or took the
+// program down while loading.
+void MarkVoiceLoading(const std::string& markText);
 void ClearVoiceLoadingMark();
-// The mark's voice name; nullopt when there is none.
-std::optional<std::string> VoiceLoadingMark();
+// The mark's text; nullopt when there is none.
+std::optional<std::string> ReadVoiceLoadingMark();
+// The selection alone ("SelLang"), stored before a start loads a voice in
+// place of one that hung.
+bool SaveSelectedLanguageToRegistry(int selected);
 
 // The values of the "More options" dialog: read at start-up, written only
 // when that dialog's OK applies them (never by the save at close).

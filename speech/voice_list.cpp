@@ -140,15 +140,59 @@ std::optional<int> LanguageIndexFromMenuItemName(std::string_view name) {
 
 int ClampSelectedLanguage(int selected, int count) { return selected < 0 || selected > count - 1 ? 0 : selected; }
 
-StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, std::string_view markedVoice) {
-  StartVoice choice{selected, true, {}};
-  if (selected < 0 || size_t(selected) >= voices.size() || voices[size_t(selected)] != markedVoice) return choice;
-  choice.Skipped = voices[size_t(selected)];
-  if (voices.size() < 2) {
+std::string EncodeVoiceLoadingMark(const VoiceLoadingMark& mark) {
+  std::string text = mark.Voice + '|' + std::to_string(mark.WriterId) + '|' + std::to_string(mark.WriterStarted);
+  for (const std::string& voice : mark.PassedOver) text += '|' + voice;
+  return text;
+}
+
+VoiceLoadingMark DecodeVoiceLoadingMark(std::string_view text) {
+  std::vector<std::string> fields;
+  for (size_t at = 0;;) {
+    const size_t bar = text.find('|', at);
+    fields.emplace_back(text.substr(at, bar == std::string_view::npos ? bar : bar - at));
+    if (bar == std::string_view::npos) break;
+    at = bar + 1;
+  }
+  VoiceLoadingMark mark;
+  mark.Voice = fields[0];
+  auto number = [&](size_t i) -> uint64_t {
+    if (i >= fields.size() || fields[i].empty() || fields[i].size() > 20) return 0;
+    uint64_t value = 0;
+    for (char c : fields[i]) {
+      if (c < '0' || c > '9') return 0;
+      value = value * 10 + uint64_t(c - '0');
+    }
+    return value;
+  };
+  const uint64_t id = number(1);
+  mark.WriterId = id <= 0xFFFFFFFFu ? uint32_t(id) : 0;
+  mark.WriterStarted = number(2);
+  for (size_t i = 3; i < fields.size(); ++i)
+    if (!fields[i].empty()) mark.PassedOver.push_back(fields[i]);
+  return mark;
+}
+
+bool MarkWriterRuns(const VoiceLoadingMark& mark, const std::function<bool(uint32_t, uint64_t)>& runs) {
+  return mark.WriterId != 0 && runs(mark.WriterId, mark.WriterStarted);
+}
+
+StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, const VoiceLoadingMark& mark) {
+  StartVoice choice{selected, true, {}, {}};
+  auto passed = [&](const std::string& voice) {
+    return voice == mark.Voice || std::find(mark.PassedOver.begin(), mark.PassedOver.end(), voice) != mark.PassedOver.end();
+  };
+  // Only voices of the list are remembered: the mark stays as short as the list.
+  for (const std::string& voice : voices)
+    if (passed(voice)) choice.PassedOver.push_back(voice);
+  if (selected < 0 || size_t(selected) >= voices.size() || !passed(voices[size_t(selected)])) return choice;
+  if (voices[size_t(selected)] == mark.Voice) choice.Skipped = mark.Voice;
+  const auto other = std::find_if(voices.begin(), voices.end(), [&](const std::string& v) { return !passed(v); });
+  if (other == voices.end()) {
     choice.Load = false;
     return choice;
   }
-  choice.Index = selected == 0 ? 1 : 0;
+  choice.Index = int(other - voices.begin());
   return choice;
 }
 

@@ -3,6 +3,7 @@
 // move, the sorted voice list, the language menu's item names and the
 // stored selection. The Win32 side (voice_host.h) reads the folders and
 // carries the decisions out.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -81,16 +82,39 @@ std::optional<int> LanguageIndexFromMenuItemName(std::string_view name);
 // A stored selection outside 0..count-1 selects the first voice.
 int ClampSelectedLanguage(int selected, int count);
 
-// The voice a start loads when the last one left the loading mark of
-// `markedVoice` (a voice that hung or crashed while loading): the selection,
-// unless it names that voice; then the first voice, or the first other one
-// when the first is that voice, and none at all when it is the only voice.
+// The mark a voice leaves in the settings while it loads: the voice, the
+// start that loads it (its process id and creation time: a later process
+// given the same id is not that start) and the voices that start had passed
+// over already. A mark found at a start whose writer no longer runs names a
+// voice that hung or took the program down while loading; a mark whose
+// writer runs belongs to another copy still loading, and is left alone.
+// Stored as its fields joined by '|', which no file name holds; a mark of
+// an older version, the voice's name alone, has no writer.
+struct VoiceLoadingMark {
+  std::string Voice;  // "" when nothing loads: every voice was passed over
+  uint32_t WriterId = 0;
+  uint64_t WriterStarted = 0;
+  std::vector<std::string> PassedOver;
+};
+std::string EncodeVoiceLoadingMark(const VoiceLoadingMark& mark);
+VoiceLoadingMark DecodeVoiceLoadingMark(std::string_view text);
+// Whether the mark was written by a start that still runs: never for a
+// mark without writer; else `runs(id, started)` tells.
+bool MarkWriterRuns(const VoiceLoadingMark& mark, const std::function<bool(uint32_t, uint64_t)>& runs);
+
+// The voice a start loads when it finds the mark of a start that has gone:
+// the selection, unless that start or an earlier one passed it over (the
+// mark's voice and its PassedOver); then the first voice not passed over,
+// and none at all when every voice was. PassedOver goes into this start's
+// own mark, so that voices that hang in turn cost one start each; Skipped
+// names the selection when it is the voice that hung at the last start.
 struct StartVoice {
   int Index = 0;
   bool Load = true;
   std::string Skipped;  // the voice passed over for this start; "" when none
+  std::vector<std::string> PassedOver;
 };
-StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, std::string_view markedVoice);
+StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected, const VoiceLoadingMark& mark);
 // "Skipped " + name + ".DLL - it did not finish loading at the last start."
 std::string SkippedVoiceMessage(std::string_view voiceName);
 

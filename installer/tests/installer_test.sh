@@ -39,6 +39,9 @@ not_running() { ! kill -0 "$1" 2>/dev/null; }
 no_clock() { ! wine "$driver" wait 3 </dev/null; }
 
 clock_pid='' other_pid=''
+# A drive letter that maps the installation folder, as `subst X: <folder>`
+# does (Wine's cmd has no subst; its drive letters are links in dosdevices).
+xdrive="${WINEPREFIX:-$HOME/.wine}/dosdevices/x:"
 tools_win='C:\Tools'
 tools=$(winepath -u "$tools_win" 2>/dev/null)
 nt_run_existed=0
@@ -50,6 +53,7 @@ cleanup() {
   wine reg delete "$RUN" /v "$SENTINEL_VALUE" /f </dev/null >/dev/null 2>&1
   wine reg delete "$SENTINEL_KEY" /f </dev/null >/dev/null 2>&1
   [ "$nt_run_existed" = 0 ] && wine reg delete "$RUN_NT" /f </dev/null >/dev/null 2>&1
+  rm -f "$xdrive"
   true
 }
 trap cleanup EXIT
@@ -100,10 +104,11 @@ check "EstimatedSize" size_matches
 check "no SetAutoStart without /AUTOSTART" lacks_value "$SETTINGS" SetAutoStart
 
 echo "== an install over it keeps the settings"
-# Settings as the clock stores them, AutoStart (sixth flag) on: when the
-# uninstaller closes the clock below, the clock writes its Run entry.
+# Settings as the clock stores them, AutoStart (sixth flag) off: the request
+# of /AUTOSTART=1 turns it on, and when the uninstaller closes the clock
+# below, the clock writes its Run entry.
 declare -A stored=(
-  [BinSettings]=00000100001 [LNumSettings]=0100012002000005 [SNumSettings]=1507300002
+  [BinSettings]=00000000001 [LNumSettings]=0100012002000005 [SNumSettings]=1507300002
   [WaveFileName]='C:\alarm test.wav' [SelLang]=2 [CurrentVer]=2.5)
 for v in "${!stored[@]}"; do
   wine reg add "$SETTINGS" /v "$v" /d "${stored[$v]}" /f </dev/null >/dev/null 2>&1
@@ -112,6 +117,23 @@ check "setup /S /AUTOSTART=1 exits with 0" wine "$setup" /S /AUTOSTART=1
 for v in "${!stored[@]}"; do check "$v kept" value_is "$SETTINGS" "$v" "${stored[$v]}"; done
 check "SetAutoStart = 1 from /AUTOSTART=1" value_is "$SETTINGS" SetAutoStart 1
 check "the files are still installed" same_files
+
+echo "== the installed clock takes the autostart request, even when ended at once"
+autostart_kept() {  # the request still there, or stored as the sixth flag
+  value_is "$SETTINGS" SetAutoStart 1 || [ "$(regval "$SETTINGS" BinSettings | cut -c6)" = 1 ]
+}
+run_value_is() {  # run_value_is <command>: the clock's Run value, in either Run key
+  value_is "$RUN" "Orlavox Lite" "$1" || value_is "$RUN_NT" "Orlavox Lite" "$1"
+}
+runs_installed() { run_value_is "\"$instdir_win\\Orlavox.exe\""; }
+wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
+clock_pid=$!
+check "its main window appears" wine "$driver" wait 30
+kill -KILL "$clock_pid" 2>/dev/null
+for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
+check "the clock ended without closing" no_clock
+check "the autostart choice is kept" autostart_kept
+check "the Run value starts the installed clock" runs_installed
 
 echo "== the installed clock starts"
 wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
@@ -123,11 +145,35 @@ check "setup /S over the running clock exits with 0" wine "$setup" /S
 check "the clock that ran has ended" not_running "$clock_pid"
 check "the clock runs again after the update" wine "$driver" wait 30
 
+echo "== a clock started through another drive letter is this installation's"
+ln -sfn "$instdir" "$xdrive"
+check "the restarted clock closes" wine "$driver" close 30
+start_from_x() {
+  wine 'X:\Orlavox.exe' </dev/null >/dev/null 2>&1 &
+  clock_pid=$!
+  wine "$driver" wait 30
+}
+check "the clock started as X:\\Orlavox.exe runs" start_from_x
+# Closed, the clock (AutoStart on) writes its Run value by the path it was
+# started from; a clock that is not closed writes nothing (under Wine the
+# clock left running ends all the same once the update replaces its file).
+wine reg delete "$RUN" /v "Orlavox Lite" /f </dev/null >/dev/null 2>&1
+wine reg delete "$RUN_NT" /v "Orlavox Lite" /f </dev/null >/dev/null 2>&1
+check "setup /S over it exits with 0" wine "$setup" /S
+check "the update ended the clock started from X:" not_running "$clock_pid"
+check "the update closed it: it saved its Run value" run_value_is '"X:\Orlavox.exe"'
+check "the clock runs again after that update" wine "$driver" wait 30
+check "the restarted clock closes" wine "$driver" close 30
+check "the clock started as X:\\Orlavox.exe runs again" start_from_x
+
 echo "== the uninstaller"
 wine reg add "$RUN" /v "$SENTINEL_VALUE" /d 'C:\not the clock.exe' /f </dev/null >/dev/null 2>&1
 wine reg add "$SENTINEL_KEY" /v Kept /d yes /f </dev/null >/dev/null 2>&1
-# The clock's entry as the program writes it in the second Run key.
-wine reg add "$RUN_NT" /v "Orlavox Lite" /d "$instdir_win\\Orlavox.exe" /f </dev/null >/dev/null 2>&1
+# The clock's entries as the program writes them: in the second Run key by
+# the path it was started from, in the first one (unquoted) by another
+# path to the same program.
+wine reg add "$RUN_NT" /v "Orlavox Lite" /d '"X:\Orlavox.exe"' /f </dev/null >/dev/null 2>&1
+wine reg add "$RUN" /v "Orlavox Lite" /d "$instdir_win\\Orlavox.exe" /f </dev/null >/dev/null 2>&1
 check "the uninstaller finishes" uninstall
 for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
 check "the running clock has ended" no_clock

@@ -39,7 +39,7 @@ class SettingsStoreTest : public ::testing::Test {
 
 TEST_F(SettingsStoreTest, FirstRunCreatesTheKeyAndVersionMarker) {
   EXPECT_TRUE(CheckFirstRunInRegistry());
-  const LoadedSettings r = LoadSettingsFromRegistry(true, kDesk);
+  const LoadedSettings r = LoadSettingsFromRegistry(true, kDesk, kProgram);
   EXPECT_TRUE(r.Settings.Windowless);
   EXPECT_FALSE(r.NewVersion);
   EXPECT_TRUE(Registry().KeyExists(kSettingsKey));
@@ -52,7 +52,7 @@ TEST_F(SettingsStoreTest, FirstRunCreatesTheKeyAndVersionMarker) {
 TEST_F(SettingsStoreTest, OlderEditionIsAnUpgrade) {
   Put(kOldEditionKey, "WindowTop", "100");
   EXPECT_FALSE(CheckFirstRunInRegistry());
-  const LoadedSettings r = LoadSettingsFromRegistry(false, kDesk);
+  const LoadedSettings r = LoadSettingsFromRegistry(false, kDesk, kProgram);
   EXPECT_TRUE(r.NewVersion);
   EXPECT_FALSE(r.Settings.Windowless);
   EXPECT_EQ(r.Settings.WindowTop, 0);
@@ -67,9 +67,9 @@ TEST_F(SettingsStoreTest, OlderVersionMarkerIsReplaced) {
   Put(kSettingsKey, "BinSettings", "00000000000");
   Put(kSettingsKey, "CurrentVer", "2.4");
   EXPECT_FALSE(CheckFirstRunInRegistry());
-  EXPECT_TRUE(LoadSettingsFromRegistry(false, kDesk).NewVersion);
+  EXPECT_TRUE(LoadSettingsFromRegistry(false, kDesk, kProgram).NewVersion);
   EXPECT_EQ(Value(kSettingsKey, "CurrentVer"), "2.5");
-  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk).NewVersion);  // the next start
+  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk, kProgram).NewVersion);  // the next start
 }
 
 TEST_F(SettingsStoreTest, ValuesOfOtherTypesGetReplacements) {
@@ -87,7 +87,7 @@ TEST_F(SettingsStoreTest, ValuesOfOtherTypesGetReplacements) {
   RegSetValueExA(raw, "WaveFileName", 0, REG_BINARY, bin, sizeof bin - 1);
 
   EXPECT_TRUE(CheckFirstRunInRegistry() == false);  // the value exists, whatever its type
-  const ClockSettings s = LoadSettingsFromRegistry(false, kDesk).Settings;
+  const ClockSettings s = LoadSettingsFromRegistry(false, kDesk, kProgram).Settings;
   EXPECT_EQ(EncodeFlags(s), "00000000000");
   EXPECT_EQ(s.WindowTop, 100);
   EXPECT_EQ(s.WindowLeft, 100);
@@ -118,7 +118,7 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   EXPECT_EQ(Value(kSettingsKey, "SelLang"), "3");
   EXPECT_EQ(Value(kSettingsKey, "CurrentVer"), "<absent>");  // not the save's business
 
-  const ClockSettings back = LoadSettingsFromRegistry(false, DesktopSize{1600, 900}).Settings;
+  const ClockSettings back = LoadSettingsFromRegistry(false, DesktopSize{1600, 900}, kProgram).Settings;
   EXPECT_EQ(back.WindowTop, 0);  // -8 loads as 0
   EXPECT_EQ(back.WindowLeft, 1200);
   EXPECT_EQ(EncodeSettings(back, -8, 1200).LNumSettings, "-008120005000012");
@@ -128,7 +128,7 @@ TEST_F(SettingsStoreTest, SaveWritesTheFiveValuesAndLoadReadsThemBack) {
   // A folder the ANSI code page cannot spell ("C:\Users\Łukasz\Łódź") comes back whole.
   s.WaveFile = "C:\\Users\\\xC5\x81ukasz\\\xC5\x81\xC3\xB3" "d\xC5\xBA\\ring.wav";
   EXPECT_TRUE(SaveSettingsToRegistry(s, -8, 1200, kProgram));
-  EXPECT_EQ(LoadSettingsFromRegistry(false, DesktopSize{1600, 900}).Settings.WaveFile, s.WaveFile);
+  EXPECT_EQ(LoadSettingsFromRegistry(false, DesktopSize{1600, 900}, kProgram).Settings.WaveFile, s.WaveFile);
 }
 
 // The Run keys belong to the user: the test works in a stand-in for the
@@ -176,19 +176,23 @@ TEST_F(SettingsStoreTest, AutoStartEntry) {
 }
 
 // The installer leaves the choice of starting with Windows for the clock to
-// take: it becomes the AutoStart switch once, and the Run value follows only
-// at the next save.
-TEST_F(SettingsStoreTest, InstallersAutoStartChoiceIsTakenOnce) {
+// take: it becomes the AutoStart switch and sets the Run value at once, and
+// stays until a save has stored the switch (a clock ended before it saves
+// keeps the choice).
+TEST_F(SettingsStoreTest, InstallersAutoStartChoiceIsTakenUntilSaved) {
   Put(kSettingsKey, "BinSettings", "00000000000");
   Put(kSettingsKey, kSetAutoStartValue, "1");
-  EXPECT_TRUE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);
+  ClockSettings s = LoadSettingsFromRegistry(false, kDesk, kProgram).Settings;
+  EXPECT_TRUE(s.AutoStart);
+  EXPECT_EQ(Value(kRunKey, kRunValue), RunCommand(kProgram));
+  EXPECT_TRUE(LoadSettingsFromRegistry(false, kDesk, kProgram).Settings.AutoStart);  // not saved yet: taken again
+  ASSERT_TRUE(SaveSettingsToRegistry(s, 0, 0, kProgram));
   EXPECT_EQ(Value(kSettingsKey, kSetAutoStartValue), "<absent>");
-  EXPECT_EQ(Value(kRunKey, kRunValue), "<absent>");
-  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);  // stored flags again
+  EXPECT_EQ(Value(kSettingsKey, "BinSettings").substr(5, 1), "1");
 
-  Put(kSettingsKey, "BinSettings", "00000100000");
   Put(kSettingsKey, kSetAutoStartValue, "0");
-  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk).Settings.AutoStart);
+  EXPECT_FALSE(LoadSettingsFromRegistry(false, kDesk, kProgram).Settings.AutoStart);
+  EXPECT_EQ(Value(kRunKey, kRunValue), "<absent>");
 }
 
 }  // namespace

@@ -63,16 +63,41 @@ TEST(VoiceList, SelectionOutsideTheListSelectsTheFirstVoice) {
   EXPECT_EQ(ClampSelectedLanguage(0, 1), 0);
 }
 
-TEST(VoiceList, AVoiceThatHungWhileLoadingIsPassedOverForOneStart) {
+TEST(VoiceList, VoicesThatHungWhileLoadingArePassedOver) {
   const std::vector<std::string> voices{"Dutch (male)", "English (female)", "German (male)"};
-  auto start = [](const std::vector<std::string>& list, int selected, std::string_view marked) {
-    const StartVoice c = ChooseStartVoice(list, selected, marked);
-    return std::to_string(c.Index) + (c.Load ? " load " : " none ") + c.Skipped;
+  auto start = [](const std::vector<std::string>& list, int selected, const std::string& markText) {
+    const StartVoice c = ChooseStartVoice(list, selected, DecodeVoiceLoadingMark(markText));
+    std::string passed;
+    for (const std::string& v : c.PassedOver) passed += "|" + v;
+    return std::to_string(c.Index) + (c.Load ? " load " : " none ") + c.Skipped + passed;
   };
-  EXPECT_EQ(start(voices, 2, "German (male)"), "0 load German (male)");
-  EXPECT_EQ(start(voices, 0, "Dutch (male)"), "1 load Dutch (male)");
-  EXPECT_EQ(start(voices, 1, "German (male)"), "1 load ");  // another voice hung: the choice stands
-  EXPECT_EQ(start({"Dutch (male)"}, 0, "Dutch (male)"), "0 none Dutch (male)");
+  // A mark of an older version: the name alone.
+  EXPECT_EQ(start(voices, 2, "German (male)"), "0 load German (male)|German (male)");
+  EXPECT_EQ(start(voices, 0, "Dutch (male)|7|99"), "1 load Dutch (male)|Dutch (male)");
+  EXPECT_EQ(start(voices, 1, "German (male)|7|99"), "1 load |German (male)");  // another voice hung: the choice stands
+  EXPECT_EQ(start({"Dutch (male)"}, 0, "Dutch (male)"), "0 none Dutch (male)|Dutch (male)");
+  // The substitute hung as well: the third voice, never back to the first.
+  EXPECT_EQ(start(voices, 1, "English (female)|7|99|Dutch (male)"), "2 load English (female)|Dutch (male)|English (female)");
+  EXPECT_EQ(start({"Dutch (male)", "English (female)"}, 1, "English (female)|7|99|Dutch (male)|Gone"),
+            "1 none English (female)|Dutch (male)|English (female)");
+  // Nothing loaded at the last start: the voices stay passed over, without a word.
+  EXPECT_EQ(start({"Dutch (male)", "English (female)"}, 1, "|0|0|Dutch (male)|English (female)"),
+            "1 none |Dutch (male)|English (female)");
+}
+
+TEST(VoiceList, LoadingMarkNamesItsWriter) {
+  const VoiceLoadingMark mark{"German (male)", 4242, 133000000000000001ull, {"Dutch (male)"}};
+  const std::string text = EncodeVoiceLoadingMark(mark);
+  const VoiceLoadingMark back = DecodeVoiceLoadingMark(text);
+  EXPECT_EQ(back.Voice + "|" + std::to_string(back.WriterId) + "|" + std::to_string(back.WriterStarted), "German (male)|4242|133000000000000001");
+  EXPECT_EQ(back.PassedOver, mark.PassedOver);
+  auto runs = [](uint32_t id, uint64_t started) { return id == 4242 && started == 133000000000000001ull; };
+  EXPECT_TRUE(MarkWriterRuns(back, runs));
+  EXPECT_FALSE(MarkWriterRuns(DecodeVoiceLoadingMark("German (male)|4242|5"), runs));  // the id given to a later process
+  // Without a writer, or an unreadable one: gone.
+  EXPECT_FALSE(MarkWriterRuns(DecodeVoiceLoadingMark("German (male)"), runs));
+  EXPECT_FALSE(MarkWriterRuns(DecodeVoiceLoadingMark("German (male)|x42|133000000000000001"), runs));
+  EXPECT_FALSE(MarkWriterRuns(DecodeVoiceLoadingMark("German (male)|99999999999|133000000000000001"), runs));
 }
 
 TEST(VoiceList, Messages) {
