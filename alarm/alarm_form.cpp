@@ -7,7 +7,7 @@
 #include "alarm/alarm_sound_player.h"
 #include "display/face_images.h"
 #include "shell/help_engine.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 namespace {

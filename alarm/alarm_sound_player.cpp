@@ -6,7 +6,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 namespace {

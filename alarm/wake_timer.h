@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace orlavox {
 

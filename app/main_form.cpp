@@ -10,7 +10,7 @@
 #include "ui/dialog.h"
 #include "ui/gdi.h"
 #include "ui/scale.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 #include "display/clock_data.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"

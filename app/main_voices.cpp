@@ -4,7 +4,7 @@
 #include "settings/settings_store.h"
 #include "speech/voice_host.h"
 #include "speech/voice_list.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 namespace {

@@ -1,6 +1,5 @@
 #include "app/clock_source.h"
 #include "app/seams.h"
-#include "ui/dialog.h"
 
 namespace orlavox {
 
@@ -39,14 +38,10 @@ int64_t ReadUtcSeconds() {
 
 bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
-bool RecordTestEvent(const char*, const std::string&) { return false; }
-
 void PrepareTestProcess() {}
 
 void SetTestClock(const TestClockSetting&) {}
 
 UINT TimerPeriod(UINT updateInterval) { return updateInterval; }
-
-void ui::UnknownControlBound(const std::string&, const std::string&) {}
 
 }  // namespace orlavox

@@ -5,7 +5,6 @@
 // times faster than real time; without it, the system clock.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
@@ -18,7 +17,6 @@
 #include "app/seams.h"
 #include "app/fake_clock.h"
 #include "shell/help_engine.h"
-#include "ui/dialog.h"
 #include "ui/resource_count.h"
 
 namespace orlavox {
@@ -50,17 +48,6 @@ TestClock g_clock;
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
-void ui::UnknownControlBound(const std::string& dialog, const std::string& name) {
-  // Ended at once and loudly: a handler bound to nothing would let a dialog
-  // write defaults where the user's choices belong.
-  const std::string text = "Orlavox test build: the dialog \"" + dialog + "\" binds a handler to \"" + name +
-                           "\", a name its table does not hold\n";
-  std::fputs(text.c_str(), stderr);
-  std::fflush(stderr);
-  OutputDebugStringA(text.c_str());
-  std::_Exit(3);
-}
-
 UINT TimerPeriod(UINT updateInterval) {
   char text[16];
   const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", text, sizeof text);
@@ -86,20 +73,6 @@ void PrepareTestProcess() {
   }
   RegOverridePredefKey(HKEY_CLASSES_ROOT, classes);
   RegCloseKey(classes);
-}
-
-bool RecordTestEvent(const char* kind, const std::string& detail) {
-  char path[MAX_PATH];
-  const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", path, sizeof path);
-  if (n == 0 || n >= sizeof path) return false;
-  HANDLE f = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  const std::string line = std::string(kind) + " " + detail + "\r\n";
-  DWORD written = 0;
-  WriteFile(f, line.data(), DWORD(line.size()), &written, nullptr);
-  CloseHandle(f);
-  return true;
 }
 
 void ReadLocalTime(SYSTEMTIME& st) {

@@ -9,7 +9,7 @@
 #include "app/fake_clock.h"
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {

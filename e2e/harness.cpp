@@ -2,7 +2,7 @@
 
 #include <tlhelp32.h>
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include "app/seams.h"
 #include "settings/clock_settings.h"

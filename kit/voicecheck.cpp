@@ -23,7 +23,7 @@
 
 #include "speech/voice_host.h"
 #include "speech/voice_list.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #if !defined(__i386__)
 #error "voicecheck checks 32-bit voices: build it for i386"

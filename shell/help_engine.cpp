@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 #include "win/registry.h"
 #include "win/test_events.h"
 

@@ -4,7 +4,7 @@
 #include "shell/help_engine.h"
 #include "shell/tray_icon_image.h"
 #include "ui/scale.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 namespace {

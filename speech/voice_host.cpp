@@ -1,7 +1,7 @@
 #include "speech/voice_host.h"
 
 #include "speech/voice_list.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #if !defined(__i386__)
 #error "CallSpeakGuarded handles exceptions with i386 frame-based SEH"

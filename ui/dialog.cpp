@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "ui/monitor_place.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include "ui/dpi.h"
 #include "ui/scale.h"

@@ -65,9 +65,10 @@ struct ButtonGlyphs {
 void SetButtonGlyphs(ButtonGlyphs glyphs);
 
 // A handler bound to a name that the dialog's table does not hold: a renamed
-// control whose handler would silently never run. Each program defines it in
-// its seams: the test build ends at once with a message naming the dialog and
-// the name; the shipped program binds nothing and goes on.
+// control whose handler would silently never run. Each program links one of
+// its two definitions (ui/seams_shipped.cpp, ui/seams_testbuild.cpp): the test
+// build ends at once with a message naming the dialog and the name; the
+// shipped program binds nothing and goes on.
 void UnknownControlBound(const std::string& dialog, const std::string& name);
 
 class Dialog : public Window {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace orlavox {
 

@@ -1,6 +1,6 @@
 #include "ui/menu.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox::ui {
 

@@ -1,6 +1,6 @@
 #include "win/registry.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace orlavox {
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the test build records for the end-to-end tests to read: help
 // requests, web pages opened, tray updates, announcements. Each program
-// defines it in its seams (app/seams_shipped.cpp, app/seams_testbuild.cpp).
+// links one of its two definitions (test_events_shipped.cpp,
+// test_events_testbuild.cpp), after the floors that call it.
 #include <string>
 
 namespace orlavox {

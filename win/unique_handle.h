@@ -1,6 +1,6 @@
 #pragma once
 // Owns a handle and frees it with Free::operator() when it goes out of scope
-// (GDI objects, registry keys, modules: see gdi.h and win/registry.h).
+// (GDI objects, registry keys, modules: see ui/gdi.h and win/registry.h).
 #include <utility>
 
 namespace orlavox {
