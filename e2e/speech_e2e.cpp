@@ -6,7 +6,7 @@
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox::e2e {
 namespace {
