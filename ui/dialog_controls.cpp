@@ -5,6 +5,7 @@
 
 #include "ui/scale.h"
 #include "ui/wide_text.h"
+#include "win/system_library.h"
 
 // Creating the controls of the table, and laying them out again at a new scale.
 
@@ -33,16 +34,6 @@ PixelRect ControlRect(const ControlRow& s, HFONT font, int dpi) {
   if (s.Kind == ControlKind::Combo)
     p.Height += Scaled(8 + 16 * int(s.Items.size() < 8 ? s.Items.size() : 8), dpi);  // room for the list
   return p;
-}
-
-// A library of Windows itself, from the system folder by its full path: a
-// file of the same name beside the program (a Downloads folder) is never
-// the one loaded.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-  wchar_t folder[MAX_PATH];
-  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return nullptr;
-  return LoadLibraryW((std::wstring(folder, n) + L"\\" + name).c_str());
 }
 
 }  // namespace
