@@ -247,6 +247,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   bool FullScreenHoldsBack() const;
   bool StartSpeakThread();
   void EndRun();  // after an accepted close
+  // The program's file and its folder (with the backslash), in UTF-8.
+  static std::string ModulePath();
+  static std::string ModuleFolder();
 
   TApplication& app_;
   HANDLE instanceMutex_ = nullptr;  // held until the process ends
