@@ -2,8 +2,8 @@
 // of each display size, the drag by the face, and the zoom that fits the
 // monitor's work area.
 #include "app/main_form.h"
-#include "app/window_place.h"
 #include "ui/dpi.h"
+#include "ui/monitors.h"
 #include "ui/scale.h"
 #include "display/clock_data.h"
 #include "settings/settings_store.h"
@@ -39,14 +39,10 @@ FrameSize FrameOf(BorderStyle border, int dpi) {
 void TMainForm::KeepWindowOnScreen() {
   // Settings saved on a larger screen, or with a monitor since removed.
   RECT r;
-  if (!GetWindowRect(hwnd_, &r)) return;
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
-  const RECT& work = info.rcWork;
-  const ScreenRect window{r.left, r.top, r.right, r.bottom};
-  const ScreenRect fitted = FitIntoWorkArea(window, ScreenRect{work.left, work.top, work.right, work.bottom});
-  if (!(fitted == window))
+  const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_);
+  if (!work || !GetWindowRect(hwnd_, &r)) return;
+  const ui::PixelRect fitted = ui::KeepInside({r.left, r.top, r.right - r.left, r.bottom - r.top}, *work);
+  if (fitted.Left != r.left || fitted.Top != r.top)
     SetWindowPos(hwnd_, nullptr, fitted.Left, fitted.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -138,14 +134,10 @@ void TMainForm::ApplyScale() {
 // in the current shape; the face's pictures, glyphs and caption font follow.
 void TMainForm::FitZoom() {
   int zoom = Zoom;
-  RECT r;
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetWindowRect(hwnd_, &r) && GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+  if (const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_)) {
     const bool windowless = ClockSettings.Windowless;
     zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
-                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), info.rcWork.right - info.rcWork.left,
-                       info.rcWork.bottom - info.rcWork.top);
+                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), work->Width, work->Height);
   }
   shownZoom_ = zoom;
   const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);

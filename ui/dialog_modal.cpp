@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "ui/dpi.h"
-#include "ui/monitor_place.h"
+#include "ui/monitors.h"
 #include "ui/scale.h"
 
 // The dialog's form, its place on the screen and the modal loop.
@@ -16,20 +16,6 @@ namespace {
 std::vector<HWND>& ModalStack() {
   static std::vector<HWND> stack;
   return stack;
-}
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetMonitorInfoW(monitor, &info)) {
-    const RECT& m = info.rcMonitor;
-    const RECT& w = info.rcWork;
-    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
-        {{m.left, m.top, m.right - m.left, m.bottom - m.top},
-         {w.left, w.top, w.right - w.left, w.bottom - w.top},
-         (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
-  }
-  return TRUE;
 }
 
 // What a dialog belongs to on the screen: its owner while that is on the
@@ -74,12 +60,7 @@ void Dialog::PlaceWindow() {
     SetWindowPos(hwnd_, nullptr, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  std::vector<MonitorArea> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-  if (monitors.empty()) {
-    const PixelRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    monitors.push_back({screen, screen, true});
-  }
+  const std::vector<MonitorArea> monitors = Monitors();
   const MonitorArea& monitor = monitors[MonitorFor(monitors, AnchorOf(owner_))];
   const PixelRect placed = form_.Centred ? CentreIn(monitor.Work, width, height)
                                          : PlaceOnMonitor(monitor, {form_.Left, form_.Top, width, height});
