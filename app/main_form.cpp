@@ -166,6 +166,34 @@ void TMainForm::SetTimer1(UINT interval, bool enabled) {
     KillTimer(hwnd_, kTimer1);
 }
 
+TMainForm::ProbeSnapshot TMainForm::Snapshot() const {
+  ProbeSnapshot s;
+  s.Tick = TickTime;
+  s.SpeechBusy = SpeechBusy;
+  s.CloseRequested = CloseRequested;
+  s.FirstRun = FirstRun;
+  s.NewVersion = NewVersion;
+  s.FirstRunPending = FirstRunPending;
+  s.MainWindowPending = MainWindowPending;
+  s.TimerInterval = timer1Interval_;
+  s.Counters = Counters;
+  s.SpeechEnabled = SpeechControlsEnabled();
+  s.VoiceLoaded = SpeakProc != nullptr;
+  s.AnnounceButtonEnabled = IsWindowEnabled(AnnounceButton.Handle()) != FALSE;
+  s.LangSelButtonEnabled = IsWindowEnabled(LangSelButton.Handle()) != FALSE;
+  s.SelectedLanguage = ClockSettings.SelectedLanguage;
+  s.LanguageCount = LanguageList.size();
+  s.AlarmActive = AlarmActive;
+  s.AlarmHandled = AlarmHandled;
+  s.ButtonsFlat = AnnounceButton.Flat() && HelpButton.Flat();
+  s.SpeakShortCutShown = !MainPopupMenu.Find("MI_Speak")->ShortCut.empty();
+  s.Hour24 = ClockSettings.Hour24;
+  s.WakeArmed = AlarmWakeTimer.Armed();
+  s.WakeResume = AlarmWakeTimer.Resume();
+  s.WakeAt = WakeAt;
+  return s;
+}
+
 LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case kProbeMessage: {
