@@ -4,8 +4,6 @@
 
 namespace orlavox {
 
-int64_t FloorDivide(int64_t value, int64_t by) { return value / by - ((value % by != 0) && ((value < 0) != (by < 0))); }
-
 int64_t AlarmOccurrence(int64_t nowMinute, int alarmHour, int alarmMinute) {
   const int64_t today = FloorDivide(nowMinute, 1440) * 1440 + alarmHour * 60 + alarmMinute;
   return today <= nowMinute ? today : today - 1440;

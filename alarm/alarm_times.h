@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "win/calendar.h"
+
 namespace orlavox {
 
 inline constexpr int64_t kNoStamp = std::numeric_limits<int64_t>::min();
@@ -14,8 +16,6 @@ inline constexpr int64_t kNoStamp = std::numeric_limits<int64_t>::min();
 // when the alarm time lies at most this far back.
 inline constexpr int64_t kLateAlarmMinutes = 60;
 
-// Floor division: the minute (or day) a second (or minute) lies in, also before 1970.
-int64_t FloorDivide(int64_t value, int64_t by);
 // The latest alarm minute at or before `nowMinute`: today's or yesterday's.
 int64_t AlarmOccurrence(int64_t nowMinute, int alarmHour, int alarmMinute);
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/clock_tick.h"
-#include "app/fake_clock.h"
+#include "win/calendar.h"
 
 namespace orlavox {
 
@@ -15,7 +15,7 @@ int64_t ReadUtcSeconds();
 
 // A SYSTEMTIME's seconds since 1970 (local or UTC, as it was read).
 inline int64_t SecondsSince1970(const SYSTEMTIME& st) {
-  return (DaysFromCivil(st.wYear, st.wMonth, st.wDay) * 24 + st.wHour) * 3600 + st.wMinute * 60 + st.wSecond;
+  return SecondsSince1970(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
 }
 
 inline SYSTEMTIME ToSystemTime(const CivilTime& t) {

@@ -1,3 +1,5 @@
+// The main window: its creation, start-up and close, the clock timer and the
+// message switch. The other topics are in the main_*.cpp files beside it.
 #include "app/main_form.h"
 
 #include <windowsx.h>
@@ -5,13 +7,9 @@
 #include "app/clock_source.h"
 #include "app/key_commands.h"
 #include "app/seams.h"
-#include "app/window_place.h"
 #include "ui/dpi.h"
-#include "ui/dialog.h"
 #include "ui/gdi.h"
 #include "ui/scale.h"
-#include "win/wide_text.h"
-#include "display/clock_data.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_store.h"
 
@@ -20,19 +18,6 @@ namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTrayIconId = 1;
-
-// UTF-8: the folder's name need not be one the ANSI code page can spell.
-std::string ModulePath() {
-  wchar_t path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-  return Utf8(path, int(n));
-}
-
-std::string ModuleFolder() {
-  const std::string path = ModulePath();
-  const size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
 
 }  // namespace
 
@@ -55,87 +40,6 @@ bool TMainForm::Create() {
   CreateButtons();
   FormCreate();
   return true;
-}
-
-void TMainForm::BuildMainPopupMenu() {
-  for (const MenuItemInfo& info : MainPopupMenuItems()) {
-    if (info.Kind == MenuKind::Separator) {
-      MainPopupMenu.AddSeparator(info.Name);
-      continue;
-    }
-    ui::PopupMenu::Item it;
-    it.Name = info.Name;
-    it.Caption = info.Caption;
-    it.ShortCut = info.OnlyWithGlobalShortcut ? std::string() : ShortcutText(info.Keys);
-    it.Radio = info.Kind == MenuKind::Radio;
-    const unsigned command = info.Command;
-    it.OnClick = [this, command](ui::PopupMenu::Item&) { RunMenuCommand(command); };
-    MainPopupMenu.Add(std::move(it));
-  }
-  MainPopupMenu.Find("MI_big")->Checked = true;
-}
-
-void TMainForm::RunMenuCommand(unsigned command) {
-  // Only the tray reaches the menu while a dialog is open (the window is disabled then).
-  if (BringModalForward()) return;
-  switch (command) {
-    case IDM_SPEAK: Speak1Click(); break;
-    case IDM_ALARM_SETUP: AlarmButtonClick(); break;
-    case IDM_SETTINGS: SetupButtonClick(); break;
-    case IDM_MORE_OPTIONS: MoreOptionsClick(); break;
-    case IDM_HELP: HelpButtonClick(); break;
-    case IDM_BIG_DISPLAY: MI_bigClick(); break;
-    case IDM_SMALL_DISPLAY: MI_smallClick(); break;
-    case IDM_MINIMIZE_TO_TRAY: HideMainWindow(); break;
-    case IDM_ABOUT: About1Click(); break;
-    case IDM_MORE_FEATURES: Wantmorefeatures1Click(); break;
-    case IDM_EXIT: Exit2Click(); break;
-    default: break;
-  }
-}
-
-ui::SpeedButton& TMainForm::ButtonFor(Button b) {
-  switch (b) {
-    case Button::Alarm: return AlarmButton;
-    case Button::Setup: return SetupButton;
-    case Button::Options: return OptionsButton;
-    case Button::Help: return HelpButton;
-    case Button::Announce: return AnnounceButton;
-    case Button::LangSel: return LangSelButton;
-    case Button::Minimize: break;
-  }
-  return MinimizeButton;
-}
-
-void TMainForm::CreateButtons() {
-  for (const ButtonInfo& info : Buttons()) {
-    ui::SpeedButton& b = ButtonFor(info.Id);
-    const PanelRect& r = info.Big;
-    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, info.Hint);
-    if (info.Face != Glyph::None) {
-      const Glyph g = info.Face;
-      b.SetGlyph([this, g](HDC dc, int x, int y, bool enabled) {
-                   if (ClockData) ClockData->DrawGlyph(dc, g, enabled, x, y, ui::Scaled(kGlyphSize, faceDpi_));
-                 },
-                 kGlyphSize, info.GlyphAtBottom ? ui::SpeedButton::GlyphPlace::Bottom : ui::SpeedButton::GlyphPlace::Centre);
-    }
-    // Flat buttons let the face's picture show through.
-    b.PaintBackground = [this, &b](HDC dc, const RECT&) {
-      RECT r;
-      GetWindowRect(b.Handle(), &r);
-      MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-      if (ClockData)
-        ClockData->Draw(dc, ImageList::Misc, Mode() == DisplayMode::Small ? kMiscSmallBackground : kMiscBigBackground,
-                        -r.left, -r.top);
-    };
-  }
-  AlarmButton.OnClick = [this] { AlarmButtonClick(); };
-  SetupButton.OnClick = [this] { SetupButtonClick(); };
-  OptionsButton.OnClick = [this] { OptionsButtonClick(); };
-  HelpButton.OnClick = [this] { HelpButtonClick(); };
-  AnnounceButton.OnClick = [this] { AnnounceButtonClick(); };
-  LangSelButton.OnClick = [this] { LangSelButtonClick(); };
-  MinimizeButton.OnClick = [this] { MinimizeButtonClick(); };
 }
 
 void TMainForm::FormCreate() {
@@ -252,56 +156,6 @@ void TMainForm::FormDestroy() {
   LanguageList.clear();
 }
 
-void TMainForm::CheckRegistry() { FirstRun = CheckFirstRunInRegistry(); }
-
-void TMainForm::OpenRegistry() {
-  const DesktopSize desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
-                            GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
-  const LoadedSettings loaded = LoadSettingsFromRegistry(FirstRun, desktop, ModulePath());
-  ClockSettings = loaded.Settings;
-  LanguageStored = loaded.LanguageStored;
-  if (loaded.NewVersion) NewVersion = true;
-  if (FirstRun) {
-    // A new user sees the hours as the region's own time format counts them.
-    char format[80] = "";
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, format, sizeof format))
-      ClockSettings.Hour24 = TimeFormatIs24Hour(format);
-  }
-  SetWindowPos(hwnd_, nullptr, ClockSettings.WindowLeft, ClockSettings.WindowTop, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
-  ApplyGlobalShortcut();
-  MoreOptions = LoadMoreOptionsFromRegistry();
-}
-
-void TMainForm::ApplyGlobalShortcut() {
-  GlobalSpeechKey.SetHotKey(kSpeakShortCut);
-  GlobalSpeechKey.SetActive(ClockSettings.GlobalShortcut);
-  MainPopupMenu.Find("MI_Speak")->ShortCut = ClockSettings.GlobalShortcut ? "Ctrl+Alt+S" : "";
-}
-
-void TMainForm::SaveSettings() {
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  savedLeft_ = r.left;
-  savedTop_ = r.top;
-  SaveSettingsToRegistry(ClockSettings, r.top, r.left, ModulePath());
-}
-
-void TMainForm::KeepWindowOnScreen() {
-  // Settings saved on a larger screen, or with a monitor since removed.
-  RECT r;
-  if (!GetWindowRect(hwnd_, &r)) return;
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
-  const RECT& work = info.rcWork;
-  const ScreenRect window{r.left, r.top, r.right, r.bottom};
-  const ScreenRect fitted = FitIntoWorkArea(window, ScreenRect{work.left, work.top, work.right, work.bottom});
-  if (!(fitted == window))
-    SetWindowPos(hwnd_, nullptr, fitted.Left, fitted.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TMainForm::SetTimer1(UINT interval, bool enabled) {
   timer1Interval_ = interval;
   timer1Enabled_ = enabled;
@@ -312,194 +166,32 @@ void TMainForm::SetTimer1(UINT interval, bool enabled) {
     KillTimer(hwnd_, kTimer1);
 }
 
-namespace {
-
-DWORD StyleOf(BorderStyle border) {
-  switch (border) {
-    case BorderStyle::Single: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    case BorderStyle::ToolWindow: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    case BorderStyle::None: break;
-  }
-  return WS_POPUP;
-}
-
-BorderStyle BorderOf(DisplayMode mode, bool windowless) {
-  if (windowless) return BorderStyle::None;
-  return mode == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single;
-}
-
-// The frame Windows draws around a client at `dpi`, a side.
-FrameSize FrameOf(BorderStyle border, int dpi) {
-  if (border == BorderStyle::None) return {};
-  RECT r{0, 0, 100, 100};
-  ui::AdjustForDpi(r, StyleOf(border), border == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0, dpi);
-  return {-r.left, r.bottom - 100};
-}
-
-}  // namespace
-
-WindowShape TMainForm::CurrentShape() const {
-  const bool windowless = ClockSettings.Windowless;
-  return ShapeFor(Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), faceDpi_,
-                  FrameOf(BorderOf(Mode(), windowless), monitorDpi_));
-}
-
-void TMainForm::ApplyWindowShape() {
-  const WindowShape shape = CurrentShape();
-  if (shape.Caption) SetWindowTextA(hwnd_, shape.Caption);
-  const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
-  LONG style = LONG(StyleOf(shape.Border)), exStyle = 0;
-  if (shape.Border == BorderStyle::ToolWindow) exStyle = WS_EX_TOOLWINDOW;
-  // A framed shape never keeps the rounded region of a frameless one.
-  SetWindowRgn(hwnd_, nullptr, FALSE);
-  SetWindowLongA(hwnd_, GWL_STYLE, style | visible | WS_CLIPCHILDREN);
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle | (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST));
-  SetWindowPos(hwnd_, nullptr, 0, 0, shape.Width, shape.Height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  if (shape.HasRegion) {
-    // The window owns the region from here on.
-    HRGN region = CreateRoundRectRgn(0, 0, shape.RgnRight, shape.RgnBottom, shape.RgnEllipse, shape.RgnEllipse);
-    if (region && !SetWindowRgn(hwnd_, region, TRUE)) DeleteObject(region);
-  }
-  MinimizeButton.SetVisible(shape.MinimizeShown);
-}
-
-void TMainForm::ChangeMode() {
-  if (ClockSettings.SmallDisplay > 1) return;
-  const DisplayMode mode = Mode();
-  FitZoom();
-  ApplyWindowShape();
-  for (const ButtonInfo& info : Buttons()) {
-    ui::SpeedButton& b = ButtonFor(info.Id);
-    const bool moves = info.Id == Button::Minimize || info.Shown == ButtonShown::Both;
-    const PanelRect& r = moves && mode == DisplayMode::Small ? info.Small : info.Big;
-    const ui::PixelRect p = ui::Scaled(ui::PixelRect{r.Left, r.Top, r.Width, r.Height}, faceDpi_);
-    b.Move(p.Left, p.Top, p.Width, p.Height);
-    if (info.Shown == ButtonShown::BigOnly) b.SetVisible(mode == DisplayMode::Big);
-  }
-  // The whole window is drawn anew: frame, face and buttons.
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void TMainForm::ChangeButtonMode() {
-  for (const ButtonInfo& info : Buttons())
-    if (info.FollowsTransparent) ButtonFor(info.Id).SetFlat(ClockSettings.TransparentButtons);
-}
-
-void TMainForm::MI_bigClick() {
-  if (ClockSettings.SmallDisplay == 0) return;
-  ClockSettings.SmallDisplay = 0;
-  MainPopupMenu.Find("MI_big")->Checked = true;
-  MainPopupMenu.Find("MI_small")->Checked = false;
-  ChangeMode();
-  SaveSettings();
-}
-
-void TMainForm::MI_smallClick() {
-  if (ClockSettings.SmallDisplay == 1) return;
-  ClockSettings.SmallDisplay = 1;
-  MainPopupMenu.Find("MI_big")->Checked = false;
-  MainPopupMenu.Find("MI_small")->Checked = true;
-  ChangeMode();
-  SaveSettings();
-}
-
-void TMainForm::BackPanelMouseDown(int button) {
-  if (button != MK_LBUTTON) return;
-  // Drag the window by its face, in every shape.
-  HCURSOR previous = GetCursor();
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEALL)));
-  ReleaseCapture();
-  SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);  // returns when the drag has ended
-  SetCursor(previous);
-  SavePlaceIfMoved();
-}
-
-void TMainForm::SavePlaceIfMoved() {
-  RECT r{};
-  if (closed_ || !GetWindowRect(hwnd_, &r) || (r.left == savedLeft_ && r.top == savedTop_)) return;
-  SaveSettings();
-}
-
-void TMainForm::OptionsButtonClick() {
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  const ScreenPoint p = OptionsMenuPoint(r.left, r.top, faceDpi_);
-  MainPopupMenu.Popup(hwnd_, p.X, p.Y);
-}
-
-void TMainForm::LangSelButtonClick() {
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  const ScreenPoint p = LangMenuPoint(r.left, r.top, faceDpi_);
-  LangMenu.Popup(hwnd_, p.X, p.Y);
-}
-
-void TMainForm::ShowMainWindow() {
-  app_.Restore();
-  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(app_.Handle());
-  SetForegroundWindow(hwnd_);
-}
-
-void TMainForm::HideMainWindow() {
-  ShowWindow(hwnd_, SW_HIDE);
-  HideTaskbarButton();
-}
-
-void TMainForm::ShowTaskbarButton() {
-  // The zero-size application window only carries the button: shown without
-  // activation, so the main window keeps the focus and its keys.
-  if (!IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_SHOWNA);
-}
-
-void TMainForm::HideTaskbarButton() {
-  if (IsWindowVisible(app_.Handle())) ShowWindow(app_.Handle(), SW_HIDE);
-}
-
-bool TMainForm::BringModalForward() {
-  HWND modal = ui::Dialog::ModalWindow();
-  // A message box of the window itself (a voice that failed to load) disables it too.
-  if (!modal && !IsWindowEnabled(hwnd_)) modal = GetLastActivePopup(hwnd_);
-  if (!modal || modal == hwnd_) return false;
-  if (IsIconic(modal)) ShowWindow(modal, SW_RESTORE);
-  // A message box the dialog shows comes first.
-  HWND front = GetLastActivePopup(modal);
-  SetForegroundWindow(front && IsWindowVisible(front) ? front : modal);
-  return true;
-}
-
-void TMainForm::PlaceTaskbarButton(bool dialogOpen) {
-  if (ClockSettings.ShowInTaskbar && (dialogOpen || IsWindowVisible(hwnd_)))
-    ShowTaskbarButton();
-  else
-    HideTaskbarButton();
-}
-
-void TMainForm::SysTrayDblClick() {
-  if (BringModalForward()) return;
-  ShowMainWindow();
-  PlaceTaskbarButton();
-}
-
-void TMainForm::PopupMainMenuAtCursor() {
-  POINT pt;
-  GetCursorPos(&pt);
-  SetForegroundWindow(hwnd_);
-  app_.ProcessMessages();
-  MainPopupMenu.Popup(hwnd_, pt.x, pt.y);
-  PostMessageA(hwnd_, WM_NULL, 0, 0);  // lets the menu close properly
-}
-
-bool TMainForm::HandleApplicationMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
-  if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE) {
-    // Minimising the program from its taskbar button sends it to the tray.
-    HideMainWindow();
-    result = 0;
-    return true;
-  }
-  return false;
+TMainForm::ProbeSnapshot TMainForm::Snapshot() const {
+  ProbeSnapshot s;
+  s.Tick = TickTime;
+  s.SpeechBusy = SpeechBusy;
+  s.CloseRequested = CloseRequested;
+  s.FirstRun = FirstRun;
+  s.NewVersion = NewVersion;
+  s.FirstRunPending = FirstRunPending;
+  s.MainWindowPending = MainWindowPending;
+  s.TimerInterval = timer1Interval_;
+  s.Counters = Counters;
+  s.SpeechEnabled = SpeechControlsEnabled();
+  s.VoiceLoaded = SpeakProc != nullptr;
+  s.AnnounceButtonEnabled = IsWindowEnabled(AnnounceButton.Handle()) != FALSE;
+  s.LangSelButtonEnabled = IsWindowEnabled(LangSelButton.Handle()) != FALSE;
+  s.SelectedLanguage = ClockSettings.SelectedLanguage;
+  s.LanguageCount = LanguageList.size();
+  s.AlarmActive = AlarmActive;
+  s.AlarmHandled = AlarmHandled;
+  s.ButtonsFlat = AnnounceButton.Flat() && HelpButton.Flat();
+  s.SpeakShortCutShown = !MainPopupMenu.Find("MI_Speak")->ShortCut.empty();
+  s.Hour24 = ClockSettings.Hour24;
+  s.WakeArmed = AlarmWakeTimer.Armed();
+  s.WakeResume = AlarmWakeTimer.Resume();
+  s.WakeAt = WakeAt;
+  return s;
 }
 
 LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -582,67 +274,6 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
   }
   return Default(msg, wp, lp);
-}
-
-// The face at the monitor's scale times the zoom.
-void TMainForm::ApplyScale() {
-  monitorDpi_ = ui::WindowDpi(hwnd_);
-  ChangeMode();
-  KeepWindowOnScreen();
-}
-
-// The zoom shrinks, for the time being, to what fits the monitor's work area
-// in the current shape; the face's pictures, glyphs and caption font follow.
-void TMainForm::FitZoom() {
-  int zoom = Zoom;
-  RECT r;
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetWindowRect(hwnd_, &r) && GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
-    const bool windowless = ClockSettings.Windowless;
-    zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
-                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), info.rcWork.right - info.rcWork.left,
-                       info.rcWork.bottom - info.rcWork.top);
-  }
-  shownZoom_ = zoom;
-  const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);
-  if (dpi == faceDpi_ && minimizeFont_) return;
-  faceDpi_ = dpi;
-  if (ClockData) ClockData->SetDpi(faceDpi_);
-  minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  "MS Sans Serif"));
-  for (const ButtonInfo& b : Buttons()) {
-    if (b.Face != Glyph::None)
-      ButtonFor(b.Id).SetGlyphSize(ui::Scaled(kGlyphSize, faceDpi_));
-    else
-      ButtonFor(b.Id).SetCaption(b.Caption, minimizeFont_.Get());
-  }
-}
-
-// A step past what the work area holds changes nothing and is not kept.
-void TMainForm::SetZoom(int zoom) {
-  if (zoom == Zoom && zoom == shownZoom_) return;
-  Zoom = zoom;
-  ApplyScale();
-  Zoom = shownZoom_;
-  SaveZoomToRegistry(Zoom);
-}
-
-void TMainForm::FormMouseWheel(int delta) {
-  wheel_ += delta;
-  const int notches = wheel_ / WHEEL_DELTA;
-  if (!notches) return;
-  wheel_ -= notches * WHEEL_DELTA;
-  SetZoom(ui::StepZoom(shownZoom_, notches));
-}
-
-// Moved to a monitor of another scale: the window takes the place Windows
-// suggests, then the size of its shape at the new scale.
-void TMainForm::FormDpiChanged(int, const RECT& suggested) {
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyScale();
 }
 
 }  // namespace orlavox

@@ -99,7 +99,6 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void SetZoom(int zoom);
   void FormMouseWheel(int delta);
   void FormDpiChanged(int dpi, const RECT& suggested);
-  int Zoom = 100;            // as chosen, stored as "Zoom"
   int ShownZoom() const { return shownZoom_; }  // as far as the work area allows
   int MonitorDpi() const { return monitorDpi_; }
   int FaceDpi() const { return faceDpi_; }
@@ -172,7 +171,52 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   // tray's "TaskbarCreated", minimising); false when not handled.
   bool HandleApplicationMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
-  // --- State (public: the dialogs and the tests read and set it)
+  UINT Timer1Interval() const { return timer1Interval_; }
+  bool SpeechControlsEnabled() const;
+  DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
+
+  // The image store and the alarm's built-in sounds: made after the main
+  // window, so null at first.
+  void SetClockData(TClockData* data) { ClockData = data; }
+  void SetAlarmSounds(const AlarmSoundList* sounds) { AlarmSounds = sounds; }
+
+  // Events counted for the measurements of the test build.
+  struct EventCounters {
+    unsigned TrayIcons = 0;
+    unsigned TrayHints = 0;
+    unsigned Announcements = 0;
+    unsigned VoiceLoadMicroseconds = 0;
+    unsigned Alarms = 0;              // alerts opened
+    unsigned AlarmSounds = 0;         // alarm sounds started by the alert
+    unsigned AlarmAnnouncements = 0;  // announcements made by the alert
+  };
+  // What the test build's probe reads (app/seams_testbuild.cpp), taken at once.
+  struct ProbeSnapshot {
+    orlavox::TickTime Tick;
+    bool SpeechBusy = false, CloseRequested = false;
+    bool FirstRun = false, NewVersion = false, FirstRunPending = false, MainWindowPending = false;
+    UINT TimerInterval = 0;
+    EventCounters Counters;
+    bool SpeechEnabled = false, VoiceLoaded = false;
+    bool AnnounceButtonEnabled = false, LangSelButtonEnabled = false;
+    int SelectedLanguage = 0;
+    size_t LanguageCount = 0;
+    bool AlarmActive = false, AlarmHandled = false;
+    bool ButtonsFlat = false, SpeakShortCutShown = false, Hour24 = false;
+    bool WakeArmed = false, WakeResume = false;
+    int64_t WakeAt = kNoStamp;  // the local second the wake timer is set to
+  };
+  ProbeSnapshot Snapshot() const;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  // The main window's tests set up and read its state through this.
+  friend struct MainFormInside;
+
+  // --- State
+  int Zoom = 100;            // as chosen, stored as "Zoom"
   orlavox::ClockSettings ClockSettings;
   std::string ProgramFolder;
   bool AlarmActive = false;
@@ -188,17 +232,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   bool CloseRequested = false;
   std::string SkippedVoice;  // passed over at this start, until the user has been told
   // Events counted for the measurements of the test build.
-  struct {
-    unsigned TrayIcons = 0;
-    unsigned TrayHints = 0;
-    unsigned Announcements = 0;
-    unsigned VoiceLoadMicroseconds = 0;
-    unsigned Alarms = 0;              // alerts opened
-    unsigned AlarmSounds = 0;         // alarm sounds started by the alert
-    unsigned AlarmAnnouncements = 0;  // announcements made by the alert
-  } Counters;
-  UINT Timer1Interval() const { return timer1Interval_; }
-  bool SpeechControlsEnabled() const;
+  EventCounters Counters;
 
   orlavox::TickTime TickTime;
   orlavox::LastTick LastTick;
@@ -215,7 +249,6 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   TClockData* ClockData = nullptr;
   // The alarm's built-in sounds; loaded with the image store, so null at first.
   const AlarmSoundList* AlarmSounds = nullptr;
-  DisplayMode Mode() const { return ClockSettings.SmallDisplay == 1 ? DisplayMode::Small : DisplayMode::Big; }
 
   ui::SpeedButton AlarmButton, SetupButton, OptionsButton, HelpButton, AnnounceButton, LangSelButton,
       MinimizeButton;
@@ -226,10 +259,6 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   orlavox::SysTrayIcon SysTrayIcon;
   TrayHintSchedule TrayHintTimes;
 
- protected:
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
- private:
   void BuildMainPopupMenu();
   void CreateButtons();
   void RunMenuCommand(unsigned command);
@@ -249,6 +278,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   bool FullScreenHoldsBack() const;
   bool StartSpeakThread();
   void EndRun();  // after an accepted close
+  // The program's file and its folder (with the backslash), in UTF-8.
+  static std::string ModulePath();
+  static std::string ModuleFolder();
 
   TApplication& app_;
   HANDLE instanceMutex_ = nullptr;  // held until the process ends

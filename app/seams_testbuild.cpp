@@ -118,43 +118,44 @@ long PrivateKilobytes() {
   return line ? std::strtol(line + 8, nullptr, 10) : -1;
 }
 
-bool HandleTestProbe(TMainForm& f, WPARAM query, LRESULT& result) {
+bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result) {
+  const TMainForm::ProbeSnapshot f = form.Snapshot();
   switch (query) {
-    case kProbeHour: result = f.TickTime.Hour; break;
-    case kProbeMinute: result = f.TickTime.Minute; break;
-    case kProbeSecond: result = f.TickTime.Second; break;
-    case kProbeDay: result = f.TickTime.Day; break;
-    case kProbeDayOfWeek: result = f.TickTime.DayOfWeek; break;
+    case kProbeHour: result = f.Tick.Hour; break;
+    case kProbeMinute: result = f.Tick.Minute; break;
+    case kProbeSecond: result = f.Tick.Second; break;
+    case kProbeDay: result = f.Tick.Day; break;
+    case kProbeDayOfWeek: result = f.Tick.DayOfWeek; break;
     case kProbeSpeechBusy: result = f.SpeechBusy; break;
     case kProbeCloseRequested: result = f.CloseRequested; break;
     case kProbeFirstRun: result = f.FirstRun; break;
     case kProbeNewVersion: result = f.NewVersion; break;
     case kProbeFirstRunPending: result = f.FirstRunPending; break;
     case kProbeMainWindowPending: result = f.MainWindowPending; break;
-    case kProbeTimerInterval: result = f.Timer1Interval(); break;
+    case kProbeTimerInterval: result = f.TimerInterval; break;
     case kProbeGdiObjects: result = ui::CountGdiObjects(); break;
     case kProbeUserObjects: result = ui::CountUserObjects(); break;
     case kProbeTrayIconCount: result = f.Counters.TrayIcons; break;
     case kProbeTrayHintCount: result = f.Counters.TrayHints; break;
     case kProbeAnnouncements: result = f.Counters.Announcements; break;
-    case kProbeSpeechEnabled: result = f.SpeechControlsEnabled(); break;
-    case kProbeSelectedLanguage: result = f.ClockSettings.SelectedLanguage; break;
-    case kProbeLanguageCount: result = LRESULT(f.LanguageList.size()); break;
-    case kProbeAnnounceButtonEnabled: result = IsWindowEnabled(f.AnnounceButton.Handle()); break;
-    case kProbeLangSelButtonEnabled: result = IsWindowEnabled(f.LangSelButton.Handle()); break;
-    case kProbeVoiceLoaded: result = f.SpeakProc != nullptr; break;
+    case kProbeSpeechEnabled: result = f.SpeechEnabled; break;
+    case kProbeSelectedLanguage: result = f.SelectedLanguage; break;
+    case kProbeLanguageCount: result = LRESULT(f.LanguageCount); break;
+    case kProbeAnnounceButtonEnabled: result = f.AnnounceButtonEnabled; break;
+    case kProbeLangSelButtonEnabled: result = f.LangSelButtonEnabled; break;
+    case kProbeVoiceLoaded: result = f.VoiceLoaded; break;
     case kProbeVoiceLoadMicroseconds: result = LRESULT(f.Counters.VoiceLoadMicroseconds); break;
     case kProbeAlarmActive: result = f.AlarmActive; break;
     case kProbeAlarmHandled: result = f.AlarmHandled; break;
     case kProbeAlarms: result = f.Counters.Alarms; break;
     case kProbeAlarmSounds: result = f.Counters.AlarmSounds; break;
     case kProbeAlarmAnnouncements: result = f.Counters.AlarmAnnouncements; break;
-    case kProbeButtonsFlat: result = f.AnnounceButton.Flat() && f.HelpButton.Flat(); break;
-    case kProbeSpeakShortCutShown: result = !f.MainPopupMenu.Find("MI_Speak")->ShortCut.empty(); break;
-    case kProbeHour24: result = f.ClockSettings.Hour24; break;
+    case kProbeButtonsFlat: result = f.ButtonsFlat; break;
+    case kProbeSpeakShortCutShown: result = f.SpeakShortCutShown; break;
+    case kProbeHour24: result = f.Hour24; break;
     case kProbePrivateKilobytes: result = PrivateKilobytes(); break;
-    case kProbeWakeMinute: result = f.AlarmWakeTimer.Armed() ? LRESULT(f.WakeAt / 60) : -1; break;
-    case kProbeWakeResume: result = f.AlarmWakeTimer.Resume(); break;
+    case kProbeWakeMinute: result = f.WakeArmed ? LRESULT(f.WakeAt / 60) : -1; break;
+    case kProbeWakeResume: result = f.WakeResume; break;
     default: return false;
   }
   return true;

@@ -133,7 +133,7 @@ bool IsContainer(ControlKind kind);
 
 // A window asked for at `window` moved just enough to lie wholly inside
 // `area` (the work area); a window larger than the area keeps its top-left
-// corner inside it.
+// corner inside it. Dialogs and the main window follow this one rule.
 PixelRect KeepInside(PixelRect window, PixelRect area);
 
 // The order in which to create the controls (indices into `table`): each

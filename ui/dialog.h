@@ -134,6 +134,7 @@ class Dialog : public Window {
   int Dpi() const { return dpi_; }
 
  private:
+  static constexpr int kFirstControlId = 100;  // the id of the table's first control; the others follow
   struct Item {
     const ControlRow* Row = nullptr;
     HWND Hwnd = nullptr;

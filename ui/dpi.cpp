@@ -1,6 +1,7 @@
 #include "ui/dpi.h"
 
 #include "ui/scale.h"
+#include "win/system_library.h"
 
 namespace orlavox::ui {
 namespace {
@@ -17,7 +18,7 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
 int MonitorDpiOf(HMONITOR monitor) {
   // Windows 8.1 and later; only from the system folder.
-  static HMODULE shcore = LoadLibraryExA("shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  static HMODULE shcore = LoadSystemLibrary(L"shcore.dll");
   static auto getDpiForMonitor =
       shcore ? reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
              : nullptr;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fake_clock.h"
+#include "win/calendar.h"
 
 namespace orlavox {
 namespace {

@@ -29,9 +29,9 @@ int RunClock() {
   // Above 100 % the face's pictures are drawn by the artwork's own code.
   clockData.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
   clockData.SetDpi(form.FaceDpi());
-  form.ClockData = &clockData;
+  form.SetClockData(&clockData);
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
-  form.AlarmSounds = &alarmSounds;
+  form.SetAlarmSounds(&alarmSounds);
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));
   const int code = app.Run();
   form.FormDestroy();

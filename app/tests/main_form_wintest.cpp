@@ -11,7 +11,29 @@
 #include "win/registry.h"
 
 namespace orlavox {
+
+// The main window's own state, as its tests set it up and read it.
+struct MainFormInside {
+  explicit MainFormInside(TMainForm& f)
+      : ClockSettings(f.ClockSettings), MainWindowPending(f.MainWindowPending), SpeechBusy(f.SpeechBusy),
+        SpeakProc(f.SpeakProc), LanguageList(f.LanguageList), LangMenu(f.LangMenu), MainPopupMenu(f.MainPopupMenu),
+        GlobalSpeechKey(f.GlobalSpeechKey), SysTrayIcon(f.SysTrayIcon), AlarmButton(f.AlarmButton),
+        SetupButton(f.SetupButton), HelpButton(f.HelpButton), AnnounceButton(f.AnnounceButton) {}
+  orlavox::ClockSettings& ClockSettings;
+  bool& MainWindowPending;
+  bool& SpeechBusy;
+  orlavox::SpeakProc& SpeakProc;
+  std::vector<std::string>& LanguageList;
+  ui::PopupMenu& LangMenu;
+  ui::PopupMenu& MainPopupMenu;
+  GlobalHotKey& GlobalSpeechKey;
+  orlavox::SysTrayIcon& SysTrayIcon;
+  ui::SpeedButton &AlarmButton, &SetupButton, &HelpButton, &AnnounceButton;
+};
+
 namespace {
+
+MainFormInside In(TMainForm& f) { return MainFormInside(f); }
 
 bool HasValue(const char* name) {
   Registry reg;
@@ -121,16 +143,16 @@ class MainFormTest : public ::testing::Test {
 
 TEST_F(MainFormTest, FirstStartIsHiddenUntilTheFirstTick) {
   TMainForm& f = Start();
-  EXPECT_TRUE(f.FirstRun);
-  EXPECT_TRUE(f.MainWindowPending);
+  EXPECT_TRUE(f.Snapshot().FirstRun);
+  EXPECT_TRUE(f.Snapshot().MainWindowPending);
   EXPECT_FALSE(IsWindowVisible(f.Handle()));
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // no taskbar button
   f.Timer1Timer();  // returns when the welcome notice has been closed
   EXPECT_TRUE(IsWindowVisible(f.Handle()));
-  EXPECT_FALSE(f.MainWindowPending);
+  EXPECT_FALSE(f.Snapshot().MainWindowPending);
   EXPECT_EQ(NoticeWatch::Seen, (std::vector<std::string>{"Welcome! over the window"}));
-  EXPECT_FALSE(f.FirstRun);
-  EXPECT_FALSE(f.FirstRunPending);
+  EXPECT_FALSE(f.Snapshot().FirstRun);
+  EXPECT_FALSE(f.Snapshot().FirstRunPending);
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));  // ShowInTaskbar is off
   f.Timer1Timer();
   EXPECT_EQ(NoticeWatch::Seen.size(), 1u);  // once only
@@ -139,12 +161,12 @@ TEST_F(MainFormTest, FirstStartIsHiddenUntilTheFirstTick) {
 // A first start whose window stays in the tray still greets the user.
 TEST_F(MainFormTest, WelcomeWithTheWindowInTheTray) {
   TMainForm& f = Start();
-  f.ClockSettings.StartInTray = true;  // as start-up leaves it with StartInTray on
-  f.MainWindowPending = false;
+  In(f).ClockSettings.StartInTray = true;  // as start-up leaves it with StartInTray on
+  In(f).MainWindowPending = false;
   f.Timer1Timer();
   EXPECT_EQ(NoticeWatch::Seen, (std::vector<std::string>{"Welcome! alone"}));
   EXPECT_FALSE(IsWindowVisible(f.Handle()));
-  EXPECT_FALSE(f.FirstRunPending);
+  EXPECT_FALSE(f.Snapshot().FirstRunPending);
 }
 
 // With a taskbar button the main window keeps the focus: the zero-size
@@ -162,7 +184,7 @@ TEST_F(MainFormTest, TaskbarButtonLeavesTheFocusOnTheMainWindow) {
   EXPECT_TRUE(IsWindowVisible(app_.Handle()));
   EXPECT_EQ(GetActiveWindow(), f.Handle());
   f.HideMainWindow();
-  SendMessageA(f.SysTrayIcon.Handle(), SysTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);  // back from the tray
+  SendMessageA(In(f).SysTrayIcon.Handle(), SysTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);  // back from the tray
   Pump();
   EXPECT_TRUE(IsWindowVisible(app_.Handle()));
   EXPECT_EQ(GetActiveWindow(), f.Handle());
@@ -184,10 +206,10 @@ TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));
   f.PlaceTaskbarButton(true);
   EXPECT_TRUE(IsWindowVisible(app_.Handle()));
-  f.ClockSettings.ShowInTaskbar = false;
+  In(f).ClockSettings.ShowInTaskbar = false;
   f.PlaceTaskbarButton(true);
   EXPECT_FALSE(IsWindowVisible(app_.Handle()));
-  f.ClockSettings.ShowInTaskbar = true;
+  In(f).ClockSettings.ShowInTaskbar = true;
   // From the tray the window comes back with its taskbar button (as a double-click on the icon).
   f.ShowMainWindow();
   f.PlaceTaskbarButton();
@@ -201,9 +223,9 @@ TEST_F(MainFormTest, StartInTrayNeverShowsTheWindow) {
 TEST_F(MainFormTest, CloseWhileSpeakingWaitsAndSavesOnce) {
   TMainForm& f = Start();
   f.Timer1Timer();
-  f.SpeechBusy = true;
+  In(f).SpeechBusy = true;
   SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(f.CloseRequested);
+  EXPECT_TRUE(f.Snapshot().CloseRequested);
   EXPECT_FALSE(f.Closed());
   EXPECT_FALSE(HasValue("BinSettings"));
   f.Timer1Timer();
@@ -212,7 +234,7 @@ TEST_F(MainFormTest, CloseWhileSpeakingWaitsAndSavesOnce) {
   EXPECT_FALSE(HasValue("BinSettings"));
   EXPECT_FALSE(QuitPosted());
 
-  f.SpeechBusy = false;  // the voice has finished
+  In(f).SpeechBusy = false;  // the voice has finished
   f.Timer1Timer();
   EXPECT_TRUE(f.Closed());
   EXPECT_TRUE(HasValue("BinSettings"));
@@ -238,16 +260,16 @@ TEST_F(MainFormTest, NothingSpeaksAfterTheClose) {
     reg.WriteString("BinSettings", "00000000001");  // GlobalShortcut
   }
   TMainForm& f = Start();
-  ASSERT_NE(f.SpeakProc, nullptr);
-  EXPECT_TRUE(f.GlobalSpeechKey.Active());
+  ASSERT_NE(In(f).SpeakProc, nullptr);
+  EXPECT_TRUE(In(f).GlobalSpeechKey.Active());
   f.Close();
   ASSERT_TRUE(f.Closed());
-  EXPECT_FALSE(f.GlobalSpeechKey.Active());
-  SendMessageA(f.GlobalSpeechKey.Handle(), WM_HOTKEY, f.GlobalSpeechKey.Id(), 0);
+  EXPECT_FALSE(In(f).GlobalSpeechKey.Active());
+  SendMessageA(In(f).GlobalSpeechKey.Handle(), WM_HOTKEY, In(f).GlobalSpeechKey.Id(), 0);
   f.Speak1Click();
   EXPECT_FALSE(f.StartAlarmAnnouncement());
-  EXPECT_FALSE(f.SpeechBusy);
-  EXPECT_EQ(f.Counters.Announcements, 0u);
+  EXPECT_FALSE(f.Snapshot().SpeechBusy);
+  EXPECT_EQ(f.Snapshot().Counters.Announcements, 0u);
 }
 
 TEST_F(MainFormTest, WindowShapes) {
@@ -260,7 +282,7 @@ TEST_F(MainFormTest, WindowShapes) {
   EXPECT_NE(GetWindowRgn(f.Handle(), probe), ERROR);
   EXPECT_EQ(GetWindowLongA(f.Handle(), GWL_STYLE) & WS_CAPTION, 0);
 
-  f.ClockSettings.Windowless = false;
+  In(f).ClockSettings.Windowless = false;
   f.ChangeMode();
   EXPECT_EQ(WindowSize().cx, 298);
   EXPECT_EQ(WindowSize().cy, caption + 136);
@@ -272,16 +294,16 @@ TEST_F(MainFormTest, WindowShapes) {
   EXPECT_EQ(GetWindowLongA(f.Handle(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
 
   f.MI_smallClick();
-  EXPECT_EQ(f.ClockSettings.SmallDisplay, 1);
-  EXPECT_TRUE(f.MainPopupMenu.Find("MI_small")->Checked);
-  EXPECT_FALSE(f.MainPopupMenu.Find("MI_big")->Checked);
+  EXPECT_EQ(In(f).ClockSettings.SmallDisplay, 1);
+  EXPECT_TRUE(In(f).MainPopupMenu.Find("MI_small")->Checked);
+  EXPECT_FALSE(In(f).MainPopupMenu.Find("MI_big")->Checked);
   EXPECT_EQ(WindowSize().cx, 156);
   EXPECT_EQ(WindowSize().cy, caption + 38);
   GetWindowTextA(f.Handle(), text, sizeof text);
   EXPECT_STREQ(text, "Orlavox");
   EXPECT_NE(GetWindowLongA(f.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
 
-  f.ClockSettings.Windowless = true;
+  In(f).ClockSettings.Windowless = true;
   f.ChangeMode();
   EXPECT_EQ(WindowSize().cx, 150);
   EXPECT_EQ(WindowSize().cy, 40);
@@ -291,7 +313,7 @@ TEST_F(MainFormTest, WindowShapes) {
 
   f.MI_bigClick();
   EXPECT_EQ(WindowSize().cx, 292);
-  EXPECT_TRUE(f.MainPopupMenu.Find("MI_big")->Checked);
+  EXPECT_TRUE(In(f).MainPopupMenu.Find("MI_big")->Checked);
   DeleteObject(probe);
 }
 
@@ -303,28 +325,28 @@ TEST_F(MainFormTest, LanguageMenuChoosesAndLoadsAVoice) {
     reg.WriteString("SelLang", "7");  // more than there are voices
   }
   TMainForm& f = Start();
-  ASSERT_EQ(f.LanguageList, (std::vector<std::string>{"Test (logging)", "Test (sleeping)"}));
-  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 0);
-  ASSERT_EQ(f.LangMenu.Count(), 2u);
-  EXPECT_EQ(f.LangMenu.At(0).Name, "MI_0");
-  EXPECT_EQ(f.LangMenu.At(1).Name, "MI_1");
-  EXPECT_TRUE(f.LangMenu.At(0).Checked && f.LangMenu.At(0).Radio);
-  ASSERT_NE(f.SpeakProc, nullptr);
-  const auto first = f.SpeakProc;
+  ASSERT_EQ(In(f).LanguageList, (std::vector<std::string>{"Test (logging)", "Test (sleeping)"}));
+  EXPECT_EQ(In(f).ClockSettings.SelectedLanguage, 0);
+  ASSERT_EQ(In(f).LangMenu.Count(), 2u);
+  EXPECT_EQ(In(f).LangMenu.At(0).Name, "MI_0");
+  EXPECT_EQ(In(f).LangMenu.At(1).Name, "MI_1");
+  EXPECT_TRUE(In(f).LangMenu.At(0).Checked && In(f).LangMenu.At(0).Radio);
+  ASSERT_NE(In(f).SpeakProc, nullptr);
+  const auto first = In(f).SpeakProc;
 
-  f.LangMenuItemClick(f.LangMenu.At(1));
-  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 1);
-  EXPECT_TRUE(f.LangMenu.At(1).Checked);
-  EXPECT_FALSE(f.LangMenu.At(0).Checked);
-  ASSERT_NE(f.SpeakProc, nullptr);
-  EXPECT_NE(f.SpeakProc, first);
+  f.LangMenuItemClick(In(f).LangMenu.At(1));
+  EXPECT_EQ(In(f).ClockSettings.SelectedLanguage, 1);
+  EXPECT_TRUE(In(f).LangMenu.At(1).Checked);
+  EXPECT_FALSE(In(f).LangMenu.At(0).Checked);
+  ASSERT_NE(In(f).SpeakProc, nullptr);
+  EXPECT_NE(In(f).SpeakProc, first);
   EXPECT_EQ(GetModuleHandleA("Test (logging).dll"), nullptr);  // the first voice was released
 
   // While a voice speaks, a choice from an already open menu changes nothing.
-  f.SpeechBusy = true;
-  f.LangMenuItemClick(f.LangMenu.At(0));
-  EXPECT_EQ(f.ClockSettings.SelectedLanguage, 1);
-  f.SpeechBusy = false;
+  In(f).SpeechBusy = true;
+  f.LangMenuItemClick(In(f).LangMenu.At(0));
+  EXPECT_EQ(In(f).ClockSettings.SelectedLanguage, 1);
+  In(f).SpeechBusy = false;
 }
 
 TEST_F(MainFormTest, GlobalShortcutFollowsTheSetting) {
@@ -334,13 +356,13 @@ TEST_F(MainFormTest, GlobalShortcutFollowsTheSetting) {
     reg.WriteString("BinSettings", "00000000001");
   }
   TMainForm& f = Start();
-  EXPECT_TRUE(f.GlobalSpeechKey.Active());
-  EXPECT_EQ(f.GlobalSpeechKey.HotKey(), 49235u);
-  EXPECT_EQ(f.MainPopupMenu.Find("MI_Speak")->ShortCut, "Ctrl+Alt+S");
-  f.ClockSettings.GlobalShortcut = false;
+  EXPECT_TRUE(In(f).GlobalSpeechKey.Active());
+  EXPECT_EQ(In(f).GlobalSpeechKey.HotKey(), 49235u);
+  EXPECT_EQ(In(f).MainPopupMenu.Find("MI_Speak")->ShortCut, "Ctrl+Alt+S");
+  In(f).ClockSettings.GlobalShortcut = false;
   f.ApplyGlobalShortcut();
-  EXPECT_FALSE(f.GlobalSpeechKey.Active());
-  EXPECT_EQ(f.MainPopupMenu.Find("MI_Speak")->ShortCut, "");
+  EXPECT_FALSE(In(f).GlobalSpeechKey.Active());
+  EXPECT_EQ(In(f).MainPopupMenu.Find("MI_Speak")->ShortCut, "");
   // The hot key can be registered again once released.
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x7000, MOD_CONTROL | MOD_ALT, 'S'));
   UnregisterHotKey(nullptr, 0x7000);
@@ -375,7 +397,7 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   EXPECT_NE(value.find("Time: "), std::string::npos) << value;
   EXPECT_NE(value.find("Date: "), std::string::npos) << value;
   EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
-  for (ui::SpeedButton* b : {&f.AlarmButton, &f.SetupButton, &f.HelpButton, &f.AnnounceButton}) {
+  for (ui::SpeedButton* b : {&In(f).AlarmButton, &In(f).SetupButton, &In(f).HelpButton, &In(f).AnnounceButton}) {
     IAccessible* a = nullptr;
     ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,
                                                      reinterpret_cast<void**>(&a))));
@@ -385,7 +407,7 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
     a->Release();
   }
   char alarmHint[64] = "";
-  GetWindowTextA(f.AlarmButton.Handle(), alarmHint, sizeof alarmHint);
+  GetWindowTextA(In(f).AlarmButton.Handle(), alarmHint, sizeof alarmHint);
   EXPECT_STREQ(alarmHint, "Alarm setup");
   // A reader that keeps the object after the window has gone hears "disconnected".
   TearDown();

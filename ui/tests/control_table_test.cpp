@@ -72,6 +72,9 @@ TEST(ControlRow, KeepInsideMovesOnlyAsFarAsNeeded) {
   const PixelRect offset = KeepInside({-50, -20, 100, 100}, {40, 30, 800, 600});  // a work area not at 0, 0
   EXPECT_EQ(offset.Left, 40);
   EXPECT_EQ(offset.Top, 30);
+  const PixelRect left = KeepInside({-100, 300, 292, 130}, {-1280, 0, 1280, 1000});  // a monitor left of the primary
+  EXPECT_EQ(left.Left, -292);
+  EXPECT_EQ(left.Top, 300);
   const PixelRect huge = KeepInside({10, 10, 900, 700}, {0, 0, 800, 572});  // larger: top-left stays visible
   EXPECT_EQ(huge.Left, 0);
   EXPECT_EQ(huge.Top, 0);

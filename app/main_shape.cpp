@@ -1,0 +1,183 @@
+// The main window's shape, place, zoom and display scale: the frame and region
+// of each display size, the drag by the face, and the zoom that fits the
+// monitor's work area.
+#include "app/main_form.h"
+#include "ui/dpi.h"
+#include "ui/monitors.h"
+#include "ui/scale.h"
+#include "display/clock_data.h"
+#include "settings/settings_store.h"
+
+namespace orlavox {
+
+namespace {
+
+DWORD StyleOf(BorderStyle border) {
+  switch (border) {
+    case BorderStyle::Single: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case BorderStyle::ToolWindow: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    case BorderStyle::None: break;
+  }
+  return WS_POPUP;
+}
+
+BorderStyle BorderOf(DisplayMode mode, bool windowless) {
+  if (windowless) return BorderStyle::None;
+  return mode == DisplayMode::Small ? BorderStyle::ToolWindow : BorderStyle::Single;
+}
+
+// The frame Windows draws around a client at `dpi`, a side.
+FrameSize FrameOf(BorderStyle border, int dpi) {
+  if (border == BorderStyle::None) return {};
+  RECT r{0, 0, 100, 100};
+  ui::AdjustForDpi(r, StyleOf(border), border == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0, dpi);
+  return {-r.left, r.bottom - 100};
+}
+
+}  // namespace
+
+void TMainForm::KeepWindowOnScreen() {
+  // Settings saved on a larger screen, or with a monitor since removed.
+  RECT r;
+  const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_);
+  if (!work || !GetWindowRect(hwnd_, &r)) return;
+  const ui::PixelRect fitted = ui::KeepInside({r.left, r.top, r.right - r.left, r.bottom - r.top}, *work);
+  if (fitted.Left != r.left || fitted.Top != r.top)
+    SetWindowPos(hwnd_, nullptr, fitted.Left, fitted.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+WindowShape TMainForm::CurrentShape() const {
+  const bool windowless = ClockSettings.Windowless;
+  return ShapeFor(Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), faceDpi_,
+                  FrameOf(BorderOf(Mode(), windowless), monitorDpi_));
+}
+
+void TMainForm::ApplyWindowShape() {
+  const WindowShape shape = CurrentShape();
+  if (shape.Caption) SetWindowTextA(hwnd_, shape.Caption);
+  const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
+  LONG style = LONG(StyleOf(shape.Border)), exStyle = 0;
+  if (shape.Border == BorderStyle::ToolWindow) exStyle = WS_EX_TOOLWINDOW;
+  // A framed shape never keeps the rounded region of a frameless one.
+  SetWindowRgn(hwnd_, nullptr, FALSE);
+  SetWindowLongA(hwnd_, GWL_STYLE, style | visible | WS_CLIPCHILDREN);
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle | (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST));
+  SetWindowPos(hwnd_, nullptr, 0, 0, shape.Width, shape.Height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (shape.HasRegion) {
+    // The window owns the region from here on.
+    HRGN region = CreateRoundRectRgn(0, 0, shape.RgnRight, shape.RgnBottom, shape.RgnEllipse, shape.RgnEllipse);
+    if (region && !SetWindowRgn(hwnd_, region, TRUE)) DeleteObject(region);
+  }
+  MinimizeButton.SetVisible(shape.MinimizeShown);
+}
+
+void TMainForm::ChangeMode() {
+  if (ClockSettings.SmallDisplay > 1) return;
+  const DisplayMode mode = Mode();
+  FitZoom();
+  ApplyWindowShape();
+  for (const ButtonInfo& info : Buttons()) {
+    ui::SpeedButton& b = ButtonFor(info.Id);
+    const bool moves = info.Id == Button::Minimize || info.Shown == ButtonShown::Both;
+    const PanelRect& r = moves && mode == DisplayMode::Small ? info.Small : info.Big;
+    const ui::PixelRect p = ui::Scaled(ui::PixelRect{r.Left, r.Top, r.Width, r.Height}, faceDpi_);
+    b.Move(p.Left, p.Top, p.Width, p.Height);
+    if (info.Shown == ButtonShown::BigOnly) b.SetVisible(mode == DisplayMode::Big);
+  }
+  // The whole window is drawn anew: frame, face and buttons.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TMainForm::ChangeButtonMode() {
+  for (const ButtonInfo& info : Buttons())
+    if (info.FollowsTransparent) ButtonFor(info.Id).SetFlat(ClockSettings.TransparentButtons);
+}
+
+void TMainForm::MI_bigClick() {
+  if (ClockSettings.SmallDisplay == 0) return;
+  ClockSettings.SmallDisplay = 0;
+  MainPopupMenu.Find("MI_big")->Checked = true;
+  MainPopupMenu.Find("MI_small")->Checked = false;
+  ChangeMode();
+  SaveSettings();
+}
+
+void TMainForm::MI_smallClick() {
+  if (ClockSettings.SmallDisplay == 1) return;
+  ClockSettings.SmallDisplay = 1;
+  MainPopupMenu.Find("MI_big")->Checked = false;
+  MainPopupMenu.Find("MI_small")->Checked = true;
+  ChangeMode();
+  SaveSettings();
+}
+
+void TMainForm::BackPanelMouseDown(int button) {
+  if (button != MK_LBUTTON) return;
+  // Drag the window by its face, in every shape.
+  HCURSOR previous = GetCursor();
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEALL)));
+  ReleaseCapture();
+  SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);  // returns when the drag has ended
+  SetCursor(previous);
+  SavePlaceIfMoved();
+}
+
+// The face at the monitor's scale times the zoom.
+void TMainForm::ApplyScale() {
+  monitorDpi_ = ui::WindowDpi(hwnd_);
+  ChangeMode();
+  KeepWindowOnScreen();
+}
+
+// The zoom shrinks, for the time being, to what fits the monitor's work area
+// in the current shape; the face's pictures, glyphs and caption font follow.
+void TMainForm::FitZoom() {
+  int zoom = Zoom;
+  if (const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_)) {
+    const bool windowless = ClockSettings.Windowless;
+    zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
+                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), work->Width, work->Height);
+  }
+  shownZoom_ = zoom;
+  const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);
+  if (dpi == faceDpi_ && minimizeFont_) return;
+  faceDpi_ = dpi;
+  if (ClockData) ClockData->SetDpi(faceDpi_);
+  minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  "MS Sans Serif"));
+  for (const ButtonInfo& b : Buttons()) {
+    if (b.Face != Glyph::None)
+      ButtonFor(b.Id).SetGlyphSize(ui::Scaled(kGlyphSize, faceDpi_));
+    else
+      ButtonFor(b.Id).SetCaption(b.Caption, minimizeFont_.Get());
+  }
+}
+
+// A step past what the work area holds changes nothing and is not kept.
+void TMainForm::SetZoom(int zoom) {
+  if (zoom == Zoom && zoom == shownZoom_) return;
+  Zoom = zoom;
+  ApplyScale();
+  Zoom = shownZoom_;
+  SaveZoomToRegistry(Zoom);
+}
+
+void TMainForm::FormMouseWheel(int delta) {
+  wheel_ += delta;
+  const int notches = wheel_ / WHEEL_DELTA;
+  if (!notches) return;
+  wheel_ -= notches * WHEEL_DELTA;
+  SetZoom(ui::StepZoom(shownZoom_, notches));
+}
+
+// Moved to a monitor of another scale: the window takes the place Windows
+// suggests, then the size of its shape at the new scale.
+void TMainForm::FormDpiChanged(int, const RECT& suggested) {
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyScale();
+}
+
+}  // namespace orlavox

@@ -1,0 +1,189 @@
+#include "ui/dialog.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "ui/scale.h"
+#include "win/wide_text.h"
+#include "win/system_library.h"
+
+// Creating the controls of the table, and laying them out again at a new scale.
+
+namespace orlavox::ui {
+namespace {
+
+SIZE TextSize(HFONT font, const std::string& text) {
+  ScreenDc screen;
+  MemoryDc dc(screen.Get());
+  SelectGuard sel(dc.Get(), font);
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc.Get(), text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// A control's rectangle in its parent at `dpi`: the table's place scaled, a
+// label without a size as large as its caption, a combo box with room for its
+// list below the closed box.
+PixelRect ControlRect(const ControlRow& s, HFONT font, int dpi) {
+  PixelRect p = Scaled(s.Pos, dpi);
+  if ((s.Kind == ControlKind::Label || s.Kind == ControlKind::Link) && (p.Width == 0 || p.Height == 0)) {
+    const SIZE sz = TextSize(font, s.Caption);
+    if (p.Width == 0) p.Width = sz.cx;
+    if (p.Height == 0) p.Height = sz.cy;
+  }
+  if (s.Kind == ControlKind::Combo)
+    p.Height += Scaled(8 + 16 * int(s.Items.size() < 8 ? s.Items.size() : 8), dpi);  // room for the list
+  return p;
+}
+
+}  // namespace
+
+void Dialog::CreateControls() {
+  const std::vector<size_t> order = CreationOrder(table_);
+  for (size_t k = 0; k < order.size(); ++k) {
+    const size_t index = order[k];
+    Item& item = items_[index];
+    const ControlRow& s = table_[index];
+    const Item* container = s.Parent.empty() ? nullptr : Find(s.Parent);
+    HWND parent = container ? container->Hwnd : hwnd_;
+    if (!parent) continue;
+    const HMENU id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index));
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    // An up-down shows no focus: Tab goes from its buddy to the next control.
+    if (s.Tab != kNoTab && s.Kind != ControlKind::UpDown) style |= WS_TABSTOP;
+    if (StartsGroup(table_, order, k)) style |= WS_GROUP;
+    DWORD ex = 0;
+    const char* cls = "STATIC";
+    HFONT font = FontFor(s, s.Kind == ControlKind::Link);
+    const PixelRect p = ControlRect(s, font, dpi_);
+    switch (s.Kind) {
+      case ControlKind::GroupBox:
+      case ControlKind::Panel: {
+        HBRUSH ground = nullptr;
+        if (s.Colour != kNoColour) {
+          brushes_.emplace_back(CreateSolidBrush(s.Colour));
+          ground = brushes_.back().Get();
+        }
+        item.Ground = ground;
+        auto box = std::make_unique<ControlContainer>(hwnd_, s, font, ground);
+        if (box->Create(parent, p, dpi_)) {
+          item.Hwnd = box->Handle();
+          item.Container = std::move(box);
+        }
+        continue;
+      }
+      case ControlKind::Label:
+      case ControlKind::Link:
+        style |= s.Centre ? SS_CENTER : (s.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        if (s.Kind == ControlKind::Link) style |= SS_NOTIFY;
+        break;
+      case ControlKind::Check: cls = "BUTTON"; style |= BS_AUTOCHECKBOX; break;
+      case ControlKind::Radio: cls = "BUTTON"; style |= BS_AUTORADIOBUTTON; break;
+      case ControlKind::Edit:
+        cls = "EDIT";
+        style |= ES_AUTOHSCROLL | (s.IsReadOnly ? ES_READONLY : 0);
+        ex |= WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::UpDown:
+        cls = UPDOWN_CLASSA;
+        style |= UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | (s.Wraps ? UDS_WRAP : 0);
+        break;
+      case ControlKind::Combo:
+        cls = "COMBOBOX";
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+        break;
+      case ControlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
+      case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
+      case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
+      case ControlKind::RichView:
+        if (!richEdit_) richEdit_ = LoadSystemLibrary(L"riched20.dll");
+        cls = RICHEDIT_CLASSA;
+        style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
+        ex |= WS_EX_CLIENTEDGE;
+        break;
+    }
+    if (s.Kind == ControlKind::Edit)  // a Unicode edit: a path in any script stays whole
+      item.Hwnd = CreateWindowExW(ex, L"EDIT", Wide(s.Caption).c_str(), style, p.Left, p.Top, p.Width, p.Height,
+                                  parent, id, Instance(), nullptr);
+    else
+      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style,
+                                  p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
+    if (!item.Hwnd) continue;
+    SendMessageA(item.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    switch (s.Kind) {
+      case ControlKind::Edit:
+        if (s.MaxLen > 0) SendMessageA(item.Hwnd, EM_LIMITTEXT, WPARAM(s.MaxLen), 0);
+        break;
+      case ControlKind::UpDown: {
+        SendMessageA(item.Hwnd, UDM_SETRANGE32, WPARAM(s.Min), LPARAM(s.Max));
+        UDACCEL accel{0, UINT(s.Step > 0 ? s.Step : 1)};
+        SendMessageA(item.Hwnd, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
+        break;
+      }
+      case ControlKind::Combo:
+        for (const std::string& text : s.Items) SendMessageA(item.Hwnd, CB_ADDSTRING, 0, LPARAM(text.c_str()));
+        // The closed box is as high as the table says.
+        SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
+        break;
+      case ControlKind::RichView:
+        SendMessageA(item.Hwnd, EM_SETBKGNDCOLOR, 0, LPARAM(GetSysColor(COLOR_WINDOW)));
+        break;
+      default:
+        break;
+    }
+    if (!s.HintText.empty()) {
+      if (!tooltip_)
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                   Instance(), nullptr);
+      TOOLINFOA ti{};
+      ti.cbSize = sizeof ti;
+      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      ti.hwnd = hwnd_;
+      ti.uId = reinterpret_cast<UINT_PTR>(item.Hwnd);
+      ti.lpszText = const_cast<char*>(s.HintText.c_str());
+      if (tooltip_) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+  }
+  // Up-downs hold their buddies once both exist; the buddy then shows the position.
+  for (Item& it : items_) {
+    if (it.Row->Kind != ControlKind::UpDown || !it.Hwnd) continue;
+    if (const Item* buddy = Find(it.Row->BuddyName))
+      SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
+    SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Row->Position));
+  }
+}
+
+// Moved to a monitor of another scale: the same table at the new scale, in
+// the window the system suggests.
+void Dialog::DpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  std::map<std::string, UniqueFont> old;
+  old.swap(fonts_);  // in use until every control has its new font
+  for (Item& it : items_) {
+    if (!it.Hwnd) continue;
+    const ControlRow& s = *it.Row;
+    HFONT font = FontFor(s, s.Kind == ControlKind::Link);
+    const PixelRect p = ControlRect(s, font, dpi_);
+    if (s.Kind == ControlKind::UpDown) {
+      // An up-down sits against its buddy: it is put back there below.
+      SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      continue;
+    }
+    MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
+    SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (auto* box = dynamic_cast<ControlContainer*>(it.Container.get())) box->Rescale(font, dpi_);
+    if (s.Kind == ControlKind::Combo)
+      SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
+  }
+  for (Item& it : items_)
+    if (it.Row->Kind == ControlKind::UpDown && it.Hwnd)
+      if (const Item* buddy = Find(it.Row->BuddyName))
+        SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace orlavox::ui

@@ -1,0 +1,130 @@
+#include "ui/dialog.h"
+
+#include <iterator>
+#include <optional>
+
+#include "ui/dpi.h"
+#include "ui/monitors.h"
+#include "ui/scale.h"
+
+// The dialog's form, its place on the screen and the modal loop.
+
+namespace orlavox::ui {
+namespace {
+
+// The dialogs whose modal loops run, innermost last (one thread: the program's windows live on one).
+std::vector<HWND>& ModalStack() {
+  static std::vector<HWND> stack;
+  return stack;
+}
+
+// What a dialog belongs to on the screen: its owner while that is on the
+// screen, else the taskbar with the notification area (a clock hidden in
+// the tray is there).
+std::optional<PixelRect> AnchorOf(HWND owner) {
+  HWND anchor = owner && IsWindowVisible(owner) && !IsIconic(owner) ? owner : FindWindowW(L"Shell_TrayWnd", nullptr);
+  RECT r;
+  if (!anchor || !GetWindowRect(anchor, &r)) return std::nullopt;
+  return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+bool Dialog::CreateForm(HWND owner) {
+  DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+  if (form_.SystemMenu) style |= WS_SYSMENU;
+  DWORD ex = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  if (form_.Topmost) ex |= WS_EX_TOPMOST;
+  HWND parent = owner;
+  if (form_.OwnTaskbarButton) {
+    ex |= WS_EX_APPWINDOW;
+    parent = GetDesktopWindow();  // no owner: a window of its own on the taskbar
+  }
+  // The dialog takes the display scale of its owner's monitor, or of the system.
+  dpi_ = owner ? WindowDpi(owner) : SystemDpi();
+  RECT r{0, 0, Scaled(form_.ClientWidth, dpi_), Scaled(form_.ClientHeight, dpi_)};
+  AdjustForDpi(r, style, ex, dpi_);
+  const WindowClass cls{"OrlavoxDialog", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  if (!Window::Create(cls, form_.Caption.c_str(), style, ex, 0, 0, r.right - r.left, r.bottom - r.top, parent))
+    return false;
+  CreateControls();
+  PlaceWindow();
+  return true;
+}
+
+void Dialog::PlaceWindow() {
+  RECT w;
+  GetWindowRect(hwnd_, &w);
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  if (!form_.Centred && !form_.KeepOnScreen) {
+    SetWindowPos(hwnd_, nullptr, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const std::vector<MonitorArea> monitors = Monitors();
+  const MonitorArea& monitor = monitors[MonitorFor(monitors, AnchorOf(owner_))];
+  const PixelRect placed = form_.Centred ? CentreIn(monitor.Work, width, height)
+                                         : PlaceOnMonitor(monitor, {form_.Left, form_.Top, width, height});
+  SetWindowPos(hwnd_, nullptr, placed.Left, placed.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Dialog::ShowModal(HWND owner) {
+  if (running_) return kResultNone;
+  result_ = kResultNone;
+  owner_ = owner;
+  if (!hwnd_ && !CreateForm(owner)) return kResultNone;
+  FormCreate();
+  FormShow();
+  const bool ownerWasEnabled = owner_ && IsWindowEnabled(owner_);
+  if (ownerWasEnabled) EnableWindow(owner_, FALSE);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  UpdateWindow(hwnd_);
+  HWND focus = GetFocus();
+  if (!focus || !IsChild(hwnd_, focus)) {
+    HWND f = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (f) SetFocus(f);
+  }
+  running_ = true;
+  const HWND self = hwnd_;
+  ModalStack().push_back(self);
+  MSG msg;
+  while (result_ == kResultNone && hwnd_) {
+    // Wide: a character typed into an edit reaches it whole, whatever the code page.
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the loop and let the outer one see it.
+      PostQuitMessage(got == 0 ? int(msg.wParam) : 0);
+      break;
+    }
+    if (IsDialogMessageW(hwnd_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  running_ = false;
+  std::vector<HWND>& stack = ModalStack();
+  for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+    if (*it == self) {
+      stack.erase(std::next(it).base());
+      break;
+    }
+  if (ownerWasEnabled) EnableWindow(owner_, TRUE);
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  Destroy();
+  tooltip_ = nullptr;  // destroyed with its owner
+  lastFocus_ = nullptr;
+  for (Item& it : items_) {
+    it.Hwnd = nullptr;
+    it.Container.reset();
+    it.Ground = nullptr;
+  }
+  brushes_.clear();
+  return result_;
+}
+
+HWND Dialog::ModalWindow() {
+  const std::vector<HWND>& stack = ModalStack();
+  return stack.empty() ? nullptr : stack.back();
+}
+
+void Dialog::CloseWith(int result) { result_ = result == kResultNone ? kResultCancel : result; }
+
+}  // namespace orlavox::ui
