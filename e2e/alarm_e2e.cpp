@@ -344,8 +344,8 @@ TEST_F(AlarmE2E, SnoozeBringsTheAlertBackUntilOk) {
   ASSERT_NE(alert = WaitForAlert(p, 6000), nullptr);
   const int back = MinuteOfDay(p);
   const int64_t due = std::atoll(snoozeWake.c_str());
-  std::printf("[ measure  ] x60, snooze 2 minutes: snoozed at 07:%02d, alert back at 07:%02d, wake timer at %s\n",
-              snoozed % 60, back % 60, snoozeWake.c_str());
+  std::printf("[ measure  ] x60, snooze 2 min: snoozed at 07:%02d, alert back at 07:%02d, wake due 07:%02d + %llds\n",
+              snoozed % 60, back % 60, back % 60, static_cast<long long>((due - DueAt(back)) / 10000000));
   EXPECT_TRUE(back - snoozed >= 2 && back - snoozed <= 3 && due >= DueAt(back) && due < DueAt(back + 2)) << back;
   EXPECT_NE(snoozeWake.find(" resume"), std::string::npos);
   EXPECT_TRUE(WaitFor([&] { return capture_.Files().size() == 2; }, 3000));  // the second ring sounds too

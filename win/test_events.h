@@ -1,7 +1,8 @@
 #pragma once
 // What the test build records for the end-to-end tests to read: help
-// requests, web pages opened, tray updates, announcements. Each program
-// defines it in its seams (app/seams_shipped.cpp, app/seams_testbuild.cpp).
+// requests, web pages opened, tray updates, announcements, the due times
+// handed to the wake timer. Each program defines it in its seams
+// (app/seams_shipped.cpp, app/seams_testbuild.cpp).
 #include <string>
 
 namespace orlavox {
