@@ -51,7 +51,7 @@ std::vector<ControlRow> MoreOptionsTable() {
 
 TMoreOptionsForm::TMoreOptionsForm(const MoreOptions& options, bool hour24)
     : Dialog(Form("More options", 332, 246), MoreOptionsTable()), options_(options), hour24_(hour24) {
-  ShowError = [this](const char* text) { MessageBoxA(Handle(), text, "Error", MB_OK | MB_ICONERROR); };
+  ShowError = [this](const char* text) { MessageBoxA(Handle(), text, "Error", MB_OK); };
   OnClick("QuietCheck", [this] { QuietCheckClick(); });
   for (const char* box : kTimeBoxes) {
     const std::string hour = Named(box, "HourEdit"), minute = Named(box, "MinEdit");

@@ -1,5 +1,9 @@
 #include "alarm/wake_timer.h"
 
+#include <string>
+
+#include "win/test_events.h"
+
 namespace orlavox {
 
 bool WakeTimer::ArmAt(const SYSTEMTIME& local) {
@@ -18,6 +22,7 @@ bool WakeTimer::ArmAt(const SYSTEMTIME& local) {
   due_ = due.QuadPart;
   resume_ = true;
   armed_ = SetWaitableTimer(timer_.Get(), &due, 0, nullptr, nullptr, resume_) != FALSE;
+  if (armed_) RecordTestEvent("wake", std::to_string(due.QuadPart) + (resume_ ? " resume" : ""));
   return armed_;
 }
 

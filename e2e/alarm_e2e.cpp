@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "e2e/capture.h"
 #include "app/fake_clock.h"
@@ -156,9 +157,10 @@ TEST_F(AlarmE2E, NextDayAgainAndAnAlertLeftOpenIsNotDoubled) {
 TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
   const std::string wave = Env("ORLAVOX_TEST_WAVE");
   ASSERT_FALSE(wave.empty());
-  // AlarmAnnounce with a voice, the wave file once (repeat 0).
+  // AlarmAnnounce with a voice, the wave file once (repeat 0); in quiet hours, which keep only the periodic one quiet.
   WriteSettings("00001000010", Repeat(0), "6007000005");
   WriteValue(kSettingsKey, "WaveFileName", wave);
+  WriteValue(kSettingsKey, "QuietHours", "0600-0800");
   {
     const std::string exe = PrepareInstall("alarm-voice", {"shipped:English (female).dll"});
     ClockProcess p;
@@ -204,10 +206,16 @@ TEST_F(AlarmE2E, AnnouncementThenOneSoundAndTheOtherSoundsHeard) {
     ClockProcess p;
     HWND alert = StartAndRing(p, PrepareInstall("alarm-odd", {"Test (logging).dll"}));
     ASSERT_NE(alert, nullptr);
-    Sleep(2000);
-    const auto files = capture_.Files();
+    ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmSounds) == 1; }, 3000));
+    std::vector<std::string> files;
     std::string pcm;
-    for (const std::string& f : files) pcm += ReadBytes(f);
+    auto heard = [&] {  // Yipe whole, or (waited for as long) anything
+      files = capture_.Files();
+      pcm.clear();
+      for (const std::string& f : files) pcm += ReadBytes(f);
+      return c.yipe ? pcm.size() >= 22848u * 2 : !files.empty();
+    };
+    EXPECT_EQ(WaitFor(heard, 3000), c.yipe);
     int peak = 0;
     Capture::SoundSeconds(pcm, &peak);
     std::printf("[ measure  ] %-12s: %ld sound started, %zu openings of the device, %zu bytes, peak %d\n", c.name,
@@ -302,31 +310,49 @@ TEST_F(AlarmE2E, CtrlAOpensTheDialogCancelWritesNothingOkWritesBack) {
 
 int MinuteOfDay(ClockProcess& p) { return int(p.Probe(kProbeHour) * 60 + p.Probe(kProbeMinute)); }
 
+// Local minute `minute` from 7 December 2026, 00:00, as the UTC instant a waitable timer takes (100 ns since 1601).
+int64_t DueAt(int minute) {
+  SYSTEMTIME local{2026, 12, 0, WORD(7 + minute / 1440), WORD(minute / 60 % 24), WORD(minute % 60), 0, 0}, utc;
+  FILETIME f{};
+  TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
+  SystemTimeToFileTime(&utc, &f);
+  return int64_t(f.dwHighDateTime) << 32 | f.dwLowDateTime;
+}
+
 TEST_F(AlarmE2E, SnoozeBringsTheAlertBackUntilOk) {
   // AlarmOn at 07:00, 24-hour, Yipe once a ring; snooze 2 minutes; wake for the alarm.
   WriteSettings("00101000000", Repeat(0), "6007000001");
   WriteValue(kSettingsKey, "SnoozeMinutes", "2");
   WriteValue(kSettingsKey, "WakeForAlarm", "1");
-  const LRESULT today = LRESULT(DaysFromCivil(2026, 12, 7) * 1440);
+  const std::string events = ScratchDir() + "alarm-wake-events.txt";
+  DeleteFileA(events.c_str());
+  auto wake = [&] {  // the last due time handed to SetWaitableTimer, and its resume flag
+    std::string last = "none";
+    for (const std::string& l : ReadLines(events)) if (l.rfind("wake ", 0) == 0) last = l.substr(5);
+    return last;
+  };
+  SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", events.c_str());
   ClockProcess p;  // sixty times faster: a faked minute lasts a second
   HWND alert = StartAndRing(p, PrepareInstall("alarm-snooze", {"Test (logging).dll"}), "2026-12-07 06:59:58 x60");
+  SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", nullptr);
   ASSERT_NE(alert, nullptr);
   ASSERT_TRUE(WaitFor([&] { return capture_.Files().size() == 1; }, 3000));
   ASSERT_TRUE(ClickControl(alert, "&Snooze"));
   ASSERT_TRUE(WaitFor([&] { return FindProcessWindow(p.Pid(), "Alarm!") == nullptr; }, 3000));
   const int snoozed = MinuteOfDay(p);
-  const LRESULT wake = p.Probe(kProbeWakeMinute) - today;  // the computer wakes for the snooze's end
-  EXPECT_EQ(p.Probe(kProbeWakeResume), 1);
+  const std::string snoozeWake = wake();  // the computer wakes for the snooze's end
   ASSERT_NE(alert = WaitForAlert(p, 6000), nullptr);
   const int back = MinuteOfDay(p);
-  std::printf("[ measure  ] x60, snooze 2 minutes: snoozed at 07:%02d, alert back at 07:%02d, wake timer at 07:%02ld\n",
-              snoozed % 60, back % 60, long(wake % 60));
-  EXPECT_TRUE(back - snoozed >= 2 && back - snoozed <= 3 && (wake == back || wake == back + 1)) << back;
+  const int64_t due = std::atoll(snoozeWake.c_str());
+  std::printf("[ measure  ] x60, snooze 2 min: snoozed at 07:%02d, alert back at 07:%02d, wake due 07:%02d + %llds\n",
+              snoozed % 60, back % 60, back % 60, static_cast<long long>((due - DueAt(back)) / 10000000));
+  EXPECT_TRUE(back - snoozed >= 2 && back - snoozed <= 3 && due >= DueAt(back) && due < DueAt(back + 2)) << back;
+  EXPECT_NE(snoozeWake.find(" resume"), std::string::npos);
   EXPECT_TRUE(WaitFor([&] { return capture_.Files().size() == 2; }, 3000));  // the second ring sounds too
   SetForegroundWindow(alert);
   PressKeys(nullptr, {VK_RETURN});
   ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
-  EXPECT_EQ(p.Probe(kProbeWakeMinute) - today, 1440 + 7 * 60);  // tomorrow's alarm
+  EXPECT_EQ(wake(), std::to_string(DueAt(1440 + 7 * 60)) + " resume");  // tomorrow's alarm
   ASSERT_TRUE(WaitFor([&] { return MinuteOfDay(p) >= 7 * 60 + 20; }, 30000));
   EXPECT_EQ(p.Probe(kProbeAlarms), 2);  // OK ended it
   EXPECT_EQ(capture_.Files().size(), 2u);
@@ -341,7 +367,12 @@ TEST_F(AlarmE2E, HeldAcrossTheAlarmRingsLateWithinAnHourOnly) {
     ASSERT_TRUE(p.Start("2026-12-07 06:54:00 x120", PrepareInstall("alarm-late", {"Test (logging).dll"})));
     ASSERT_NE(p.WaitForMainWindow(false), nullptr);
     ASSERT_TRUE(WaitFor([&] { return MinuteOfDay(p) == 6 * 60 + 58; }, 10000));
-    const int heldAt = MinuteOfDay(p) * 60 + int(p.Probe(kProbeSecond));
+    int heldAt = -1;  // minute and second of one tick: read again when a tick came between the probes
+    while (heldAt < 0) {
+      const LRESULT second = p.Probe(kProbeSecond);
+      const int minute = MinuteOfDay(p);
+      if (p.Probe(kProbeSecond) == second) heldAt = minute * 60 + int(second);
+    }
     ASSERT_TRUE(p.Hold(true));
     Sleep(DWORD(letGo - heldAt) * 1000 / 120);
     ASSERT_TRUE(p.Hold(false));

@@ -1,8 +1,9 @@
 #pragma once
 // What the test build records for the end-to-end tests to read: help
-// requests, web pages opened, tray updates, announcements. Each program
-// links one of its two definitions (test_events_shipped.cpp,
-// test_events_testbuild.cpp), after the floors that call it.
+// requests, web pages opened, tray updates, announcements, the due times
+// handed to the wake timer. Each program links one of its two definitions
+// (test_events_shipped.cpp, test_events_testbuild.cpp), after the floors
+// that call it.
 #include <string>
 
 namespace orlavox {

@@ -207,7 +207,7 @@ TEST(ClockTick, SnoozeQuietHoursAndFullScreen) {
   run.in.Quiet = QuietHours{true, 22 * 60, 7 * 60};
   run.At(7, 22, 59, 59);
   const TickPlan night = run.At(7, 23, 0, 10);
-  EXPECT_TRUE(night.Contains(A::Alarm) && !night.Contains(A::StartAnnouncement));  // the alarm speaks all the same
+  EXPECT_TRUE(night.Contains(A::Alarm) && !night.Contains(A::StartAnnouncement));  // rings; AlarmE2E hears it speak
   run.in.Memory.SnoozeDue = run.in.Utc + 5 * 60;  // Snooze pressed at once
   EXPECT_FALSE(run.Rings(7, 23, 5, 9));
   EXPECT_TRUE(run.At(7, 23, 5, 10).Snoozed);
