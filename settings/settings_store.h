@@ -35,6 +35,12 @@ void ClearVoiceLoadingMark();
 // The mark's voice name; nullopt when there is none.
 std::optional<std::string> VoiceLoadingMark();
 
+// The local minute (since 1970) of the alarm occurrence last rung, the string
+// value "AlarmRung" in decimal: written as the alarm rings, read at start-up.
+// Missing or unreadable reads as none (nullopt).
+std::optional<int64_t> LoadAlarmRungFromRegistry();
+bool SaveAlarmRungToRegistry(int64_t minute);
+
 // The values of the "More options" dialog: read at start-up, written only
 // when that dialog's OK applies them (never by the save at close).
 MoreOptions LoadMoreOptionsFromRegistry();
