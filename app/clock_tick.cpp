@@ -16,7 +16,8 @@ bool NotificationStateHoldsBack(int state) {
 }
 
 bool NewMinute(const TickInputs& in) {
-  if (in.Local == kNoStamp || in.Utc == kNoStamp || in.Memory.LastLocal == kNoStamp) return in.Now.Minute != in.Last.Minute;
+  if (in.Local == kNoStamp || in.Utc == kNoStamp || in.Memory.LastLocal == kNoStamp)
+    return in.Now.Minute != in.Last.Minute;
   return FloorDivide(in.Local, 60) != FloorDivide(in.Memory.LastLocal, 60);
 }
 
