@@ -15,25 +15,42 @@ bool NotificationStateHoldsBack(int state) {
   return state == 2 || state == 3 || state == 4;
 }
 
+bool NewMinute(const TickInputs& in) {
+  if (in.Local == kNoStamp || in.Utc == kNoStamp || in.Memory.LastLocal == kNoStamp)
+    return in.Now.Minute != in.Last.Minute;
+  return FloorDivide(in.Local, 60) != FloorDivide(in.Memory.LastLocal, 60);
+}
+
 TickPlan PlanTick(const TickInputs& in) {
   TickPlan plan;
   TickMemory& memory = plan.Memory;
   memory = in.Memory;
   const bool stamped = in.Local != kNoStamp && in.Utc != kNoStamp;
+  const bool known = stamped && in.Memory.LastLocal != kNoStamp;  // the previous tick's moment
   const int64_t nowMinute = stamped ? FloorDivide(in.Local, 60) : 0;
-  const int64_t lastMinute = stamped && memory.LastLocal != kNoStamp ? FloorDivide(memory.LastLocal, 60) : kNoStamp;
-  // The local clock went back while UTC went on (summer time ended): the
-  // minutes up to the last one seen were served already.
-  if (lastMinute != kNoStamp && nowMinute < lastMinute && memory.LastUtc != kNoStamp && in.Utc >= memory.LastUtc)
-    memory.RepeatUntil = std::max(memory.RepeatUntil, lastMinute);
+  const int64_t lastMinute = known ? FloorDivide(in.Memory.LastLocal, 60) : kNoStamp;
+  if (known && nowMinute < lastMinute) {
+    // The local clock went back. While UTC went on (summer time ended), or by
+    // less than kServedBackSeconds (a time sync), the minutes up to the last
+    // one seen were served already; a clock set back further serves them again.
+    if ((memory.LastUtc != kNoStamp && in.Utc >= memory.LastUtc) || memory.LastLocal - in.Local < kServedBackSeconds)
+      memory.RepeatUntil = std::max(memory.RepeatUntil, lastMinute);
+    else
+      memory.RepeatUntil = kNoStamp;
+  }
   if (memory.RepeatUntil != kNoStamp && (!stamped || nowMinute > memory.RepeatUntil)) memory.RepeatUntil = kNoStamp;
   const bool repeated = memory.RepeatUntil != kNoStamp;
   const bool quiet = InQuietHours(in.Quiet, in.Now.Hour * 60 + in.Now.Minute) || in.FullScreen;
   const bool big = in.SmallDisplay == 0;
-  const bool secondChanged = in.Now.Second != in.Last.Second;
-  const bool minuteChanged = in.Now.Minute != in.Last.Minute;
-  const bool hourChanged = in.Now.Hour != in.Last.Hour;
-  const bool dayChanged = in.Now.Day != in.Last.Day;
+  // Against the previous tick's moment when it is known: a clock that jumps a
+  // whole day (or month) changes what the fields alone would not show.
+  auto changed = [&](int64_t seconds, uint8_t now, uint8_t last) {
+    return known ? FloorDivide(in.Local, seconds) != FloorDivide(in.Memory.LastLocal, seconds) : now != last;
+  };
+  const bool secondChanged = changed(1, in.Now.Second, in.Last.Second);
+  const bool minuteChanged = changed(60, in.Now.Minute, in.Last.Minute);
+  const bool hourChanged = changed(3600, in.Now.Hour, in.Last.Hour);
+  const bool dayChanged = changed(86400, in.Now.Day, in.Last.Day);
 
   if (secondChanged) {
     if (big)

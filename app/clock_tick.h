@@ -26,7 +26,8 @@ struct TickMemory {
   int64_t LastUtc = kNoStamp;      // the previous tick, UTC seconds
   // The local minute up to which the minutes were served before the local
   // clock went back while UTC went on (the repeated hour at the end of
-  // summer time): none of them is announced again.
+  // summer time) or by less than kServedBackSeconds (a time sync): none of
+  // them is announced again.
   int64_t RepeatUntil = kNoStamp;
   int64_t RungAlarm = kNoStamp;    // local minute of the alarm occurrence last rung
   int64_t SnoozeDue = kNoStamp;    // UTC second at which a snoozed alarm rings again
@@ -36,6 +37,10 @@ struct TickMemory {
 // the states of SHQueryUserNotificationState that hold it back (busy
 // full-screen application, full-screen Direct3D, presentation).
 bool NotificationStateHoldsBack(int state);
+
+// A step back of the local clock shorter than this is a correction of a
+// clock that ran fast: the minutes it repeats were served already.
+inline constexpr int64_t kServedBackSeconds = 120;
 
 struct TickInputs {
   TickTime Now;
@@ -88,6 +93,10 @@ struct TickPlan {
   int64_t LateMinutes = 0;   // Alarm: how many minutes after the alarm time it rings
   bool Snoozed = false;      // Alarm: the ring of a snoozed alarm
 };
+
+// Whether the tick starts a new minute: the local minute since 1970 changed
+// (the minute field, before the first stamped tick or without stamps).
+bool NewMinute(const TickInputs& in);
 
 // Steps 3 to 11 of a tick (after the pending start-up step and a pending close).
 TickPlan PlanTick(const TickInputs& in);

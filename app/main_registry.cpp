@@ -39,6 +39,7 @@ void TMainForm::OpenRegistry() {
   SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
   ApplyGlobalShortcut();
   MoreOptions = LoadMoreOptionsFromRegistry();
+  if (const std::optional<int64_t> rung = LoadAlarmRungFromRegistry()) TickState.RungAlarm = *rung;
 }
 
 void TMainForm::ApplyGlobalShortcut() {

@@ -5,6 +5,7 @@
 #include "app/clock_source.h"
 #include "app/main_form.h"
 #include "app/seams.h"
+#include "settings/settings_store.h"
 #include "shell/tray_hint.h"
 
 namespace orlavox {
@@ -49,8 +50,9 @@ void TMainForm::Timer1Timer() {
   in.Utc = utc;
   in.Memory = TickState;
   in.Quiet = MoreOptions.Quiet;
+  const bool newMinute = NewMinute(in);
   // Asked once a minute, when an announcement may be due.
-  in.FullScreen = TickTime.Minute != LastTick.Minute && MoreOptions.HoldBackFullScreen && FullScreenHoldsBack();
+  in.FullScreen = newMinute && MoreOptions.HoldBackFullScreen && FullScreenHoldsBack();
 
   const TickPlan plan = PlanTick(in);
   TickState = plan.Memory;  // before the alert: the ticks inside it go on from here
@@ -59,7 +61,7 @@ void TMainForm::Timer1Timer() {
       case TickAction::UpdateSeconds: UpdateSeconds(); break;
       case TickAction::ShowColon: DrawBlinkColon(true); BlinkColonOn = false; break;
       case TickAction::BlankColon: DrawBlinkColon(false); BlinkColonOn = true; break;
-      case TickAction::SetTrayHint: RefreshTrayHint(st, TickTime.Minute != LastTick.Minute); break;
+      case TickAction::SetTrayHint: RefreshTrayHint(st, newMinute); break;
       case TickAction::UpdateMiniTime: UpdateMiniTime(); break;
       case TickAction::UpdateMinutes: UpdateMinutes(); break;
       case TickAction::UpdateTrayIcon:
@@ -73,7 +75,11 @@ void TMainForm::Timer1Timer() {
       case TickAction::UpdateHours: UpdateHours(); break;
       case TickAction::UpdateDate: UpdateDate(); break;
       case TickAction::RememberTime: LastTick = Remember(TickTime); break;
-      case TickAction::Alarm: Alarm(plan.LateMinutes); break;
+      case TickAction::Alarm:
+        // Kept at once: a clock started again within the minute (an update, a crash) rings it no more.
+        if (!plan.Snoozed) SaveAlarmRungToRegistry(plan.Memory.RungAlarm);
+        Alarm(plan.LateMinutes);
+        break;
     }
   }
 }

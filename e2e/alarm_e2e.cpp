@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "e2e/capture.h"
 #include "app/fake_clock.h"
@@ -89,6 +90,7 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   const DWORD opened = GetTickCount();
   EXPECT_EQ(p.Probe(kProbeHour), 7);
   EXPECT_EQ(p.Probe(kProbeMinute), 0);
+  EXPECT_EQ(ReadValue(kSettingsKey, "AlarmRung"), std::to_string(DaysFromCivil(2026, 12, 7) * 1440 + 7 * 60));
   EXPECT_FALSE(IsWindowVisible(p.MainWindow()));  // still in the tray
   EXPECT_EQ(GetWindow(alert, GW_OWNER), nullptr);  // a window of its own, with its own taskbar button
   EXPECT_TRUE(GetWindowLongA(alert, GWL_EXSTYLE) & WS_EX_APPWINDOW);
@@ -122,6 +124,13 @@ TEST_F(AlarmE2E, RingsAtSevenFromTheTrayUntilEnterOnceInItsMinute) {
   EXPECT_EQ(starts, 4u);
   EXPECT_TRUE(p.Close(30000));
   EXPECT_EQ(Count("begin"), 1);  // one announcement in all
+  // Started again within the minute (an update, a crash): the occurrence stored as it rang rings no more.
+  ClockProcess q;
+  ASSERT_TRUE(q.Start("2026-12-07 07:00:30", exe));
+  ASSERT_NE(q.WaitForMainWindow(false), nullptr);
+  EXPECT_EQ(WaitForAlert(q, 3000), nullptr);
+  EXPECT_EQ(q.Probe(kProbeHour) * 60 + q.Probe(kProbeMinute), 7 * 60);
+  EXPECT_TRUE(q.Close(30000));
 }
 
 TEST_F(AlarmE2E, NextDayAgainAndAnAlertLeftOpenIsNotDoubled) {

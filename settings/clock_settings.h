@@ -89,6 +89,8 @@ bool TimeFormatIs24Hour(std::string_view format);
 inline constexpr const char* kSetAutoStartValue = "SetAutoStart";
 // Present while a voice loads, holding its name (settings_store.h).
 inline constexpr const char* kVoiceLoadingValue = "loading";
+// The alarm occurrence last rung, a local minute since 1970 (settings_store.h).
+inline constexpr const char* kAlarmRungValue = "AlarmRung";
 
 // First run: no settings of this edition and none of the older one.
 bool DecideFirstRun(bool settingsHaveBinSettings, bool oldEditionHasWindowTop);

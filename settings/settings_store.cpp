@@ -117,6 +117,19 @@ std::optional<std::string> ReadVoiceLoadingMark() {
   return name;
 }
 
+std::optional<int64_t> LoadAlarmRungFromRegistry() {
+  Registry reg;
+  std::string text;
+  if (!reg.OpenKey(kSettingsKey, false) || reg.ReadString(kAlarmRungValue, text) != ReadStatus::Ok) return std::nullopt;
+  if (const std::optional<int32_t> minute = ParseDecimal(text)) return *minute;
+  return std::nullopt;
+}
+
+bool SaveAlarmRungToRegistry(int64_t minute) {
+  Registry reg;
+  return reg.OpenKey(kSettingsKey, true) && reg.WriteString(kAlarmRungValue, std::to_string(minute));
+}
+
 MoreOptions LoadMoreOptionsFromRegistry() {
   Registry reg;
   StoredMoreOptions stored;

@@ -42,6 +42,12 @@ std::optional<std::string> ReadVoiceLoadingMark();
 // place of one that hung.
 bool SaveSelectedLanguageToRegistry(int selected);
 
+// The local minute (since 1970) of the alarm occurrence last rung, the string
+// value "AlarmRung" in decimal: written as the alarm rings, read at start-up.
+// Missing or unreadable reads as none (nullopt).
+std::optional<int64_t> LoadAlarmRungFromRegistry();
+bool SaveAlarmRungToRegistry(int64_t minute);
+
 // The values of the "More options" dialog: read at start-up, written only
 // when that dialog's OK applies them (never by the save at close).
 MoreOptions LoadMoreOptionsFromRegistry();

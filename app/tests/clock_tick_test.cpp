@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <random>
+#include <set>
 #include <vector>
 
 namespace orlavox {
@@ -148,7 +151,7 @@ TEST(ClockTick, ClockJumps) {
 }
 
 // Ticks as the main window runs them, the memory carried on, an alert
-// confirmed at once; the clock in 2026-12-<day>, UTC `bias` seconds behind.
+// confirmed at once; the clock in 2026-12-<day> (on into January), UTC `bias` seconds behind.
 struct TickRun {
   TickInputs in;
   int64_t bias = 3600;
@@ -157,15 +160,19 @@ struct TickRun {
     in.AlarmHour = alarmHour;
     in.AlarmMinute = alarmMinute;
   }
-  TickPlan At(int day, int h, int m, int s = 0) {
-    in.Now = TickTime{uint8_t(h), uint8_t(m), uint8_t(s), uint8_t(day), 2};
-    in.Local = (DaysFromCivil(2026, 12, day) * 1440 + h * 60 + m) * 60 + s;
-    in.Utc = in.Local - bias;
+  TickPlan Read(int64_t local, int64_t utc) {
+    const CivilTime c = CivilFromMs(local * 1000);
+    in.Now = TickTime{uint8_t(c.Hour), uint8_t(c.Minute), uint8_t(c.Second), uint8_t(c.Day), uint8_t(c.DayOfWeek + 1)};
+    in.Local = local, in.Utc = utc;
     const TickPlan plan = PlanTick(in);
     in.Memory = plan.Memory;
     in.AlarmHandled = plan.Contains(A::Alarm) || (in.AlarmHandled && !plan.Contains(A::ClearAlarmHandled));
-    in.Last = Remember(in.Now);
+    if (plan.Contains(A::RememberTime)) in.Last = Remember(in.Now);
     return plan;
+  }
+  TickPlan At(int day, int h, int m, int s = 0) {
+    const int64_t local = (DaysFromCivil(2026, 12, day) * 1440 + h * 60 + m) * 60 + s;
+    return Read(local, local - bias);
   }
   bool Rings(int day, int h, int m, int s = 0) { return At(day, h, m, s).Contains(A::Alarm); }
   bool Announces(int day, int h, int m, int s = 0) { return At(day, h, m, s).Contains(A::StartAnnouncement); }
@@ -187,7 +194,25 @@ TEST(ClockTick, SkippedAlarmRingsLateWithinAnHourAndOnceADay) {
   EXPECT_EQ(night.At(8, 0, 20, 0).LateMinutes, 30);  // across midnight
 }
 
-TEST(ClockTick, RepeatedHourAtTheEndOfSummerTimeIsServedOnce) {
+TEST(ClockTick, WokenForTheAlarmADayLaterRingsAndAnnounces) {
+  // Rung at 07:00:00, confirmed at 07:00:20, the lid closed at 07:00:40; the
+  // wake timer resumes the computer at 07:00:00 the next day.
+  TickRun run(7, 0);
+  EXPECT_TRUE(run.Rings(7, 7, 0, 0));
+  run.At(7, 7, 0, 20), run.At(7, 7, 0, 40);
+  const TickPlan woken = run.At(8, 7, 0, 0);
+  EXPECT_TRUE(woken.Contains(A::Alarm) && woken.Contains(A::StartAnnouncement) && woken.Contains(A::UpdateDate));
+  EXPECT_TRUE(run.At(39, 7, 0, 0).Contains(A::UpdateDate));  // a month later to the second: 8 January
+}
+
+TEST(ClockTick, ClockGoingBackServesNoMinuteTwice) {
+  TickRun sync(7, 0);  // a time sync steps the clock (and UTC) back 2 s at 07:00:01
+  sync.At(7, 6, 59, 59);
+  EXPECT_TRUE(sync.Announces(7, 7, 0, 0));
+  sync.At(7, 7, 0, 1), sync.At(7, 6, 59, 59);
+  const TickPlan again = sync.At(7, 7, 0, 0);
+  EXPECT_FALSE(again.Contains(A::StartAnnouncement) || again.Contains(A::Alarm));
+
   TickRun run(2, 30);
   run.in.AnnounceInterval = 15;
   run.bias = 7200;
@@ -200,6 +225,43 @@ TEST(ClockTick, RepeatedHourAtTheEndOfSummerTimeIsServedOnce) {
   }
   EXPECT_TRUE(run.Announces(25, 3, 0, 0));
   EXPECT_TRUE(run.Announces(25, 2, 45, 0));  // set back by hand, UTC too: as before
+}
+
+// Random runs: ticks, holds of seconds to days, time syncs, clocks set back by
+// hand (never a day behind the latest time seen) and the repeated hour at the
+// end of summer time. Every alarm minute a tick read, or one jumped over by at
+// most an hour, rings once and no other does; no minute is announced twice
+// (but after a set-back of two minutes or more, which serves its minutes again).
+TEST(ClockTick, RandomRunsRingEachAlarmOnceAndAnnounceNoMinuteTwice) {
+  std::mt19937_64 rng(20261207);
+  auto pick = [&](int64_t lo, int64_t hi) { return lo + int64_t(rng() % uint64_t(hi - lo + 1)); };
+  for (int round = 0; round < 400; ++round) {
+    TickRun run(int(pick(0, 23)), int(pick(0, 59)));
+    run.in.AnnounceInterval = int(pick(1, 60));
+    int64_t local = DaysFromCivil(2026, 12, 7) * 86400 + pick(0, 86399), utc = local - 3600, top = local;
+    int64_t last = INT64_MAX;  // the previous tick's minute
+    std::map<int64_t, int> rings, due;
+    std::set<int64_t> announced;
+    for (int step = 0; step < 300; ++step) {
+      const int64_t kind = pick(0, 19), lastLocal = local, lastUtc = utc;
+      const int64_t by = kind < 12 ? pick(0, 2) : kind < 15 ? pick(3, 600) : kind < 16 ? pick(600, 6 * 3600)
+                       : kind < 17 ? 86400 * pick(1, 2) + pick(0, 1) * pick(-7200, 7200)
+                       : kind < 18 ? -pick(1, 119) : kind < 19 ? -pick(120, 12 * 3600) : pick(0, 2) - 3600;
+      local += std::max(by, top - 20 * 3600 - local);
+      utc += kind == 19 ? pick(0, 2) : local - lastLocal;  // summer time ends: UTC goes on
+      top = std::max(top, local);
+      const int64_t minute = FloorDivide(local, 60);
+      const int64_t alarm = AlarmOccurrence(minute, run.in.AlarmHour, run.in.AlarmMinute);
+      const TickPlan plan = run.Read(local, utc);
+      if (alarm == minute || (last < alarm && minute - alarm <= kLateAlarmMinutes)) due[alarm] = 1;
+      if (plan.Contains(A::Alarm)) ++rings[minute - plan.LateMinutes];
+      if (utc < lastUtc && lastLocal - local >= kServedBackSeconds)
+        announced.erase(announced.lower_bound(minute), announced.end());
+      ASSERT_TRUE(!plan.Contains(A::StartAnnouncement) || announced.insert(minute).second) << round << " " << step;
+      last = minute;
+    }
+    ASSERT_EQ(rings, due) << round;
+  }
 }
 
 TEST(ClockTick, SnoozeQuietHoursAndFullScreen) {
