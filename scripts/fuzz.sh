@@ -22,7 +22,7 @@ for line in "${targets[@]}"; do
     grep -q '^Done' "$log"; then
     grep -E '^Done' "$log"
   else
-    grep -E -A30 'ERROR|SUMMARY|crash' "$log" || tail -20 "$log"
+    grep -E -A30 'runtime error|ERROR|SUMMARY|crash' "$log" || tail -20 "$log"
     echo "$target found a failing input or did not run" >&2
     failed=1
   fi
