@@ -59,12 +59,15 @@ static const BYTE *Clip(int id, DWORD *size) {
 }
 
 /* Decodes a mono Microsoft ADPCM wave file to pcm[at...] and returns where
- * it ended; *rate is set to its sample rate. Anything else adds nothing.
- * A block: predictor number, step, the second and the first sample, then
- * 4-bit codes, high nibble first. */
+ * it ended; *rate is set to its sample rate. Anything else, a damaged file
+ * too, adds nothing. A block: predictor number, step, the second and the
+ * first sample, then 4-bit codes, high nibble first. Every sum stays within
+ * an int: samples are clamped to 16 bits and so is the step, as in other
+ * decoders, and a predictor weight of -32768 (which no encoder writes) is
+ * refused. */
 static DWORD AddClip(DWORD at, int id, DWORD *rate) {
   static const int adapt[16] = {230, 230, 230, 230, 307, 409, 512, 614, 768, 614, 512, 409, 307, 230, 230, 230};
-  DWORD size, pos, align = 0, perBlock = 0, coefs = 0, total = 0xFFFFFFFF, data = 0, dataSize = 0;
+  DWORD size, pos, hz = 0, align = 0, perBlock = 0, coefs = 0, total = 0xFFFFFFFF, data = 0, dataSize = 0;
   const BYTE *w = Clip(id, &size);
   if (!w || size < 12 || U32(w) != mmioFOURCC('R', 'I', 'F', 'F') || U32(w + 8) != mmioFOURCC('W', 'A', 'V', 'E'))
     return at;
@@ -72,7 +75,7 @@ static DWORD AddClip(DWORD at, int id, DWORD *rate) {
     const BYTE *c = w + pos + 8;
     DWORD tag = U32(w + pos), len = U32(w + pos + 4);
     if (tag == mmioFOURCC('f', 'm', 't', ' ') && len >= 22 && U16(c) == 2 && U16(c + 2) == 1) {
-      *rate = U32(c + 4);
+      hz = U32(c + 4);
       align = U16(c + 12);
       perBlock = U16(c + 18);
       if (len >= 22 + 4 * U16(c + 20) && U16(c + 20) >= 7) coefs = pos + 8 + 22;
@@ -83,7 +86,9 @@ static DWORD AddClip(DWORD at, int id, DWORD *rate) {
       dataSize = len;
     }
   }
-  if (!coefs || !data || align < 8 || perBlock < 2 || perBlock > 2 * (align - 7) + 2) return at;
+  if (!coefs || !data || align < 8 || perBlock < 2 || perBlock > 2 * (align - 7) + 2 || hz < 1000 || hz > 192000)
+    return at;
+  *rate = hz;
   for (pos = data; pos + align <= data + dataSize && total > 0 && at < MAX_SAMPLES; pos += align) {
     const BYTE *b = w + pos;
     DWORD i, n = perBlock < total ? perBlock : total;
@@ -91,6 +96,7 @@ static DWORD AddClip(DWORD at, int id, DWORD *rate) {
     if (b[0] >= U16(w + coefs - 2)) return at;
     c1 = I16(w + coefs + 4 * b[0]);
     c2 = I16(w + coefs + 4 * b[0] + 2);
+    if (c1 == -32768 || c2 == -32768) return at;
     pcm[at++] = (short)s2;
     if (n > 1 && at < MAX_SAMPLES) pcm[at++] = (short)s1;
     for (i = 2; i < n && at < MAX_SAMPLES; ++i) {
@@ -101,7 +107,7 @@ static DWORD AddClip(DWORD at, int id, DWORD *rate) {
       s2 = s1;
       s1 = sample;
       step = adapt[nibble] * step / 256;
-      if (step < 16) step = 16;
+      step = step < 16 ? 16 : step > 0x7FFF ? 0x7FFF : step;
     }
     total -= n;
   }

@@ -1,12 +1,31 @@
 #!/usr/bin/env bash
-# Fuzzes the settings decoder with libFuzzer (clang, ASan + UBSan).
-# Usage: scripts/fuzz.sh [runs]   (default 300000)
+# Fuzzes the decoders with libFuzzer (clang, ASan + UBSan), each target for
+# its number of runs; fails when one finds a failing input or does not run.
+# Usage: scripts/fuzz.sh
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
-runs=${1:-300000}
+# target (in build/native-fuzz)  runs    options
+targets=(
+  "settings/settings_fuzz          150000  -max_len=96"
+  "speech/clip_fuzz                150000  -max_len=1024"
+)
 build_native build/native-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DORLAVOX_FUZZ=ON -DORLAVOX_SANITIZE=ON -DORLAVOX_TESTS=OFF -DORLAVOX_BENCHMARKS=OFF >/dev/null
-build/native-fuzz/settings/settings_fuzz -runs="$runs" -seed=1 -max_len=96 2>&1 | grep -E '^Done|ERROR|SUMMARY|crash' || true
-# libFuzzer exits non-zero on the first failing input.
-build/native-fuzz/settings/settings_fuzz -runs=0 >/dev/null 2>&1
+failed=0
+log=$(mktemp)
+for line in "${targets[@]}"; do
+  read -r target runs options <<<"$line"
+  echo "$target:"
+  # shellcheck disable=SC2086
+  if build/native-fuzz/"$target" -runs="$runs" -seed=1 $options -artifact_prefix=build/native-fuzz/ >"$log" 2>&1 &&
+    grep -q '^Done' "$log"; then
+    grep -E '^Done' "$log"
+  else
+    grep -E -A30 'runtime error|ERROR|SUMMARY|crash' "$log" || tail -20 "$log"
+    echo "$target found a failing input or did not run" >&2
+    failed=1
+  fi
+done
+rm -f "$log"
+exit "$failed"

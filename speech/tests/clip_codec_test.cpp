@@ -73,6 +73,37 @@ TEST(VoiceClips, DamagedClipsDecodeToNothing) {
   EXPECT_TRUE(Decode(clip).empty());
 }
 
+// A clip of `coded` samples whose blocks start at 0 with the smallest step
+// and hold nothing but `codes`, then `silence` zeros.
+std::vector<uint8_t> Uniform(uint32_t coded, uint32_t silence, uint8_t codes) {
+  std::vector<uint8_t> clip(kClipHeaderBytes + ClipCodedBytes(coded), codes);
+  for (int i = 0; i < 4; ++i) clip[i] = uint8_t(coded >> 8 * i), clip[4 + i] = uint8_t(silence >> 8 * i);
+  for (size_t at = kClipHeaderBytes; at < clip.size(); at += kClipBlockBytes) {
+    const uint8_t header[kClipBlockHeaderBytes] = {0, 16, 0, 0, 0, 0, 0};
+    std::copy(header, header + kClipBlockHeaderBytes, clip.begin() + long(at));
+  }
+  return clip;
+}
+
+TEST(VoiceClips, StayWithinTheLongestClipAndSixteenBitsWhateverTheirCodes) {
+  // Each code -8 triples the step: it stops at the largest a block header can
+  // hold, and the samples at the bottom of the range.
+  const std::vector<int16_t> falling = Decode(Uniform(2 * kClipSamplesPerBlock, 0, 0x88));
+  ASSERT_EQ(falling.size(), 2 * kClipSamplesPerBlock);
+  EXPECT_EQ(falling[kClipSamplesPerBlock - 1], -32768);
+  EXPECT_EQ(falling.back(), -32768);
+  // Codes 7 and -8 by turns swing from one end of the range to the other.
+  const std::vector<int16_t> swinging = Decode(Uniform(kClipSamplesPerBlock, 0, 0x78));
+  ASSERT_EQ(swinging.size(), kClipSamplesPerBlock);
+  EXPECT_EQ(swinging[swinging.size() - 2], 32767);
+  EXPECT_EQ(swinging.back(), -32768);
+
+  EXPECT_EQ(Decode(Uniform(kClipMaxCodedSamples, kClipMaxSilenceSamples, 0x11)).size(),
+            kClipMaxCodedSamples + kClipMaxSilenceSamples);
+  EXPECT_TRUE(Decode(Uniform(kClipMaxCodedSamples + 1, 0, 0x11)).empty());
+  EXPECT_TRUE(Decode(Uniform(100, kClipMaxSilenceSamples + 1, 0x11)).empty());
+}
+
 TEST(VoiceClips, StartOneMillisecondBeforeTheirFirstAudibleSample) {
   std::vector<int16_t> pcm(400, 200);
   pcm.push_back(-voice_clips::kAudibleLevel);

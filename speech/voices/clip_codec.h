@@ -11,12 +11,21 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "speech/voices/clip_resources.h"
+
 namespace orlavox {
 
 inline constexpr size_t kClipHeaderBytes = 8;
 inline constexpr size_t kClipBlockBytes = 256;
 inline constexpr size_t kClipBlockHeaderBytes = 7;
 inline constexpr size_t kClipSamplesPerBlock = 2 + 2 * (kClipBlockBytes - kClipBlockHeaderBytes);  // 500
+
+// The longest clip: ten seconds of sound and two of silence after it. A word
+// or a short phrase takes one or two seconds; a header that says more is
+// damaged, and the clip decodes to nothing rather than holding the speech
+// worker and its buffer for minutes.
+inline constexpr size_t kClipMaxCodedSamples = 10 * kClipSampleRate;
+inline constexpr size_t kClipMaxSilenceSamples = 2 * kClipSampleRate;
 
 // Bytes of the blocks that code `samples` samples.
 size_t ClipCodedBytes(size_t samples);

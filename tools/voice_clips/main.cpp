@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "speech/phrases/phrase.h"
+#include "speech/voices/clip_codec.h"
 #include "speech/voices/clip_resources.h"
 #include "tools/voice_clips/clip_encoder.h"
 
@@ -23,7 +24,14 @@ int Encode(const char* in, const char* out) {
   std::vector<int16_t> samples(bytes.size() / 2);
   for (size_t i = 0; i < samples.size(); ++i)
     samples[i] = int16_t(uint8_t(bytes[2 * i]) | uint8_t(bytes[2 * i + 1]) << 8);
-  const std::vector<uint8_t> clip = voice_clips::EncodeClip(voice_clips::TrimLeadingSilence(samples));
+  const std::vector<int16_t> trimmed = voice_clips::TrimLeadingSilence(samples);
+  const std::vector<uint8_t> clip = voice_clips::EncodeClip(trimmed);
+  if (orlavox::ClipSampleCount(clip.data(), clip.size()) != trimmed.size()) {
+    std::fprintf(stderr, "voice_clips: %s is longer than a voice plays (%zu s of sound, %zu s of silence after it)\n",
+                 in, orlavox::kClipMaxCodedSamples / orlavox::kClipSampleRate,
+                 orlavox::kClipMaxSilenceSamples / orlavox::kClipSampleRate);
+    return 1;
+  }
   std::ofstream file(out, std::ios::binary);
   file.write(reinterpret_cast<const char*>(clip.data()), long(clip.size()));
   if (!file.flush()) {
