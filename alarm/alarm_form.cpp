@@ -62,7 +62,8 @@ TAlarmForm::TAlarmForm(const ClockSettings& settings, const AlarmSoundList* soun
     : Dialog(Form("Alarm settings", 332, 297), AlarmFormTable()),
       settings_(settings),
       sounds_(sounds),
-      time_(*this, {c.HourEdit, c.HourUpDown, c.MinEdit, c.MinUpDown, c.AMRadio, c.PMRadio}, settings.Hour24, ShowError) {
+      time_(*this, {c.HourEdit, c.HourUpDown, c.MinEdit, c.MinUpDown, c.AMRadio, c.PMRadio}, settings.Hour24,
+            ShowError) {
   ShowError = [this](const char* text) { ShowTypingError(Handle(), text); };
   OnClick(c.AlarmCheck, [this] { AlarmCheckClick(); });
   OnClick(c.AnnCheck, [this] { AnnCheckClick(); });

@@ -27,7 +27,8 @@ void AddTimeBox(std::vector<ControlRow>& t, const QuietTimeIds& box, const char*
 std::vector<ControlRow> MoreOptionsTable() {
   std::vector<ControlRow> t = {
       Check(c.QuietCheck, kOnForm, 0, {8, 8, 200, 17}, "Quiet hours"),
-      Check(c.FullScreenCheck, kOnForm, 3, {8, 95, 317, 17}, "Stay quiet while a full-screen program or presentation runs"),
+      Check(c.FullScreenCheck, kOnForm, 3, {8, 95, 317, 17},
+            "Stay quiet while a full-screen program or presentation runs"),
       GroupBox(c.AlarmBox, kOnForm, 4, {8, 120, 317, 73}, "Alarm"),
       Label("SnoozeLabel", c.AlarmBox, {8, 24, 0, 0}, "Snooze"),
       Edit(c.SnoozeEdit, c.AlarmBox, 0, {56, 20, 33, 21}, "5").MaxLength(2),

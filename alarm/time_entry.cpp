@@ -19,8 +19,12 @@ void PadMinuteField(ui::Dialog& dialog, ui::EditId minute) {
 
 TimeEntry::TimeEntry(ui::Dialog& dialog, TimeEntryIds ids, bool hour24, const TypingErrorBox& showError)
     : dialog_(dialog), ids_(ids), hour24_(hour24) {
-  dialog.OnChange(ids.Hour, [this, &showError] { CheckTypedField(dialog_, ids_.Hour, HourTyping(hour24_), showError); });
-  dialog.OnChange(ids.Minute, [this, &showError] { CheckTypedField(dialog_, ids_.Minute, kMinuteTyping, showError); });
+  dialog.OnChange(ids.Hour, [this, &showError] {
+    CheckTypedField(dialog_, ids_.Hour, HourTyping(hour24_), showError);
+  });
+  dialog.OnChange(ids.Minute, [this, &showError] {
+    CheckTypedField(dialog_, ids_.Minute, kMinuteTyping, showError);
+  });
   dialog.OnExit(ids.Minute, [this] { PadMinute(); });
   dialog.OnClick(ids.MinuteUpDown, [this] { PadMinute(); });
 }

@@ -65,7 +65,9 @@ inline constexpr Within kOnForm{};
 inline ControlRow GroupBox(GroupBoxId id, Within parent, int tab, PixelRect pos, const std::string& caption) {
   return GroupBox(id.Name, parent.Name, tab, pos, caption);
 }
-inline ControlRow Panel(PanelId id, Within parent, int tab, PixelRect pos) { return Panel(id.Name, parent.Name, tab, pos); }
+inline ControlRow Panel(PanelId id, Within parent, int tab, PixelRect pos) {
+  return Panel(id.Name, parent.Name, tab, pos);
+}
 inline ControlRow Label(LabelId id, Within parent, PixelRect pos, const std::string& caption) {
   return Label(id.Name, parent.Name, pos, caption);
 }

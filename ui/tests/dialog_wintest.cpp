@@ -82,7 +82,8 @@ TEST(DialogTest, AHandlerForANameTheTableDoesNotHoldEndsTheTestBuild) {
   // A handle declared for a row the table does not hold.
   EXPECT_EXIT(d.OnClick(BitBtnId{"OkButton"}, [] {}), ::testing::ExitedWithCode(3),
               "the dialog \"Dialog test\" binds a handler to \"OkButton\"");
-  EXPECT_EXIT(d.OnExit(EditId{"Cancel"}, [] {}), ::testing::ExitedWithCode(3), "\"Cancel\", a name its table does not hold");
+  EXPECT_EXIT(d.OnExit(EditId{"Cancel"}, [] {}), ::testing::ExitedWithCode(3),
+              "\"Cancel\", a name its table does not hold");
 }
 
 TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
