@@ -19,20 +19,27 @@ void Flash(HWND window, DWORD flags) {
   FlashWindowEx(&f);
 }
 
+// The controls the alert's code addresses; the table is built from them.
+constexpr struct {
+  PanelId Panel1{"Panel1"};
+  BitBtnId BitBtn1{"BitBtn1"};
+  ButtonId SnoozeButton{"SnoozeButton"};
+} c{};
+
 }  // namespace
 
 TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine)
     : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
              {
-                 Panel("Panel1", "", kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
-                 Label("Label1", "Panel1", {4, 16, 189, 17}, firstLine).Centred(),
-                 Label("Label2", "Panel1", {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
-                 BitBtn("BitBtn1", "", 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+                 Panel(c.Panel1, kOnForm, kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
+                 Label("Label1", c.Panel1, {4, 16, 189, 17}, firstLine).Centred(),
+                 Label("Label2", c.Panel1, {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
+                 BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
                  // Beside OK; the panel and OK stay where they always were.
-                 ui::Button("SnoozeButton", "", 1, {153, 91, 56, 25}, "&Snooze"),
+                 ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, "&Snooze"),
              }),
       host_(host) {
-  OnClick("SnoozeButton", [this] {
+  OnClick(c.SnoozeButton, [this] {
     DisableAlarmTimer();
     StopAlarmSound();
     CloseWith(kResultSnooze);

@@ -8,10 +8,36 @@
 
 #include "alarm/alarm_form_rules.h"
 #include "alarm/alarm_sound.h"
+#include "alarm/time_entry.h"
 #include "settings/clock_settings.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
+
+// The controls of the alarm dialog that its code and tests address; its
+// table is built from them.
+struct AlarmFormIds {
+  ui::GroupBoxId GroupBox1{"GroupBox1"}, GroupBox2{"GroupBox2"}, GroupBox3{"GroupBox3"};
+  ui::CheckId AlarmCheck{"AlarmCheck"};
+  ui::EditId HourEdit{"HourEdit"};
+  ui::UpDownId HourUpDown{"HourUpDown"};
+  ui::EditId MinEdit{"MinEdit"};
+  ui::UpDownId MinUpDown{"MinUpDown"};
+  ui::RadioId AMRadio{"AMRadio"}, PMRadio{"PMRadio"};
+  ui::CheckId AnnCheck{"AnnCheck"};
+  ui::EditId AnnEdit{"AnnEdit"};
+  ui::UpDownId AnnUpDown{"AnnUpDown"};
+  ui::BitBtnId BitBtn1{"BitBtn1"}, BitBtn2{"BitBtn2"};
+  ui::ComboId AlarmSoundCombo{"AlarmSoundCombo"};
+  ui::BitBtnId PreviewButton{"PreviewButton"};
+  ui::EditId AlarmIntEdit{"AlarmIntEdit"};
+  ui::UpDownId AlmIntUpDown{"AlmIntUpDown"};
+  ui::EditId WaveFileEdit{"WaveFileEdit"};
+  ui::ButtonId BrButton{"BrButton"};
+  ui::CheckId AlarmAnnCheck{"AlarmAnnCheck"};
+  ui::BitBtnId HelpButton{"HelpButton"};
+};
+inline constexpr AlarmFormIds kAlarmForm{};
 
 class TAlarmForm : public ui::Dialog {
  public:
@@ -26,11 +52,6 @@ class TAlarmForm : public ui::Dialog {
 
   void AlarmCheckClick();
   void AnnCheckClick();
-  void HourEditChange() { CheckField("HourEdit", HourTyping(settings_.Hour24)); }
-  void MinEditChange() { CheckField("MinEdit", kMinuteTyping); }
-  void AnnEditChange() { CheckField("AnnEdit", kAnnounceTyping); }
-  void MinEditExit() { PadMinuteField(); }
-  void MinUpDownClick() { PadMinuteField(); }
   void AlarmSoundComboChange();
   void BrButtonClick();
   void PreviewButtonClick();
@@ -38,15 +59,14 @@ class TAlarmForm : public ui::Dialog {
 
  protected:
   void FormCreate() override;
-  void FormShow() override { PadMinuteField(); }
+  void FormShow() override { time_.PadMinute(); }
 
  private:
-  void CheckField(const char* name, TypingRange range);
-  void PadMinuteField();
   AlarmFormValues ReadValues() const;
 
   ClockSettings settings_;
   const AlarmSoundList* sounds_;
+  TimeEntry time_;  // HourEdit, MinEdit, AM and PM
   AlarmFormValues values_;
 };
 

@@ -6,10 +6,37 @@
 #include <functional>
 
 #include "alarm/alarm_form_rules.h"
+#include "alarm/time_entry.h"
 #include "settings/more_options.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
+
+// One of the two times of the quiet hours, in a group box of its own so that
+// each has its own AM and PM.
+struct QuietTimeIds {
+  ui::GroupBoxId Box;
+  TimeEntryIds Time;
+};
+
+// The controls of "More options" that its code and tests address; its table
+// is built from them.
+struct MoreOptionsIds {
+  ui::CheckId QuietCheck{"QuietCheck"};
+  QuietTimeIds From{ui::GroupBoxId{"FromBox"},
+                    {ui::EditId{"FromHourEdit"}, ui::UpDownId{"FromHourUpDown"}, ui::EditId{"FromMinEdit"},
+                     ui::UpDownId{"FromMinUpDown"}, ui::RadioId{"FromAMRadio"}, ui::RadioId{"FromPMRadio"}}};
+  QuietTimeIds To{ui::GroupBoxId{"ToBox"},
+                  {ui::EditId{"ToHourEdit"}, ui::UpDownId{"ToHourUpDown"}, ui::EditId{"ToMinEdit"},
+                   ui::UpDownId{"ToMinUpDown"}, ui::RadioId{"ToAMRadio"}, ui::RadioId{"ToPMRadio"}}};
+  ui::CheckId FullScreenCheck{"FullScreenCheck"};
+  ui::GroupBoxId AlarmBox{"AlarmBox"};
+  ui::EditId SnoozeEdit{"SnoozeEdit"};
+  ui::UpDownId SnoozeUpDown{"SnoozeUpDown"};
+  ui::CheckId WakeCheck{"WakeCheck"};
+  ui::BitBtnId BitBtn1{"BitBtn1"}, HelpButton{"HelpButton"}, BitBtn2{"BitBtn2"};
+};
+inline constexpr MoreOptionsIds kMoreOptionsForm{};
 
 class TMoreOptionsForm : public ui::Dialog {
  public:
@@ -18,7 +45,7 @@ class TMoreOptionsForm : public ui::Dialog {
 
   const MoreOptionsFormValues& Values() const { return values_; }
 
-  // Shows a refused text's message; a message box unless replaced.
+  // Shows a refused text's message; the plain error box unless replaced.
   std::function<void(const char* text)> ShowError;
 
   void QuietCheckClick();
@@ -28,13 +55,10 @@ class TMoreOptionsForm : public ui::Dialog {
   void FormShow() override;
 
  private:
-  void CheckField(const char* name, TypingRange range);
-  void PadMinuteField(const char* name);
-  void ShowTime(const char* box, int minuteOfDay);
   MoreOptionsFormValues ReadValues() const;
 
   MoreOptions options_;
-  bool hour24_;
+  TimeEntry from_, to_;
   MoreOptionsFormValues values_;
 };
 

@@ -28,51 +28,65 @@ bool ReadSmallFile(const std::string& path, std::string& bytes) {
   return ok;
 }
 
+// The controls the dialogs' code addresses; the tables are built from them.
+constexpr struct {
+  PanelId Panel1{"Panel1"};
+  ImageId Image1{"Image1"};
+  LinkId StaticText4{"StaticText4"};
+  BitBtnId BitBtn1{"BitBtn1"};
+} about{};
+constexpr struct {
+  RichViewId RichEdit1{"RichEdit1"};
+  BitBtnId CloseButton{"CloseButton"};
+  GroupBoxId GroupBox1{"GroupBox1"};
+  LinkId StaticText2{"StaticText2"};
+} zentra{};
+
 }  // namespace
 
 TAboutForm::TAboutForm()
     : Dialog(Form("About Multilingual Orlavox", 350, 203),
              {
-                 Panel("Panel1", "", 0, {16, 16, 321, 121}),
-                 Image("Image1", "Panel1", {8, 10, 41, 41}),
-                 Label("StaticText1", "Panel1", {64, 8, 0, 0}, "Multilingual Orlavox").InBold().Font("Arial", -16),
-                 Label("StaticText2", "Panel1", {64, 30, 0, 0}, "Version 2.5"),
-                 Label("StaticText5", "Panel1", {8, 66, 303, 25},
+                 Panel(about.Panel1, kOnForm, 0, {16, 16, 321, 121}),
+                 Image(about.Image1, about.Panel1, {8, 10, 41, 41}),
+                 Label("StaticText1", about.Panel1, {64, 8, 0, 0}, "Multilingual Orlavox").InBold().Font("Arial", -16),
+                 Label("StaticText2", about.Panel1, {64, 30, 0, 0}, "Version 2.5"),
+                 Label("StaticText5", about.Panel1, {8, 66, 303, 25},
                        "New voices, answers to common questions and the latest version of the clock are on "
                        "its web site:"),
-                 Link("StaticText4", "Panel1", {8, 97, 305, 17}, kProductWebPage).Centred(),
-                 BitBtn("BitBtn1", "", 1, {136, 154, 75, 33}, ButtonRole::Ok, "OK").Cancel(),
+                 Link(about.StaticText4, about.Panel1, {8, 97, 305, 17}, kProductWebPage).Centred(),
+                 BitBtn(about.BitBtn1, kOnForm, 1, {136, 154, 75, 33}, ButtonRole::Ok, "OK").Cancel(),
              }) {
-  OnClick("StaticText4", [this] { OpenProductWebPage(Handle()); });
+  OnClick(about.StaticText4, [this] { OpenProductWebPage(Handle()); });
 }
 
 void TAboutForm::FormCreate() {
   icon_ = MakeProgramIcon(ui::Instance(), ui::Scaled(32, Dpi()));
-  SetIcon("Image1", icon_.Get());
+  SetIcon(about.Image1, icon_.Get());
 }
 
 TZentraInfoForm::TZentraInfoForm(std::string folder)
     : Dialog(Form("Try Orlavox Zentra!", 425, 270),
              {
-                 RichView("RichEdit1", "", 0, {8, 8, 409, 193}, "Orlavox Zentra info"),
-                 BitBtn("CloseButton", "", 1, {330, 214, 87, 47}, ButtonRole::Close, "&Close"),
-                 GroupBox("GroupBox1", "", 2, {8, 208, 313, 54}, ""),
-                 Label("StaticText1", "GroupBox1", {8, 14, 297, 17}, "Click the link below to download Orlavox Zentra!")
+                 RichView(zentra.RichEdit1, kOnForm, 0, {8, 8, 409, 193}, "Orlavox Zentra info"),
+                 BitBtn(zentra.CloseButton, kOnForm, 1, {330, 214, 87, 47}, ButtonRole::Close, "&Close"),
+                 GroupBox(zentra.GroupBox1, kOnForm, 2, {8, 208, 313, 54}, ""),
+                 Label("StaticText1", zentra.GroupBox1, {8, 14, 297, 17}, "Click the link below to download Orlavox Zentra!")
                      .Centred(),
-                 Link("StaticText2", "GroupBox1", {8, 32, 297, 17}, kProductWebPage).Centred(),
+                 Link(zentra.StaticText2, zentra.GroupBox1, {8, 32, 297, 17}, kProductWebPage).Centred(),
              }),
       folder_(std::move(folder)) {
-  OnClick("StaticText2", [this] { OpenProductWebPage(Handle()); });
+  OnClick(zentra.StaticText2, [this] { OpenProductWebPage(Handle()); });
 }
 
 void TZentraInfoForm::FormShow() {
   // Rich text first; what is not rich text is shown as it stands.
   std::string bytes;
   const bool read = ReadSmallFile(folder_ + "info.dat", bytes);
-  SetText("RichEdit1", "");
-  if (!read || !(LoadRichText("RichEdit1", bytes, true) || LoadRichText("RichEdit1", bytes, false)))
-    SetText("RichEdit1", kInfoMissingText);
-  Focus("CloseButton");
+  SetText(zentra.RichEdit1, "");
+  if (!read || !(LoadRichText(zentra.RichEdit1, bytes, true) || LoadRichText(zentra.RichEdit1, bytes, false)))
+    SetText(zentra.RichEdit1, kInfoMissingText);
+  Focus(zentra.CloseButton);
 }
 
 }  // namespace orlavox

@@ -7,6 +7,9 @@
 //
 //   ui::Check("AlarmCheck", "GroupBox1", 0, {8, 20, 97, 17}, "Alarm on"),
 //   ui::Edit("HourEdit", "GroupBox1", 1, {8, 60, 29, 21}, "0").MaxLength(2),
+//
+// Dialogs build the rows their code addresses from typed handles
+// (control_ids.h), so that each name is spelt once.
 #include <cstdint>
 #include <string>
 #include <vector>

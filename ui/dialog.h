@@ -1,9 +1,10 @@
 #pragma once
 // A modal dialog built from a table of controls (control_table.h). The derived
 // class gives the form and the table, binds its handlers to the controls'
-// events by name, and reads and sets the controls by name. ShowModal runs a
-// nested message loop: timers and messages of the other windows go on being
-// served while the dialog is open, and the owner is disabled meanwhile.
+// events, and reads and sets the controls, all through the controls' typed
+// handles (control_ids.h). ShowModal runs a nested message loop: timers and
+// messages of the other windows go on being served while the dialog is open,
+// and the owner is disabled meanwhile.
 //
 // Keys: Tab and Shift+Tab move in the table's tab order, also through group
 // boxes and panels; the arrow keys move inside a run of radio buttons; Enter
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/control_ids.h"
 #include "ui/control_table.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
@@ -88,35 +90,72 @@ class Dialog : public Window {
   // of opening another window over it.
   static HWND ModalWindow();
 
-  // Controls by their names; null or neutral values for unknown names. Texts
-  // are UTF-8; edits are Unicode windows, so a path in any script stays whole.
-  HWND Control(const std::string& name) const;
-  std::string Text(const std::string& name) const;
-  void SetText(const std::string& name, const std::string& text);
-  bool Checked(const std::string& name) const;
-  void SetChecked(const std::string& name, bool checked);
-  bool Enabled(const std::string& name) const;
-  void SetEnabled(const std::string& name, bool enabled);
-  void SetVisible(const std::string& name, bool visible);
-  int Position(const std::string& name) const;  // of an up-down
-  void SetPosition(const std::string& name, int position);
-  void SetRange(const std::string& name, int min, int max);
-  int ItemIndex(const std::string& name) const;  // of a combo box; -1 for none
-  void SetItemIndex(const std::string& name, int index);
-  void Focus(const std::string& name);
-  void SetIcon(const std::string& name, HICON icon);  // of an image; the dialog does not own it
+  // Controls by their typed handles (control_ids.h), each accessor for the
+  // kinds it serves. Texts are UTF-8; edits are Unicode windows, so a path in
+  // any script stays whole.
+  template <ControlKind K>
+  HWND Control(ControlId<K> id) const { return Control(std::string(id.Name)); }
+  template <ControlKind K>
+  std::string Text(ControlId<K> id) const {
+    static_assert(HoldsText(K), "Text reads an edit, a rich-text view or a label");
+    return Text(std::string(id.Name));
+  }
+  template <ControlKind K>
+  void SetText(ControlId<K> id, const std::string& text) {
+    static_assert(HoldsText(K), "SetText writes an edit, a rich-text view or a label");
+    SetText(std::string(id.Name), text);
+  }
+  template <ControlKind K>
+  bool Checked(ControlId<K> id) const {
+    static_assert(IsCheckable(K), "Checked reads a check box or a radio button");
+    return Checked(std::string(id.Name));
+  }
+  template <ControlKind K>
+  void SetChecked(ControlId<K> id, bool checked) {
+    static_assert(IsCheckable(K), "SetChecked sets a check box or a radio button");
+    SetChecked(std::string(id.Name), checked);
+  }
+  template <ControlKind K>
+  bool Enabled(ControlId<K> id) const { return Enabled(std::string(id.Name)); }
+  template <ControlKind K>
+  void SetEnabled(ControlId<K> id, bool enabled) { SetEnabled(std::string(id.Name), enabled); }
+  template <ControlKind K>
+  void SetVisible(ControlId<K> id, bool visible) { SetVisible(std::string(id.Name), visible); }
+  int Position(UpDownId id) const { return Position(std::string(id.Name)); }
+  void SetPosition(UpDownId id, int position) { SetPosition(std::string(id.Name), position); }
+  void SetRange(UpDownId id, int min, int max) { SetRange(std::string(id.Name), min, max); }
+  int ItemIndex(ComboId id) const { return ItemIndex(std::string(id.Name)); }  // -1 for none
+  void SetItemIndex(ComboId id, int index) { SetItemIndex(std::string(id.Name), index); }
+  template <ControlKind K>
+  void Focus(ControlId<K> id) { Focus(std::string(id.Name)); }
+  // The dialog does not own the icon.
+  void SetIcon(ImageId id, HICON icon) { SetIcon(std::string(id.Name), icon); }
   // Fills a rich-text view from a stream of bytes, as rich text or as plain
   // text; false when the control took nothing from it.
-  bool LoadRichText(const std::string& name, const std::string& bytes, bool asRtf);
+  bool LoadRichText(RichViewId id, const std::string& bytes, bool asRtf) {
+    return LoadRichText(std::string(id.Name), bytes, asRtf);
+  }
 
   // Events: a click (buttons, check boxes, radio buttons, link labels, the
   // arrows of an up-down), a change (the text of an edit, the choice of a
-  // combo box) and the focus leaving a control.
-  // A name the table does not hold is a fault of the program: see
+  // combo box) and the focus leaving an edit or a combo box.
+  // A handle the table does not hold is a fault of the program: see
   // UnknownControlBound.
-  void OnClick(const std::string& name, std::function<void()> handler);
-  void OnChange(const std::string& name, std::function<void()> handler);
-  void OnExit(const std::string& name, std::function<void()> handler);
+  template <ControlKind K>
+  void OnClick(ControlId<K> id, std::function<void()> handler) {
+    static_assert(IsClickable(K), "OnClick binds a button, a check box, a radio button, a link or an up-down");
+    OnClick(std::string(id.Name), std::move(handler));
+  }
+  template <ControlKind K>
+  void OnChange(ControlId<K> id, std::function<void()> handler) {
+    static_assert(IsChangeable(K), "OnChange binds an edit or a combo box");
+    OnChange(std::string(id.Name), std::move(handler));
+  }
+  template <ControlKind K>
+  void OnExit(ControlId<K> id, std::function<void()> handler) {
+    static_assert(IsChangeable(K), "OnExit binds an edit or a combo box");
+    OnExit(std::string(id.Name), std::move(handler));
+  }
 
  protected:
   // After the controls exist, before the dialog is shown.
@@ -135,6 +174,29 @@ class Dialog : public Window {
 
  private:
   static constexpr int kFirstControlId = 100;  // the id of the table's first control; the others follow
+  // The same by the controls' names; null or neutral values for unknown
+  // names. Private: a misspelt name would compile and read nothing.
+  HWND Control(const std::string& name) const;
+  std::string Text(const std::string& name) const;
+  void SetText(const std::string& name, const std::string& text);
+  bool Checked(const std::string& name) const;
+  void SetChecked(const std::string& name, bool checked);
+  bool Enabled(const std::string& name) const;
+  void SetEnabled(const std::string& name, bool enabled);
+  void SetVisible(const std::string& name, bool visible);
+  int Position(const std::string& name) const;  // of an up-down
+  void SetPosition(const std::string& name, int position);
+  void SetRange(const std::string& name, int min, int max);
+  int ItemIndex(const std::string& name) const;  // of a combo box; -1 for none
+  void SetItemIndex(const std::string& name, int index);
+  void Focus(const std::string& name);
+  void SetIcon(const std::string& name, HICON icon);  // of an image; the dialog does not own it
+  bool LoadRichText(const std::string& name, const std::string& bytes, bool asRtf);
+
+  void OnClick(const std::string& name, std::function<void()> handler);
+  void OnChange(const std::string& name, std::function<void()> handler);
+  void OnExit(const std::string& name, std::function<void()> handler);
+
   struct Item {
     const ControlRow* Row = nullptr;
     HWND Hwnd = nullptr;

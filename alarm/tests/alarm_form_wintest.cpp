@@ -5,10 +5,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "alarm/more_options_form.h"
 #include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
 namespace {
+
+constexpr const AlarmFormIds& a = kAlarmForm;
 
 class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
  public:
@@ -19,12 +22,24 @@ class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
   std::function<void(const char* text)> ShownError;  // the message box the program shows
   std::vector<std::string> Errors;
 
-  void Type(const char* name, const std::string& chars) {
-    for (char c : chars) PostMessageA(Control(name), WM_CHAR, WPARAM(uint8_t(c)), 0);
+  void Type(ui::EditId edit, const std::string& chars) {
+    for (char c : chars) PostMessageA(Control(edit), WM_CHAR, WPARAM(uint8_t(c)), 0);
   }
-  void Key(const char* name, UINT vk) { PostMessageA(Control(name), WM_KEYDOWN, vk, 0); }
-  bool Visible(const char* name) const { return IsWindowVisible(Control(name)) != FALSE; }
+  void Key(ui::EditId edit, UINT vk) { PostMessageA(Control(edit), WM_KEYDOWN, vk, 0); }
+  bool Visible(ui::RadioId radio) const { return IsWindowVisible(Control(radio)) != FALSE; }
 };
+
+// The text of the open typing error box, " with an icon" when it shows one; closes it.
+std::string ErrorBoxText() {
+  HWND b = FindWindowA("#32770", kTypingErrorCaption);
+  std::string box(64, '\0');
+  box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
+  for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
+      box += " with an icon";
+  PostMessageA(b, WM_COMMAND, IDOK, 0);
+  return box;
+}
 
 TEST(AlarmFormTest, TwelveHourFormTypingChecksAndTheMinutesLeadingZero) {
   ClockSettings s;
@@ -36,20 +51,20 @@ TEST(AlarmFormTest, TwelveHourFormTypingChecksAndTheMinutesLeadingZero) {
   std::vector<std::string> hourAfter;
   d.Steps = {
       [&] {
-        opened = d.Text("HourEdit") + ":" + d.Text("MinEdit");
-        amChecked = d.Checked("AMRadio") && !d.Checked("PMRadio") ? "AM" : "PM";
-        radiosShown = d.Visible("AMRadio") && d.Visible("PMRadio") ? "shown" : "hidden";
-        d.SetText("HourEdit", "");
-        d.Type("HourEdit", "13");
+        opened = d.Text(a.HourEdit) + ":" + d.Text(a.MinEdit);
+        amChecked = d.Checked(a.AMRadio) && !d.Checked(a.PMRadio) ? "AM" : "PM";
+        radiosShown = d.Visible(a.AMRadio) && d.Visible(a.PMRadio) ? "shown" : "hidden";
+        d.SetText(a.HourEdit, "");
+        d.Type(a.HourEdit, "13");
       },
-      [&] { hourAfter.push_back(d.Text("HourEdit")); d.Type("HourEdit", "x"); },
-      [&] { hourAfter.push_back(d.Text("HourEdit")); d.Type("HourEdit", "-"); },
-      [&] { hourAfter.push_back(d.Text("HourEdit")); d.SetText("MinEdit", "59"); d.Focus("MinEdit"); },
-      [&] { d.Key("MinEdit", VK_UP); },  // the arrows of MinUpDown wrap from 59
-      [&] { wrapped = d.Text("MinEdit"); d.SetText("MinEdit", ""); d.Type("MinEdit", "5"); },
-      [&] { d.Focus("HourEdit"); },
-      [&] { afterExit = d.Text("MinEdit"); d.SetText("HourEdit", "12"); },
-      [&] { PostMessageA(d.Control("BitBtn1"), BM_CLICK, 0, 0); },
+      [&] { hourAfter.push_back(d.Text(a.HourEdit)); d.Type(a.HourEdit, "x"); },
+      [&] { hourAfter.push_back(d.Text(a.HourEdit)); d.Type(a.HourEdit, "-"); },
+      [&] { hourAfter.push_back(d.Text(a.HourEdit)); d.SetText(a.MinEdit, "59"); d.Focus(a.MinEdit); },
+      [&] { d.Key(a.MinEdit, VK_UP); },  // the arrows of MinUpDown wrap from 59
+      [&] { wrapped = d.Text(a.MinEdit); d.SetText(a.MinEdit, ""); d.Type(a.MinEdit, "5"); },
+      [&] { d.Focus(a.HourEdit); },
+      [&] { afterExit = d.Text(a.MinEdit); d.SetText(a.HourEdit, "12"); },
+      [&] { PostMessageA(d.Control(a.BitBtn1), BM_CLICK, 0, 0); },
   };
   ASSERT_EQ(d.Run(), ui::kResultOk);
   EXPECT_EQ(opened, "12:07");
@@ -78,9 +93,10 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
   std::vector<std::string> seen;
   auto look = [&](const char* tag) {
     std::string line = tag;
-    for (const char* n : {"HourEdit", "MinEdit", "AMRadio", "PMRadio", "HourUpDown", "MinUpDown", "AnnEdit",
-                          "AnnUpDown", "WaveFileEdit", "BrButton"})
-      line += d.Enabled(n) ? "1" : "0";
+    for (bool on : {d.Enabled(a.HourEdit), d.Enabled(a.MinEdit), d.Enabled(a.AMRadio), d.Enabled(a.PMRadio),
+                    d.Enabled(a.HourUpDown), d.Enabled(a.MinUpDown), d.Enabled(a.AnnEdit), d.Enabled(a.AnnUpDown),
+                    d.Enabled(a.WaveFileEdit), d.Enabled(a.BrButton)})
+      line += on ? "1" : "0";
     seen.push_back(line);
   };
   std::string hour, radios, interval;
@@ -90,44 +106,36 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
   d.Steps = {
       [&] {
         look("open ");
-        hour = d.Text("HourEdit");
-        radios = d.Visible("AMRadio") || d.Visible("PMRadio") ? "shown" : "hidden";
-        readOnly = (GetWindowLongA(d.Control("AlarmIntEdit"), GWL_STYLE) & ES_READONLY) != 0;
-        PostMessageA(d.Control("AlarmCheck"), BM_CLICK, 0, 0);
-        PostMessageA(d.Control("AnnCheck"), BM_CLICK, 0, 0);
+        hour = d.Text(a.HourEdit);
+        radios = d.Visible(a.AMRadio) || d.Visible(a.PMRadio) ? "shown" : "hidden";
+        readOnly = (GetWindowLongA(d.Control(a.AlarmIntEdit), GWL_STYLE) & ES_READONLY) != 0;
+        PostMessageA(d.Control(a.AlarmCheck), BM_CLICK, 0, 0);
+        PostMessageA(d.Control(a.AnnCheck), BM_CLICK, 0, 0);
       },
       [&] {
         look("checked ");
-        for (const char* edit : {"HourEdit", "MinEdit", "AnnEdit", "AlarmIntEdit"})
+        for (ui::EditId edit : {a.HourEdit, a.MinEdit, a.AnnEdit, a.AlarmIntEdit})
           tabs.push_back(GetNextDlgTabItem(d.Handle(), d.Control(edit), FALSE));
-        for (const char* next : {"MinEdit", "AnnCheck", "BitBtn1", "AlarmSoundCombo"}) wanted.push_back(d.Control(next));
-        d.Focus("AlarmIntEdit");
-        d.Key("AlarmIntEdit", VK_UP);
-        d.Key("AlarmIntEdit", VK_UP);  // stops at 60
+        wanted = {d.Control(a.MinEdit), d.Control(a.AnnCheck), d.Control(a.BitBtn1), d.Control(a.AlarmSoundCombo)};
+        d.Focus(a.AlarmIntEdit);
+        d.Key(a.AlarmIntEdit, VK_UP);
+        d.Key(a.AlarmIntEdit, VK_UP);  // stops at 60
       },
       [&] {
-        interval = d.Text("AlarmIntEdit");
-        d.SetItemIndex("AlarmSoundCombo", 5);
-        SendMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.Control("AlarmSoundCombo")), CBN_SELCHANGE),
-                     LPARAM(d.Control("AlarmSoundCombo")));
+        interval = d.Text(a.AlarmIntEdit);
+        d.SetItemIndex(a.AlarmSoundCombo, 5);
+        SendMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.Control(a.AlarmSoundCombo)), CBN_SELCHANGE),
+                     LPARAM(d.Control(a.AlarmSoundCombo)));
         look("wave ");
-        d.SetItemIndex("AlarmSoundCombo", 3);
-        SendMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.Control("AlarmSoundCombo")), CBN_SELCHANGE),
-                     LPARAM(d.Control("AlarmSoundCombo")));
-        d.SetText("AnnEdit", "0");  // accepted while typing, kept out on OK
-        d.SetText("HourEdit", "23");
+        d.SetItemIndex(a.AlarmSoundCombo, 3);
+        SendMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.Control(a.AlarmSoundCombo)), CBN_SELCHANGE),
+                     LPARAM(d.Control(a.AlarmSoundCombo)));
+        d.SetText(a.AnnEdit, "0");  // accepted while typing, kept out on OK
+        d.SetText(a.HourEdit, "23");
       },
       [&] { d.ShownError("Numeric value out of range!"); },  // open until the next step
-      [&] {
-        HWND b = FindWindowA("#32770", "Error");
-        box.resize(64);
-        box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
-        for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-          if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(c, STM_GETICON, 0, 0))
-            box += " with an icon";
-        PostMessageA(b, WM_COMMAND, IDOK, 0);
-      },
-      [&] { PostMessageA(d.Control("BitBtn1"), BM_CLICK, 0, 0); },
+      [&] { box = ErrorBoxText(); },
+      [&] { PostMessageA(d.Control(a.BitBtn1), BM_CLICK, 0, 0); },
   };
   ASSERT_EQ(d.Run(), ui::kResultOk);
   EXPECT_EQ(box, "Numeric value out of range!");  // a plain message box, no error icon
@@ -148,6 +156,43 @@ TEST(AlarmFormTest, EnablingFollowsTheChecksAndTheSoundAndOkWritesEverything) {
   EXPECT_EQ(back.AlarmRepeatInterval, 60);
   EXPECT_EQ(back.AlarmSound, 3);
   EXPECT_EQ(back.WaveFile, "C:\\alarms\\ring.wav");  // written back from the disabled edit
+}
+
+// More options shows its values, checks its times as the alarm dialog does, in
+// the same plain box, and gives back what was changed.
+TEST(AlarmFormTest, MoreOptionsShowsRefusesABadHourAndOkGivesTheNewOnes) {
+  const MoreOptions o{{true, 22 * 60 + 30, 6 * 60 + 5}, false, 12, true};
+  ui::Scripted<TMoreOptionsForm> d(o, false);  // 12-hour
+  const MoreOptionsIds& c = kMoreOptionsForm;
+  std::string opened, box;
+  auto click = [&](ui::CheckId check) { PostMessageA(d.Control(check), BM_CLICK, 0, 0); };
+  d.Steps = {
+      [&] {
+        for (const TimeEntryIds* t : {&c.From.Time, &c.To.Time})
+          opened += d.Text(t->Hour) + ":" + d.Text(t->Minute) + (d.Checked(t->Pm) ? " PM " : " AM ");
+        opened += d.Text(c.SnoozeEdit) + (d.Checked(c.QuietCheck) ? " quiet" : "") +
+                  (d.Checked(c.FullScreenCheck) ? " full-screen" : "") + (d.Checked(c.WakeCheck) ? " wake" : "");
+        d.SetText(c.To.Time.Hour, "13");  // the box stays open until the next step
+      },
+      [&] { box = ErrorBoxText(); },
+      [&] {
+        box += " [" + d.Text(c.To.Time.Hour) + "]";
+        d.SetText(c.To.Time.Hour, "7");
+        d.SetText(c.SnoozeEdit, "30");
+        click(c.FullScreenCheck);
+        click(c.WakeCheck);
+      },
+      [&] { PostMessageA(d.Control(c.BitBtn1), BM_CLICK, 0, 0); },
+  };
+  ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_EQ(opened, "10:30 PM 6:05 AM 12 quiet wake");
+  EXPECT_EQ(box, "Numeric value out of range! []");  // no error icon
+  MoreOptions back = o;
+  ApplyMoreOptionsForm(d.Values(), false, back);
+  EXPECT_TRUE(back.Quiet.On && back.HoldBackFullScreen && !back.WakeForAlarm);
+  EXPECT_EQ(back.Quiet.From, 22 * 60 + 30);
+  EXPECT_EQ(back.Quiet.To, 7 * 60 + 5);
+  EXPECT_EQ(back.SnoozeMinutes, 30);
 }
 
 }  // namespace

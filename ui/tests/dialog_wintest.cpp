@@ -12,14 +12,26 @@
 namespace orlavox::ui {
 namespace {
 
+constexpr struct {
+  GroupBoxId Box{"Box"};
+  CheckId Second{"Second"}, First{"First"};
+  EditId Edit{"Edit"};
+  UpDownId Spin{"Spin"};
+  BitBtnId Ok{"Ok"}, Help{"Help"}, Cancel{"Cancel"};
+} k{};
+
 class ScriptedDialog : public Scripted<Dialog> {
  public:
   using Scripted::Scripted;
 
   void Key(UINT vk) { PostMessageA(GetFocus(), WM_KEYDOWN, vk, 0); }
   std::string FocusName() const {
-    for (const char* n : {"Edit", "Spin", "First", "Second", "Ok", "Cancel", "Help", "View", "Pick", "Site"})
-      if (Control(n) && Control(n) == GetFocus()) return n;
+    const std::pair<const char*, HWND> controls[] = {
+        {k.Edit.Name, Control(k.Edit)}, {k.Spin.Name, Control(k.Spin)}, {k.First.Name, Control(k.First)},
+        {k.Second.Name, Control(k.Second)}, {k.Ok.Name, Control(k.Ok)}, {k.Cancel.Name, Control(k.Cancel)},
+        {k.Help.Name, Control(k.Help)}};
+    for (const auto& [name, h] : controls)
+      if (h && h == GetFocus()) return name;
     return "?";
   }
 };
@@ -28,15 +40,15 @@ FormLayout TestForm() { return Form("Dialog test", 300, 200); }
 
 std::vector<ControlRow> KeysTable(bool withCancel) {
   std::vector<ControlRow> t = {
-      GroupBox("Box", "", 1, {8, 40, 140, 60}, "Box"),
-      Check("Second", "Box", 1, {8, 16, 120, 17}, "Second"),
-      Check("First", "Box", 0, {8, 36, 120, 17}, "First"),
-      Edit("Edit", "", 0, {8, 8, 57, 21}, "100").ReadOnly(),
-      UpDown("Spin", "", kNoTab, {65, 8, 15, 21}, "Edit").Range(100, 1000).Increment(100).At(1000),
-      BitBtn("Ok", "", 2, {8, 150, 75, 33}, ButtonRole::Ok, "&OK"),
-      BitBtn("Help", "", 4, {200, 150, 75, 33}, ButtonRole::Help, "&Help"),
+      GroupBox(k.Box, kOnForm, 1, {8, 40, 140, 60}, "Box"),
+      Check(k.Second, k.Box, 1, {8, 16, 120, 17}, "Second"),
+      Check(k.First, k.Box, 0, {8, 36, 120, 17}, "First"),
+      Edit(k.Edit, kOnForm, 0, {8, 8, 57, 21}, "100").ReadOnly(),
+      UpDown(k.Spin, kOnForm, kNoTab, {65, 8, 15, 21}, k.Edit).Range(100, 1000).Increment(100).At(1000),
+      BitBtn(k.Ok, kOnForm, 2, {8, 150, 75, 33}, ButtonRole::Ok, "&OK"),
+      BitBtn(k.Help, kOnForm, 4, {200, 150, 75, 33}, ButtonRole::Help, "&Help"),
   };
-  if (withCancel) t.push_back(BitBtn("Cancel", "", 3, {100, 150, 75, 33}, ButtonRole::Cancel, "&Cancel"));
+  if (withCancel) t.push_back(BitBtn(k.Cancel, kOnForm, 3, {100, 150, 75, 33}, ButtonRole::Cancel, "&Cancel"));
   return t;
 }
 
@@ -44,15 +56,15 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
   ScriptedDialog d(TestForm(), KeysTable(true));
   std::vector<std::string> seen;
   int helps = 0;
-  d.OnClick("Help", [&] { ++helps; });
+  d.OnClick(k.Help, [&] { ++helps; });
   auto look = [&] { seen.push_back(d.FocusName()); };
   std::string spinText;
   d.Steps = {look, [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look,
              [&] { d.Key(VK_TAB); }, look, [&] { d.Key(VK_TAB); }, look,
              [&] { d.Key(VK_RETURN); },  // on the focused Help button: help, the dialog stays
-             [&] { d.Focus("Edit"); }, [&] { spinText = d.Text("Edit"); d.Key(VK_UP); },
-             [&] { spinText += "," + d.Text("Edit"); d.Key(VK_DOWN); },
-             [&] { spinText += "," + d.Text("Edit"); d.Key(VK_RETURN); }};  // the default button
+             [&] { d.Focus(k.Edit); }, [&] { spinText = d.Text(k.Edit); d.Key(VK_UP); },
+             [&] { spinText += "," + d.Text(k.Edit); d.Key(VK_DOWN); },
+             [&] { spinText += "," + d.Text(k.Edit); d.Key(VK_RETURN); }};  // the default button
   EXPECT_EQ(d.Run(), kResultOk);
   EXPECT_EQ(seen, (std::vector<std::string>{"Edit", "First", "Second", "Ok", "Cancel", "Help"}));
   EXPECT_EQ(helps, 1);
@@ -65,11 +77,13 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
 
 TEST(DialogTest, AHandlerForANameTheTableDoesNotHoldEndsTheTestBuild) {
   ScriptedDialog d(TestForm(), KeysTable(false));
-  d.OnClick("Ok", [] {});
-  d.OnChange("Edit", [] {});
-  EXPECT_EXIT(d.OnClick("OkButton", [] {}), ::testing::ExitedWithCode(3),
+  d.OnClick(k.Ok, [] {});
+  d.OnChange(k.Edit, [] {});
+  // A handle declared for a row the table does not hold.
+  EXPECT_EXIT(d.OnClick(BitBtnId{"OkButton"}, [] {}), ::testing::ExitedWithCode(3),
               "the dialog \"Dialog test\" binds a handler to \"OkButton\"");
-  EXPECT_EXIT(d.OnExit("Cancel", [] {}), ::testing::ExitedWithCode(3), "\"Cancel\", a name its table does not hold");
+  EXPECT_EXIT(d.OnExit(EditId{"Cancel"}, [] {}), ::testing::ExitedWithCode(3),
+              "\"Cancel\", a name its table does not hold");
 }
 
 TEST(DialogTest, EscapeDoesNothingWithoutACancelButton) {
