@@ -7,7 +7,7 @@
 #include <string>
 
 #include "alarm/alarm_form_rules.h"
-#include "alarm/alarm_sound.h"
+#include "alarm/alarm_sound_player.h"
 #include "settings/clock_settings.h"
 #include "ui/dialog.h"
 
@@ -39,6 +39,7 @@ class TAlarmForm : public ui::Dialog {
  protected:
   void FormCreate() override;
   void FormShow() override { PadMinuteField(); }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void CheckField(const char* name, TypingRange range);
@@ -48,6 +49,9 @@ class TAlarmForm : public ui::Dialog {
   ClockSettings settings_;
   const AlarmSoundList* sounds_;
   AlarmFormValues values_;
+  // The preview's sound: a wave file read for it is freed at the next
+  // preview or when the dialog closes.
+  AlarmSoundPlayer player_{*this};
 };
 
 }  // namespace orlavox

@@ -41,6 +41,8 @@ bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
 bool RecordTestEvent(const char*, const std::string&) { return false; }
 
+void TestSlowFileOpen() {}
+
 void PrepareTestProcess() {}
 
 void SetTestClock(const TestClockSetting&) {}

@@ -102,6 +102,12 @@ bool RecordTestEvent(const char* kind, const std::string& detail) {
   return true;
 }
 
+void TestSlowFileOpen() {
+  char text[16];
+  const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_SLOW_OPEN_MS", text, sizeof text);
+  if (n > 0 && n < sizeof text) Sleep(DWORD(std::strtoul(text, nullptr, 10)));
+}
+
 void ReadLocalTime(SYSTEMTIME& st) {
   if (!g_clock.Active) {
     GetLocalTime(&st);

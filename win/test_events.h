@@ -1,7 +1,8 @@
 #pragma once
 // What the test build records for the end-to-end tests to read: help
-// requests, web pages opened, tray updates, announcements. Each program
-// defines it in its seams (app/seams_shipped.cpp, app/seams_testbuild.cpp).
+// requests, web pages opened, tray updates, announcements; and a slow disk.
+// Each program defines it in its seams (app/seams_shipped.cpp,
+// app/seams_testbuild.cpp).
 #include <string>
 
 namespace orlavox {
@@ -10,5 +11,11 @@ namespace orlavox {
 // "<kind> <detail>" to it and returns true; the shell's web page opening is
 // then left out. The shipped program returns false.
 bool RecordTestEvent(const char* kind, const std::string& detail);
+
+// Test build only: with ORLAVOX_TEST_SLOW_OPEN_MS naming a number of
+// milliseconds, waits that long, as a slow disk or a network share would,
+// before the program looks for a file it reads for itself on a worker (the
+// alarm's wave file). The shipped program returns at once.
+void TestSlowFileOpen();
 
 }  // namespace orlavox
