@@ -64,7 +64,7 @@ DWORD WINAPI ReadWorker(void* p) {
   auto* read = static_cast<AlarmSoundPlayer::Read*>(p);
   TestSlowFileOpen();
   // A short name the ANSI code page can spell plays by name, read by nobody.
-  const DWORD n = GetShortPathNameW(read->Path.c_str(), nullptr, 0);
+  const DWORD n = TestShortNamesKept() ? GetShortPathNameW(read->Path.c_str(), nullptr, 0) : 0;
   std::wstring shortPath(n, L'\0');
   if (n > 0 && GetShortPathNameW(read->Path.c_str(), shortPath.data(), n) == n - 1) {
     shortPath.resize(n - 1);

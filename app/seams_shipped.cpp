@@ -43,6 +43,8 @@ bool RecordTestEvent(const char*, const std::string&) { return false; }
 
 void TestSlowFileOpen() {}
 
+bool TestShortNamesKept() { return true; }
+
 void PrepareTestProcess() {}
 
 void SetTestClock(const TestClockSetting&) {}

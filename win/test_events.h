@@ -17,5 +17,8 @@ bool RecordTestEvent(const char* kind, const std::string& detail);
 // before the program looks for a file it reads for itself on a worker (the
 // alarm's wave file). The shipped program returns at once.
 void TestSlowFileOpen();
+// Test build only: false with ORLAVOX_TEST_NO_SHORT_NAMES set, as on a volume
+// that keeps no 8.3 names (Wine makes one for every file); true otherwise.
+bool TestShortNamesKept();
 
 }  // namespace orlavox
