@@ -13,7 +13,7 @@ runs=${1:-300000}
 wave_seeds=alarm/fuzz/seeds/pcm.wav,alarm/fuzz/seeds/data-first.wav,alarm/fuzz/seeds/adpcm.wav
 targets=(
   "settings/settings_fuzz 50 96"
-  "alarm/wave_file_fuzz 500 256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
+  "alarm/wave_file_fuzz 650 256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
 )
 build_native build/native-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DORLAVOX_FUZZ=ON -DORLAVOX_SANITIZE=ON -DORLAVOX_TESTS=OFF -DORLAVOX_BENCHMARKS=OFF >/dev/null
