@@ -33,7 +33,7 @@ else
   echo "native build failed" >&2; failed=$((failed + 1))
 fi
 
-echo "== native: settings decoder under libFuzzer"
+echo "== native: settings decoder and wave-file check under libFuzzer"
 fuzz_log=$(mktemp)
 if bash "$ROOT/scripts/fuzz.sh" 300000 >"$fuzz_log" 2>&1 && grep -q '^Done' "$fuzz_log"; then
   cat "$fuzz_log"; passed=$((passed + 1))
