@@ -42,6 +42,7 @@ TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstL
   OnClick(c.SnoozeButton, [this] {
     DisableAlarmTimer();
     StopAlarmSound();
+    player_.Release();
     CloseWith(kResultSnooze);
   });
 }
@@ -100,7 +101,7 @@ void TAlarmAlertForm::DisableAlarmTimer() {
 }
 
 void TAlarmAlertForm::AlarmTimerTimer() {
-  host_.SoundAlarm();
+  host_.SoundAlarm(player_);
 }
 
 LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -116,9 +117,15 @@ LRESULT TAlarmAlertForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     FormActivate();
     return 0;
   }
+  if (msg == kWaveFileReadMessage) {
+    player_.WaveFileRead();
+    return 0;
+  }
   if (msg == WM_DESTROY) {
     DisableAlarmTimer();
     Flash(Handle(), FLASHW_STOP);
+    // OK: a wave file playing from memory stops, and its image goes with it.
+    player_.Release();
   }
   return Dialog::HandleMessage(msg, wp, lp);
 }

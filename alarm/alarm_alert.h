@@ -7,6 +7,7 @@
 #include <string>
 
 #include "alarm/alarm_alert_host.h"
+#include "alarm/alarm_sound_player.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
@@ -45,6 +46,9 @@ class TAlarmAlertForm : public ui::Dialog {
   bool activated_ = false;
   bool timerOn_ = false;
   DWORD voiceStart_ = 0;
+  // The alarm sound of this alert: the wave file is read once for all its
+  // rings and freed when the alert closes.
+  AlarmSoundPlayer player_{*this};
 };
 
 }  // namespace orlavox

@@ -4,6 +4,8 @@
 
 namespace orlavox {
 
+class AlarmSoundPlayer;
+
 class AlarmAlertHost {
  public:
   // The settings the alert reads: AlarmRepeatInterval and AlarmAnnounce.
@@ -13,8 +15,8 @@ class AlarmAlertHost {
   virtual bool StartAlarmAnnouncement() = 0;
   // True while an announcement is being spoken.
   virtual bool VoiceSpeaking() const = 0;
-  // Plays the alarm sound once, with the stored choice.
-  virtual void SoundAlarm() = 0;
+  // Plays the alarm sound once through the alert's player, with the stored choice.
+  virtual void SoundAlarm(AlarmSoundPlayer& player) = 0;
 
  protected:
   ~AlarmAlertHost() = default;

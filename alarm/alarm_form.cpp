@@ -121,7 +121,17 @@ void TAlarmForm::BrButtonClick() {
 
 void TAlarmForm::PreviewButtonClick() {
   static const AlarmSoundList kNoSounds{};
-  PlayAlarmSound(sounds_ ? *sounds_ : kNoSounds, ItemIndex(c.AlarmSoundCombo), Text(c.WaveFileEdit));
+  player_.Release();  // each preview reads the file afresh
+  player_.Play(sounds_ ? *sounds_ : kNoSounds, ItemIndex(c.AlarmSoundCombo), Text(c.WaveFileEdit));
+}
+
+LRESULT TAlarmForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kWaveFileReadMessage) {
+    player_.WaveFileRead();
+    return 0;
+  }
+  if (msg == WM_DESTROY) player_.Release();
+  return Dialog::HandleMessage(msg, wp, lp);
 }
 
 void TAlarmForm::HelpButtonClick() { ShowHelp(kHelpContext, kAlarmHelpTopic); }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "alarm/alarm_form_rules.h"
-#include "alarm/alarm_sound.h"
+#include "alarm/alarm_sound_player.h"
 #include "alarm/time_entry.h"
 #include "settings/clock_settings.h"
 #include "ui/dialog.h"
@@ -60,6 +60,7 @@ class TAlarmForm : public ui::Dialog {
  protected:
   void FormCreate() override;
   void FormShow() override { time_.PadMinute(); }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   AlarmFormValues ReadValues() const;
@@ -68,6 +69,9 @@ class TAlarmForm : public ui::Dialog {
   const AlarmSoundList* sounds_;
   TimeEntry time_;  // HourEdit, MinEdit, AM and PM
   AlarmFormValues values_;
+  // The preview's sound: a wave file read for it is freed at the next
+  // preview or when the dialog closes.
+  AlarmSoundPlayer player_{*this};
 };
 
 }  // namespace orlavox

@@ -29,15 +29,16 @@ enum class AlarmSoundCall {
   Nothing,
   MessageBeep,  // MessageBeep(0)
   PlayImage,    // sndPlaySoundA(image, SND_ASYNC | SND_NODEFAULT | SND_MEMORY)
-  PlayFile,     // PlaySoundW of the file, SND_ASYNC without SND_NODEFAULT: see below
+  PlayFile,     // the wave file by name or from memory, SND_ASYNC without SND_NODEFAULT: see below
 };
 
-// The user's wave file is read by the program itself through the wide API and
-// played from memory (SND_MEMORY), up to this size: winmm opens a file it is
-// given by name through the ANSI code page on some systems, where a folder
-// such as "Łódź" cannot be spelt. A file that cannot be read, or a larger
-// one, is passed by name (SND_FILENAME) as given; either way the platform
-// plays its default sound when it cannot play what it got.
+// winmm opens a file it is given by name through the ANSI code page on some
+// systems, where a folder such as "Łódź" cannot be spelt: a wave file whose
+// path (or short path) the code page cannot spell is read by the program
+// itself through the wide API and played from memory (SND_MEMORY), up to this
+// size. A file that cannot be read, a larger one or one that cannot be made
+// safe to play (wave_file_check.h) is passed by name (SND_FILENAME) as given;
+// either way the platform plays its default sound when it cannot play what it got.
 constexpr uint64_t kMaxWaveFileImageBytes = uint64_t(64) << 20;
 
 struct AlarmSoundPlan {

@@ -42,9 +42,9 @@ bool TMainForm::StartAlarmAnnouncement() {
   return StartSpeakThread();
 }
 
-void TMainForm::SoundAlarm() {
+void TMainForm::SoundAlarm(AlarmSoundPlayer& player) {
   ++Counters.AlarmSounds;
-  if (AlarmSounds) PlayAlarmSound(*AlarmSounds, ClockSettings.AlarmSound, ClockSettings.WaveFile);
+  if (AlarmSounds) player.Play(*AlarmSounds, ClockSettings.AlarmSound, ClockSettings.WaveFile);
 }
 
 void TMainForm::AlarmButtonClick() {

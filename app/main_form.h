@@ -157,7 +157,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
   bool StartAlarmAnnouncement() override;
   bool VoiceSpeaking() const override { return SpeechBusy; }
-  void SoundAlarm() override;
+  void SoundAlarm(AlarmSoundPlayer& player) override;
 
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();

@@ -98,24 +98,17 @@ int64_t ReadUtcSeconds() {
   return SecondsSince1970(faked) - bias;
 }
 
-// The process's private memory. Wine leaves PrivateUsage at 0: there the
-// anonymous resident memory of the Wine process (RssAnon) stands in for it.
+// The process's private memory. Wine 8 leaves PrivateUsage at 0 (later
+// versions count RssAnon and VmSwap there): then the process's resident
+// memory (VmRSS, read by Wine inside the process) stands in for it. A file
+// such as Z:\proc\self\status cannot: Wine's server opens it, and "self"
+// is the server.
 long PrivateKilobytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
-  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters) &&
-      counters.PrivateUsage)
-    return long(counters.PrivateUsage / 1024);
-  HANDLE f = CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return -1;
-  char text[4096];
-  DWORD n = 0;
-  const BOOL read = ReadFile(f, text, sizeof text - 1, &n, nullptr);
-  CloseHandle(f);
-  if (!read) return -1;
-  text[n] = 0;
-  const char* line = std::strstr(text, "RssAnon:");
-  return line ? std::strtol(line + 8, nullptr, 10) : -1;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
+    return -1;
+  return long((counters.PrivateUsage ? counters.PrivateUsage : counters.WorkingSetSize) / 1024);
 }
 
 bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result) {

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Fuzzes the decoders with libFuzzer (clang, ASan + UBSan), each target for
+# Fuzzes the decoders and the wave-file check with libFuzzer (clang, ASan + UBSan), each target for
 # its number of runs; fails when one finds a failing input or does not run.
 # Usage: scripts/fuzz.sh
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
 # target (in build/native-fuzz)  runs    options
+# The runs are shared so that the three take the time the settings decoder
+# alone once took.
+wave_seeds=alarm/fuzz/seeds/pcm.wav,alarm/fuzz/seeds/data-first.wav,alarm/fuzz/seeds/adpcm.wav
 targets=(
-  "settings/settings_fuzz          150000  -max_len=96"
-  "speech/clip_fuzz                150000  -max_len=1024"
+  "settings/settings_fuzz          100000  -max_len=96"
+  "speech/clip_fuzz                100000  -max_len=1024"
+  "alarm/wave_file_fuzz           1000000  -max_len=256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
 )
 build_native build/native-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DORLAVOX_FUZZ=ON -DORLAVOX_SANITIZE=ON -DORLAVOX_TESTS=OFF -DORLAVOX_BENCHMARKS=OFF >/dev/null

@@ -33,7 +33,7 @@ else
   echo "native build failed" >&2; failed=$((failed + 1))
 fi
 
-echo "== native: decoders under libFuzzer"
+echo "== native: decoders and the wave-file check under libFuzzer"
 fuzz_log=$(mktemp)
 if bash "$ROOT/scripts/fuzz.sh" >"$fuzz_log" 2>&1 && grep -q '^Done' "$fuzz_log"; then
   cat "$fuzz_log"; passed=$((passed + 1))

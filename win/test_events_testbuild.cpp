@@ -1,6 +1,8 @@
 // The test build's event record: one line an event in the file that
-// ORLAVOX_TEST_EVENTS names.
+// ORLAVOX_TEST_EVENTS names; a slow disk; volumes without short names.
 #include <windows.h>
+
+#include <cstdlib>
 
 #include "win/test_events.h"
 
@@ -19,5 +21,13 @@ bool RecordTestEvent(const char* kind, const std::string& detail) {
   CloseHandle(f);
   return true;
 }
+
+void TestSlowFileOpen() {
+  char text[16];
+  const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_SLOW_OPEN_MS", text, sizeof text);
+  if (n > 0 && n < sizeof text) Sleep(DWORD(std::strtoul(text, nullptr, 10)));
+}
+
+bool TestShortNamesKept() { return GetEnvironmentVariableA("ORLAVOX_TEST_NO_SHORT_NAMES", nullptr, 0) == 0; }
 
 }  // namespace orlavox

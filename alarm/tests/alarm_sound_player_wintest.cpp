@@ -1,4 +1,4 @@
-// PlayAlarmSound under Wine, heard through ALSA's file plug-in: each opening
+// The alarm's sounds under Wine, heard through ALSA's file plug-in: each opening
 // of the sound device writes one capture file (capture.raw, then
 // capture.raw.0001 ...) of raw PCM. Run by the ctest entry alarm_sounds_heard,
 // which sets up the capture.
@@ -33,7 +33,8 @@ std::vector<std::string> CaptureFiles() {
 // output has not grown for a second (or after `limitMs`).
 std::string Heard(const AlarmSoundList& sounds, int index, const std::string& path, int limitMs) {
   for (const std::string& f : CaptureFiles()) DeleteFileA(f.c_str());
-  PlayAlarmSound(sounds, index, path);
+  static const ui::Window noWindow;  // these paths are played by name, never read
+  AlarmSoundPlayer(noWindow).Play(sounds, index, path);
   std::string all;
   for (int waited = 0, still = 0; waited < limitMs && still < 1000; waited += 100) {
     Sleep(100);
