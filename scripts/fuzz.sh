@@ -11,8 +11,8 @@ cd "$ROOT"
 wave_seeds=alarm/fuzz/seeds/pcm.wav,alarm/fuzz/seeds/data-first.wav,alarm/fuzz/seeds/adpcm.wav
 targets=(
   "settings/settings_fuzz          100000  -max_len=96"
-  "speech/clip_fuzz                100000  -max_len=1024"
-  "alarm/wave_file_fuzz           1000000  -max_len=256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
+  "speech/clip_fuzz                200000  -max_len=1024"
+  "alarm/wave_file_fuzz           1300000  -max_len=256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
 )
 build_native build/native-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DORLAVOX_FUZZ=ON -DORLAVOX_SANITIZE=ON -DORLAVOX_TESTS=OFF -DORLAVOX_BENCHMARKS=OFF >/dev/null
