@@ -139,7 +139,7 @@ TEST_F(AlarmE2E, NextDayAgainAndAnAlertLeftOpenIsNotDoubled) {
   WriteSettings("00001000000", Repeat(0), "6007000001");
   const std::string exe = PrepareInstall("alarm-days", {"Test (logging).dll"});
   ClockProcess p;
-  ASSERT_TRUE(p.Start("2026-12-07 06:58:00 x500", exe));
+  ASSERT_TRUE(p.Start("2026-12-07 06:50:00 x500", exe));  // ten faked minutes (1.2 s) for a slow start
   ASSERT_NE(p.WaitForMainWindow(true), nullptr);
   HWND alert = WaitForAlert(p, 8000);
   ASSERT_NE(alert, nullptr);

@@ -75,6 +75,9 @@ void WriteSettings(const std::string& bin, const std::string& lnum, const std::s
   WriteValue(kSettingsKey, "LNumSettings", lnum);
   WriteValue(kSettingsKey, "SNumSettings", snum);
   WriteValue(kSettingsKey, "CurrentVer", kCurrentVersion);
+  // A new record: the alarm occurrence an earlier start rang is not this one's.
+  Registry reg;
+  if (reg.OpenKey(kSettingsKey, true)) reg.DeleteValue("AlarmRung");
 }
 
 bool SaveScreenshot(const std::string& path) {
