@@ -16,6 +16,7 @@ bool NotificationStateHoldsBack(int state) {
 }
 
 bool FullScreenHoldsBack(int state, const FrontWindow& front) {
+  if (state == 4) return true;  // presentation settings, switched on by the user: no window to check
   if (!NotificationStateHoldsBack(state) || !front.Present) return false;
   if (front.ShellWindow || front.Class == "Progman" || front.Class == "WorkerW") return false;
   const ui::PixelRect& w = front.Window;

@@ -44,7 +44,8 @@ bool NotificationStateHoldsBack(int state);
 // borderless maximised window, and on some machines for the bare desktop
 // under a graphics overlay: the announcement is held back only while the
 // state says so and the window in front covers its whole monitor and is not
-// the shell's desktop.
+// the shell's desktop. Presentation mode, which the user switches on, holds
+// it back whatever is in front.
 struct FrontWindow {
   bool Present = false;      // false: no window in front
   ui::PixelRect Window;      // in virtual-screen coordinates

@@ -291,7 +291,8 @@ TEST(ClockTick, FullScreenHoldsBackOnlyForAWindowCoveringItsWholeMonitor) {
   const ui::PixelRect monitor{1920, 0, 1280, 1024};  // the second monitor, right of the first
   FrontWindow front{true, {1920, 0, 1280, 1024}, monitor, false, "SlideShow"};
   EXPECT_TRUE(FullScreenHoldsBack(2, front));
-  EXPECT_TRUE(FullScreenHoldsBack(4, FrontWindow{true, {1912, -8, 1296, 1040}, monitor, false, "Game"}));
+  EXPECT_TRUE(FullScreenHoldsBack(3, FrontWindow{true, {1912, -8, 1296, 1040}, monitor, false, "Game"}));
+  EXPECT_TRUE(FullScreenHoldsBack(4, FrontWindow{}));  // presentation settings switched on
   EXPECT_FALSE(FullScreenHoldsBack(1, front));  // Windows accepts notifications
   EXPECT_FALSE(FullScreenHoldsBack(2, FrontWindow{}));  // nothing in front
   // Borderless and maximised: the work area only, above the taskbar.
