@@ -405,7 +405,7 @@ struct FullMonitorWindow {
 TEST_F(SpeechE2E, AFullMonitorWindowInFrontHoldsTheAnnouncementBackTheDesktopDoesNot) {
   using Query = HRESULT(WINAPI*)(int*);
   const auto query = reinterpret_cast<Query>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHQueryUserNotificationState")));
   // Windows says "busy" for any borderless maximised window and, on some
   // machines, for the bare desktop: the clock checks the window in front.
   SetEnvironmentVariableA("ORLAVOX_TEST_NOTIFICATION_STATE", "2");
