@@ -12,6 +12,10 @@ using namespace ui;
 
 constexpr DWORD kMoreOptionsHelpTopic = 30;
 constexpr const MoreOptionsIds& c = kMoreOptionsForm;
+// The room the reason under the wake check takes: the alarm box, the buttons
+// below it and the form grow by it when the reason is shown.
+constexpr int kReasonRoom = 16;
+constexpr const char* kModernStandbyReason = "Modern standby on this computer does not wake for alarms.";
 
 void AddTimeBox(std::vector<ControlRow>& t, const QuietTimeIds& box, const char* caption, int tab, int left) {
   const TimeEntryIds& e = box.Time;
@@ -24,21 +28,24 @@ void AddTimeBox(std::vector<ControlRow>& t, const QuietTimeIds& box, const char*
   t.push_back(Radio(e.Pm, box.Box, 5, {112, 33, 37, 17}, "PM"));
 }
 
-std::vector<ControlRow> MoreOptionsTable() {
+std::vector<ControlRow> MoreOptionsTable(bool modernStandby) {
+  const int grow = modernStandby ? kReasonRoom : 0;
   std::vector<ControlRow> t = {
       Check(c.QuietCheck, kOnForm, 0, {8, 8, 200, 17}, "Quiet hours"),
       Check(c.FullScreenCheck, kOnForm, 3, {8, 95, 317, 17},
             "Stay quiet while a full-screen program or presentation runs"),
-      GroupBox(c.AlarmBox, kOnForm, 4, {8, 120, 317, 73}, "Alarm"),
+      GroupBox(c.AlarmBox, kOnForm, 4, {8, 120, 317, 73 + grow}, "Alarm"),
       Label("SnoozeLabel", c.AlarmBox, {8, 24, 0, 0}, "Snooze"),
       Edit(c.SnoozeEdit, c.AlarmBox, 0, {56, 20, 33, 21}, "5").MaxLength(2),
       UpDown(c.SnoozeUpDown, c.AlarmBox, 1, {89, 20, 15, 21}, c.SnoozeEdit).Range(1, 60).At(5),
       Label("MinutesLabel", c.AlarmBox, {112, 24, 0, 0}, "minutes"),
       Check(c.WakeCheck, c.AlarmBox, 2, {8, 48, 297, 17}, "Wake the computer for the alarm"),
-      BitBtn(c.BitBtn1, kOnForm, 5, {9, 205, 73, 33}, ButtonRole::Ok, "&OK"),
-      BitBtn(c.HelpButton, kOnForm, 6, {128, 205, 75, 33}, ButtonRole::Help, "&Help"),
-      BitBtn(c.BitBtn2, kOnForm, 7, {251, 205, 73, 33}, ButtonRole::Cancel, "&Cancel"),
+      BitBtn(c.BitBtn1, kOnForm, 5, {9, 205 + grow, 73, 33}, ButtonRole::Ok, "&OK"),
+      BitBtn(c.HelpButton, kOnForm, 6, {128, 205 + grow, 75, 33}, ButtonRole::Help, "&Help"),
+      BitBtn(c.BitBtn2, kOnForm, 7, {251, 205 + grow, 73, 33}, ButtonRole::Cancel, "&Cancel"),
   };
+  if (modernStandby)
+    t.push_back(Label(c.WakeReason, c.AlarmBox, {8, 68, 0, 0}, kModernStandbyReason));
   AddTimeBox(t, c.From, "From", 1, 8);
   AddTimeBox(t, c.To, "To", 2, 172);
   return t;
@@ -46,9 +53,10 @@ std::vector<ControlRow> MoreOptionsTable() {
 
 }  // namespace
 
-TMoreOptionsForm::TMoreOptionsForm(const MoreOptions& options, bool hour24)
-    : Dialog(Form("More options", 332, 246), MoreOptionsTable()),
+TMoreOptionsForm::TMoreOptionsForm(const MoreOptions& options, bool hour24, bool modernStandby)
+    : Dialog(Form("More options", 332, 246 + (modernStandby ? kReasonRoom : 0)), MoreOptionsTable(modernStandby)),
       options_(options),
+      modernStandby_(modernStandby),
       from_(*this, c.From.Time, hour24, ShowError),
       to_(*this, c.To.Time, hour24, ShowError) {
   ShowError = [this](const char* text) { ShowTypingError(Handle(), text); };
@@ -65,7 +73,8 @@ void TMoreOptionsForm::FormCreate() {
   QuietCheckClick();
   SetChecked(c.FullScreenCheck, options_.HoldBackFullScreen);
   SetPosition(c.SnoozeUpDown, options_.SnoozeMinutes);
-  SetChecked(c.WakeCheck, options_.WakeForAlarm);
+  SetChecked(c.WakeCheck, options_.WakeForAlarm && !modernStandby_);
+  SetEnabled(c.WakeCheck, !modernStandby_);
 }
 
 void TMoreOptionsForm::FormShow() {
@@ -92,7 +101,7 @@ MoreOptionsFormValues TMoreOptionsForm::ReadValues() const {
   v.ToPm = to.Pm;
   v.HoldBackFullScreen = Checked(c.FullScreenCheck);
   v.SnoozeMinutes = Text(c.SnoozeEdit);
-  v.WakeForAlarm = Checked(c.WakeCheck);
+  v.WakeForAlarm = modernStandby_ ? options_.WakeForAlarm : Checked(c.WakeCheck);
   return v;
 }
 

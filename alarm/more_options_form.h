@@ -34,14 +34,18 @@ struct MoreOptionsIds {
   ui::EditId SnoozeEdit{"SnoozeEdit"};
   ui::UpDownId SnoozeUpDown{"SnoozeUpDown"};
   ui::CheckId WakeCheck{"WakeCheck"};
+  ui::LabelId WakeReason{"WakeReason"};  // only on a computer that sleeps in modern standby
   ui::BitBtnId BitBtn1{"BitBtn1"}, HelpButton{"HelpButton"}, BitBtn2{"BitBtn2"};
 };
 inline constexpr MoreOptionsIds kMoreOptionsForm{};
 
 class TMoreOptionsForm : public ui::Dialog {
  public:
-  // hour24: the times are typed in the form the clock shows.
-  TMoreOptionsForm(const MoreOptions& options, bool hour24);
+  // hour24: the times are typed in the form the clock shows. modernStandby:
+  // the computer sleeps in modern standby, where no wake timer wakes it; the
+  // wake check is then shown off and disabled, with the reason below it, and
+  // the stored choice is kept as it is.
+  TMoreOptionsForm(const MoreOptions& options, bool hour24, bool modernStandby = false);
 
   const MoreOptionsFormValues& Values() const { return values_; }
 
@@ -58,6 +62,7 @@ class TMoreOptionsForm : public ui::Dialog {
   MoreOptionsFormValues ReadValues() const;
 
   MoreOptions options_;
+  bool modernStandby_;
   TimeEntry from_, to_;
   MoreOptionsFormValues values_;
 };

@@ -1,10 +1,26 @@
 #include "alarm/wake_timer.h"
 
+#include <cstddef>
 #include <string>
 
+#include "win/system_library.h"
 #include "win/test_events.h"
 
 namespace orlavox {
+
+bool SleepsInModernStandby() {
+  HMODULE powrprof = LoadSystemLibrary(L"powrprof.dll");
+  if (!powrprof) return false;
+  using Query = BOOLEAN(WINAPI*)(SYSTEM_POWER_CAPABILITIES*);
+  const Query query = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(powrprof, "GetPwrCapabilities")));
+  SYSTEM_POWER_CAPABILITIES caps{};
+  // Windows' headers name the three bytes after FastSystemS4 Hiberboot,
+  // WakeAlarmPresent and AoAc (at 0x14); MinGW's still call them spare2.
+  static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, spare2) + 2 == 0x14, "AoAc lies at 0x14");
+  const bool modern = query && query(&caps) && caps.spare2[2];
+  FreeLibrary(powrprof);
+  return modern;
+}
 
 bool WakeTimer::ArmAt(const SYSTEMTIME& local) {
   if (!timer_) timer_.Reset(CreateWaitableTimerA(nullptr, TRUE, nullptr));

@@ -10,6 +10,11 @@
 
 namespace orlavox {
 
+// Whether the computer sleeps in modern standby (S0 low-power idle): there the
+// wake timers of desktop programs do not apply and the program is paused
+// until the screen comes on. False when Windows cannot tell.
+bool SleepsInModernStandby();
+
 class WakeTimer {
  public:
   // Sets the timer to the local time `local` with the resume flag; false

@@ -15,6 +15,16 @@ bool NotificationStateHoldsBack(int state) {
   return state == 2 || state == 3 || state == 4;
 }
 
+bool FullScreenHoldsBack(int state, const FrontWindow& front) {
+  if (state == 4) return true;  // presentation settings, switched on by the user: no window to check
+  if (!NotificationStateHoldsBack(state) || !front.Present) return false;
+  if (front.ShellWindow || front.Class == "Progman" || front.Class == "WorkerW") return false;
+  const ui::PixelRect& w = front.Window;
+  const ui::PixelRect& m = front.Monitor;
+  return m.Width > 0 && m.Height > 0 && w.Left <= m.Left && w.Top <= m.Top &&
+         w.Left + w.Width >= m.Left + m.Width && w.Top + w.Height >= m.Top + m.Height;
+}
+
 bool NewMinute(const TickInputs& in) {
   if (in.Local == kNoStamp || in.Utc == kNoStamp || in.Memory.LastLocal == kNoStamp)
     return in.Now.Minute != in.Last.Minute;

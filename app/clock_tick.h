@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <cstddef>
+#include <string>
 
 #include "alarm/alarm_times.h"
 #include "display/tick_time.h"
 #include "settings/more_options.h"
+#include "ui/control_table.h"
 
 namespace orlavox {
 
@@ -37,6 +39,21 @@ struct TickMemory {
 // the states of SHQueryUserNotificationState that hold it back (busy
 // full-screen application, full-screen Direct3D, presentation).
 bool NotificationStateHoldsBack(int state);
+
+// The window in front as a new minute starts. Windows reports "busy" for any
+// borderless maximised window, and on some machines for the bare desktop
+// under a graphics overlay: the announcement is held back only while the
+// state says so and the window in front covers its whole monitor and is not
+// the shell's desktop. Presentation mode, which the user switches on, holds
+// it back whatever is in front.
+struct FrontWindow {
+  bool Present = false;      // false: no window in front
+  ui::PixelRect Window;      // in virtual-screen coordinates
+  ui::PixelRect Monitor;     // the whole monitor holding most of it
+  bool ShellWindow = false;  // GetShellWindow's own
+  std::string Class;         // its window class
+};
+bool FullScreenHoldsBack(int state, const FrontWindow& front);
 
 // A step back of the local clock shorter than this is a correction of a
 // clock that ran fast: the minutes it repeats were served already.

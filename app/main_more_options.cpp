@@ -4,12 +4,14 @@
 #include "alarm/more_options_form.h"
 #include "app/clock_source.h"
 #include "app/main_form.h"
+#include "app/seams.h"
 #include "settings/settings_store.h"
 
 namespace orlavox {
 
 void TMainForm::MoreOptionsClick() {
-  TMoreOptionsForm dialog(MoreOptions, ClockSettings.Hour24);
+  const std::optional<bool> supplied = SuppliedModernStandby();
+  TMoreOptionsForm dialog(MoreOptions, ClockSettings.Hour24, supplied ? *supplied : SleepsInModernStandby());
   PlaceTaskbarButton(true);
   if (dialog.ShowModal(hwnd_) == ui::kResultOk) {
     ApplyMoreOptionsForm(dialog.Values(), ClockSettings.Hour24, MoreOptions);
@@ -33,13 +35,42 @@ void TMainForm::ArmWakeTimer() {
   AlarmWakeTimer.ArmAt(ToSystemTime(CivilFromMs(WakeAt * 1000)));
 }
 
-bool TMainForm::FullScreenHoldsBack() const {
+namespace {
+
+int UserNotificationState() {
+  if (const std::optional<int> supplied = SuppliedNotificationState()) return *supplied;
   // Windows Vista and later; an older system holds nothing back.
   using Query = HRESULT(WINAPI*)(int*);
   static const Query query = reinterpret_cast<Query>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
   int state = 0;
-  return query && SUCCEEDED(query(&state)) && NotificationStateHoldsBack(state);
+  return query && SUCCEEDED(query(&state)) ? state : 0;
+}
+
+ui::PixelRect FromRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+FrontWindow ReadFrontWindow() {
+  FrontWindow front;
+  HWND w = GetForegroundWindow();
+  HMONITOR monitor = w ? MonitorFromWindow(w, MONITOR_DEFAULTTONULL) : nullptr;
+  RECT r;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!monitor || !GetWindowRect(w, &r) || !GetMonitorInfoA(monitor, &info)) return front;
+  front.Present = true;
+  front.Window = FromRect(r);
+  front.Monitor = FromRect(info.rcMonitor);
+  front.ShellWindow = w == GetShellWindow() || w == GetDesktopWindow();
+  char cls[64];
+  if (GetClassNameA(w, cls, sizeof cls)) front.Class = cls;
+  return front;
+}
+
+}  // namespace
+
+bool TMainForm::FullScreenHoldsBack() const {
+  const int state = UserNotificationState();
+  return NotificationStateHoldsBack(state) && orlavox::FullScreenHoldsBack(state, ReadFrontWindow());
 }
 
 }  // namespace orlavox

@@ -7,6 +7,7 @@
 // record (win/test_events.h) and the dialogs' unknown names (ui/dialog.h).
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/fake_clock.h"
@@ -36,5 +37,14 @@ void SetTestClock(const TestClockSetting& setting);
 // (10 or more) instead of the setting, so that a long run at a fast clock can
 // pass its faked minutes quicker; the shipped program returns the setting.
 UINT TimerPeriod(UINT updateInterval);
+
+// What the test build supplies in place of Windows' answer; the shipped
+// program supplies nothing. ORLAVOX_TEST_MODERN_STANDBY = 1 or 0: whether the
+// computer sleeps in modern standby (where no wake timer wakes it).
+// ORLAVOX_TEST_NOTIFICATION_STATE = n: the state SHQueryUserNotificationState
+// reports (Wine always reports 5, "accepts notifications"); the window in
+// front is still read from the real windows.
+std::optional<bool> SuppliedModernStandby();
+std::optional<int> SuppliedNotificationState();
 
 }  // namespace orlavox

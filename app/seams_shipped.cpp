@@ -38,6 +38,9 @@ int64_t ReadUtcSeconds() {
 
 bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
+std::optional<bool> SuppliedModernStandby() { return std::nullopt; }
+std::optional<int> SuppliedNotificationState() { return std::nullopt; }
+
 void PrepareTestProcess() {}
 
 void SetTestClock(const TestClockSetting&) {}

@@ -55,6 +55,27 @@ UINT TimerPeriod(UINT updateInterval) {
   return ms >= 10 && ms <= 1000 ? UINT(ms) : updateInterval;
 }
 
+namespace {
+std::optional<long> NumberFromEnvironment(const char* name) {
+  char text[16];
+  const DWORD n = GetEnvironmentVariableA(name, text, sizeof text);
+  char* end = nullptr;
+  const long value = n > 0 && n < sizeof text ? std::strtol(text, &end, 10) : 0;
+  if (!end || end == text || *end) return std::nullopt;
+  return value;
+}
+}  // namespace
+
+std::optional<bool> SuppliedModernStandby() {
+  if (auto v = NumberFromEnvironment("ORLAVOX_TEST_MODERN_STANDBY")) return *v != 0;
+  return std::nullopt;
+}
+
+std::optional<int> SuppliedNotificationState() {
+  if (auto v = NumberFromEnvironment("ORLAVOX_TEST_NOTIFICATION_STATE")) return int(*v);
+  return std::nullopt;
+}
+
 void PrepareTestProcess() {
   const bool none = GetEnvironmentVariableA("ORLAVOX_TEST_NO_HELP_CONTROL", nullptr, 0) != 0;
   wchar_t control[MAX_PATH] = L"";

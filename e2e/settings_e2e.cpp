@@ -217,6 +217,7 @@ TEST_F(SettingsE2E, CtrlOOpensMoreOptionsOkWritesItsFourValuesCancelNothing) {
     HWND d = WaitForDialog(p.Pid(), "More options");
     ASSERT_NE(d, nullptr) << "Ctrl+O opened no dialog";
     EXPECT_FALSE(IsWindowEnabled(FindControl(d, "22")));  // the quiet hours' times wait for their check
+    EXPECT_TRUE(IsWindowEnabled(FindControl(d, "Wake the computer for the alarm")));
     ASSERT_TRUE(ClickControl(d, "Quiet hours") && ClickControl(d, "Wake the computer for the alarm"));
     EXPECT_TRUE(IsWindowEnabled(FindControl(d, "22")));
     SaveScreenshot(OutputDir() + "more-options-dialog.bmp");
@@ -231,6 +232,28 @@ TEST_F(SettingsE2E, CtrlOOpensMoreOptionsOkWritesItsFourValuesCancelNothing) {
   EXPECT_EQ(p.Probe(kProbeWakeResume), 1);
   ASSERT_TRUE(p.Close());
   EXPECT_EQ(ReadValue(kSettingsKey, "SNumSettings"), "6007000000");  // the other values as they were
+}
+
+TEST_F(SettingsE2E, MoreOptionsInModernStandbyShowsWakeDisabledWithItsReason) {
+  WriteSettings("00101000000", "0100010001000000", "6007000000");
+  WriteValue(kSettingsKey, "WakeForAlarm", "1");
+  SetEnvironmentVariableA("ORLAVOX_TEST_MODERN_STANDBY", "1");
+  ClockProcess p;
+  const bool started = p.Start("2026-12-07 21:07:00");
+  SetEnvironmentVariableA("ORLAVOX_TEST_MODERN_STANDBY", nullptr);
+  ASSERT_TRUE(started);
+  HWND w = p.WaitForMainWindow(true);
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(TypeKeys(w, {VK_CONTROL, 'O'}));
+  HWND d = WaitForDialog(p.Pid(), "More options");
+  ASSERT_NE(d, nullptr);
+  HWND wake = FindControl(d, "Wake the computer for the alarm");
+  EXPECT_FALSE(IsWindowEnabled(wake));
+  EXPECT_EQ(SendMessageA(wake, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  HWND reason = FindControl(d, "Modern standby on this computer does not wake for alarms.");
+  EXPECT_TRUE(reason && IsWindowVisible(reason));
+  SaveScreenshot(OutputDir() + "more-options-modern-standby.bmp");
+  ASSERT_TRUE(p.Close());  // OK keeps the stored choice: AlarmFormTest
 }
 
 }  // namespace

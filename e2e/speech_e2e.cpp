@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "e2e/harness.h"
 #include "settings/clock_settings.h"
@@ -378,6 +379,54 @@ TEST_F(SpeechE2E, QuietHoursHoldBackOnlyThePeriodicAnnouncement) {
   }
   SetEnvironmentVariableA("ORLAVOX_TEST_EVENTS", nullptr);
   SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", nullptr);
+}
+
+// A window of the test's own over the whole monitor, in front.
+struct FullMonitorWindow {
+  HWND Hwnd = nullptr;
+  FullMonitorWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = HBRUSH(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = "OrlavoxE2EFullMonitor";
+    RegisterClassA(&wc);
+    MONITORINFO m{};
+    m.cbSize = sizeof m;
+    GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &m);
+    const RECT& r = m.rcMonitor;
+    Hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Full monitor", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(Hwnd);
+  }
+  ~FullMonitorWindow() { DestroyWindow(Hwnd); }
+};
+
+TEST_F(SpeechE2E, AFullMonitorWindowInFrontHoldsTheAnnouncementBackTheDesktopDoesNot) {
+  // Windows says "busy" for any borderless maximised window and, on some
+  // machines, for the bare desktop; Wine says "accepts notifications" even
+  // with this window in front. The clock checks the window in front.
+  SetEnvironmentVariableA("ORLAVOX_TEST_NOTIFICATION_STATE", "2");
+  for (bool cover : {true, false}) {
+    SCOPED_TRACE(cover ? "full-monitor window" : "none (Wine's desktop has no shell window)");
+    DeleteFileA(log_.c_str());
+    ResetRegistry();
+    WriteSettings("00010000001", "0100010001000000", "6000000000");  // AnnounceOn every 60 minutes
+    ClockProcess p;
+    ASSERT_NE(StartVisible(p, PrepareInstall("full-screen", {"Test (logging).dll"}), "2026-12-07 22:59:30 x10"), nullptr);
+    std::unique_ptr<FullMonitorWindow> screen(cover ? new FullMonitorWindow : nullptr);
+    auto pump = [] {
+      MSG m;
+      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    };
+    if (screen) ASSERT_TRUE(WaitFor([&] { return pump(), GetForegroundWindow() == screen->Hwnd; }, 3000));
+    ASSERT_LT(p.Probe(kProbeHour), 23);  // the cover stood before 23:00
+    ASSERT_TRUE(WaitFor([&] { return pump(), p.Probe(kProbeHour) == 23 && p.Probe(kProbeMinute) >= 1; }, 20000));
+    EXPECT_TRUE(WaitFor([&] { return p.Probe(kProbeSpeechBusy) == 0; }, 8000));
+    EXPECT_TRUE(p.Close());
+    EXPECT_EQ(Count("spoke"), cover ? 0 : 1);
+  }
+  SetEnvironmentVariableA("ORLAVOX_TEST_NOTIFICATION_STATE", nullptr);
 }
 
 }  // namespace

@@ -186,6 +186,7 @@ TEST(AlarmFormTest, MoreOptionsShowsRefusesABadHourAndOkGivesTheNewOnes) {
   };
   ASSERT_EQ(d.Run(), ui::kResultOk);
   EXPECT_EQ(opened, "10:30 PM 6:05 AM 12 quiet wake");
+  EXPECT_EQ(d.Control(c.WakeReason), nullptr);  // no reason where the wake timer works
   EXPECT_EQ(box, "Numeric value out of range! []");  // no error icon
   MoreOptions back = o;
   ApplyMoreOptionsForm(d.Values(), false, back);
@@ -193,6 +194,34 @@ TEST(AlarmFormTest, MoreOptionsShowsRefusesABadHourAndOkGivesTheNewOnes) {
   EXPECT_EQ(back.Quiet.From, 22 * 60 + 30);
   EXPECT_EQ(back.Quiet.To, 7 * 60 + 5);
   EXPECT_EQ(back.SnoozeMinutes, 30);
+}
+
+TEST(AlarmFormTest, MoreOptionsInModernStandbyShowsWakeOffDisabledWithItsReasonAndKeepsTheChoice) {
+  const MoreOptions o{{false, 0, 0}, true, 5, true};
+  ui::Scripted<TMoreOptionsForm> d(o, false, true);
+  const MoreOptionsIds& c = kMoreOptionsForm;
+  std::string seen;
+  RECT check{}, reason{}, box{}, ok{};
+  d.Steps = {
+      [&] {
+        seen = std::string(d.Checked(c.WakeCheck) ? "checked" : "off") + (d.Enabled(c.WakeCheck) ? " enabled" : "") +
+               (IsWindowVisible(d.Control(c.WakeReason)) ? " | " + d.Text(c.WakeReason) : "");
+        GetWindowRect(d.Control(c.WakeCheck), &check);
+        GetWindowRect(d.Control(c.WakeReason), &reason);
+        GetWindowRect(d.Control(c.AlarmBox), &box);
+        GetWindowRect(d.Control(c.BitBtn1), &ok);
+      },
+      [&] { PostMessageA(d.Control(c.BitBtn1), BM_CLICK, 0, 0); },
+  };
+  ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_EQ(seen, "off | Modern standby on this computer does not wake for alarms.");
+  // One line under the check box, inside the alarm box, which ends above the buttons.
+  EXPECT_TRUE(reason.top >= check.bottom && reason.bottom < box.bottom && reason.right < box.right && box.bottom < ok.top)
+      << reason.top << " " << check.bottom << " " << reason.bottom << " " << box.bottom << " " << ok.top;
+  MoreOptions back = o;
+  back.WakeForAlarm = false;
+  ApplyMoreOptionsForm(d.Values(), false, back);
+  EXPECT_TRUE(back.WakeForAlarm);  // the stored choice, not the check shown off
 }
 
 }  // namespace

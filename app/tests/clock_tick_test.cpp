@@ -287,6 +287,23 @@ TEST(ClockTick, SnoozeQuietHoursAndFullScreen) {
   EXPECT_FALSE(NotificationStateHoldsBack(1) || NotificationStateHoldsBack(5) || NotificationStateHoldsBack(6));
 }
 
+TEST(ClockTick, FullScreenHoldsBackOnlyForAWindowCoveringItsWholeMonitor) {
+  const ui::PixelRect monitor{1920, 0, 1280, 1024};  // the second monitor, right of the first
+  FrontWindow front{true, {1920, 0, 1280, 1024}, monitor, false, "SlideShow"};
+  EXPECT_TRUE(FullScreenHoldsBack(2, front));
+  EXPECT_TRUE(FullScreenHoldsBack(3, FrontWindow{true, {1912, -8, 1296, 1040}, monitor, false, "Game"}));
+  EXPECT_TRUE(FullScreenHoldsBack(4, FrontWindow{}));  // presentation settings switched on
+  EXPECT_FALSE(FullScreenHoldsBack(1, front));  // Windows accepts notifications
+  EXPECT_FALSE(FullScreenHoldsBack(2, FrontWindow{}));  // nothing in front
+  // Borderless and maximised: the work area only, above the taskbar.
+  EXPECT_FALSE(FullScreenHoldsBack(2, FrontWindow{true, {1920, 0, 1280, 984}, monitor, false, "Editor"}));
+  EXPECT_FALSE(FullScreenHoldsBack(2, FrontWindow{true, {0, 0, 1920, 1080}, monitor, false, "Video"}));
+  for (const char* desktop : {"Progman", "WorkerW"})
+    EXPECT_FALSE(FullScreenHoldsBack(2, FrontWindow{true, monitor, monitor, false, desktop})) << desktop;
+  front.ShellWindow = true;
+  EXPECT_FALSE(FullScreenHoldsBack(2, front));
+}
+
 TEST(ClockTick, WakeForTheNextRingOrAnEarlierSnooze) {
   const int64_t six = (DaysFromCivil(2026, 12, 7) * 1440 + 6 * 60) * 60, utc = six - 3600;
   EXPECT_EQ(NextWakeLocal(six, utc, true, 7, 0, kNoStamp), six + 3600);
