@@ -307,6 +307,129 @@ TEST(SystemVoice, ReturnsPromptlyWhereWindowsHasNoVoice) {
               capture.Openings().size());
 }
 
+// The system voice with voices registered as Windows registers them, run
+// as a German user (a ctest entry of its own, LANG=de_DE.UTF-8). Wine's
+// SpVoice cannot speak, so test-spvoice.dll, which logs what it is asked to
+// say, stands in for it as CLSID_SpVoice's server; the voice tokens and the
+// token enumeration are Wine's own.
+class SystemVoiceWithTokens : public ::testing::Test {
+ protected:
+  static constexpr const char* kTokens = "SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens";
+  static constexpr const char* kSaved = "SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens (saved by the clock's test)";
+  static constexpr const char* kServer = "CLSID\\{96749377-3391-11D2-9EE3-00C04F797396}\\InprocServer32";
+
+  void SetUp() override {
+    ASSERT_EQ(GetUserDefaultUILanguage(), 0x407) << "run with LANG=de_DE.UTF-8";
+    log_ = test::Env("ORLAVOX_TEST_SAPI_LOG");
+    ASSERT_FALSE(log_.empty());
+    DeleteFileA(log_.c_str());
+    // The prefix's voices set aside, none left; the stand-in registered.
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSaved, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), 0);
+    RegCopyTreeA(HKEY_LOCAL_MACHINE, kTokens, key);
+    RegCloseKey(key);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTokens);
+    char old[MAX_PATH] = "";
+    LONG size = sizeof old;
+    RegQueryValueA(HKEY_CLASSES_ROOT, kServer, old, &size);
+    oldServer_ = old;
+    const std::string dll = std::string(ORLAVOX_TEST_PLUGIN_DIR) + "\\test-spvoice.dll";
+    ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, kServer, REG_SZ, dll.c_str(), DWORD(dll.size())), 0);
+  }
+  void TearDown() override {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTokens);
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTokens, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) == 0) {
+      RegCopyTreeA(HKEY_LOCAL_MACHINE, kSaved, key);
+      RegCloseKey(key);
+    }
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSaved);
+    RegSetValueA(HKEY_CLASSES_ROOT, kServer, REG_SZ, oldServer_.c_str(), DWORD(oldServer_.size()));
+    SetEnvironmentVariableA("ORLAVOX_TEST_SAPI_HANG", nullptr);
+  }
+  static void AddToken(const std::string& name, const char* language) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (std::string(kTokens) + "\\" + name + "\\Attributes").c_str(), 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), 0);
+    RegSetValueExA(key, "Language", 0, REG_SZ, reinterpret_cast<const BYTE*>(language), DWORD(strlen(language) + 1));
+    RegCloseKey(key);
+    const char* engine = "{11111111-2222-3333-4444-555555555555}";  // never created: the stand-in speaks
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, (std::string(kTokens) + "\\" + name).c_str(), "CLSID", REG_SZ, engine,
+                    DWORD(strlen(engine) + 1));
+  }
+  // Calls the system voice's Speak, again if the minute turned meanwhile;
+  // the log's lines and the phrase of that minute in the language.
+  std::vector<std::string> Speak(Language language, std::string& phrase, double& seconds) {
+    VoiceModule voice(VoiceFile("System voice"));
+    EXPECT_NE(voice.FindSpeak(), nullptr);
+    for (int attempt = 0; voice.FindSpeak() && attempt < 3; ++attempt) {
+      DeleteFileA(log_.c_str());
+      SYSTEMTIME at, after;
+      GetLocalTime(&at);
+      const LARGE_INTEGER start = test::Now();
+      EXPECT_FALSE(CallSpeakGuarded(voice.FindSpeak()).faulted);
+      seconds = test::SecondsSince(start);
+      GetLocalTime(&after);
+      if (after.wMinute != at.wMinute) continue;
+      char text[256];
+      PhraseText(language, ComposePhrase(language, at.wHour, at.wMinute), text, sizeof text);
+      phrase = text;
+      std::vector<std::string> lines;
+      const std::string all = test::ReadFileBytes(log_);
+      for (size_t from = 0, end; (end = all.find('\n', from)) != std::string::npos; from = end + 1)
+        lines.push_back(all.substr(from, end - from));
+      return lines;
+    }
+    ADD_FAILURE() << "the minute kept turning";
+    return {};
+  }
+  std::string log_, oldServer_;
+};
+
+TEST_F(SystemVoiceWithTokens, AGermanVoiceSaysTheGermanPhrase) {
+  AddToken("Test 1 English", "409");  // listed first
+  AddToken("Test 2 German", "409;407");
+  std::string phrase;
+  double seconds = 0;
+  const std::vector<std::string> lines = Speak(Language::German, phrase, seconds);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "speak Test 2 German|" + phrase);
+}
+
+TEST_F(SystemVoiceWithTokens, WithOnlyAnEnglishVoiceTheEnglishPhrase) {
+  AddToken("Test English", "409");
+  std::string phrase;
+  double seconds = 0;
+  const std::vector<std::string> lines = Speak(Language::English, phrase, seconds);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "speak Test English|" + phrase);
+}
+
+TEST_F(SystemVoiceWithTokens, WithoutAVoiceSilenceAtOnce) {
+  std::string phrase;
+  double seconds = 0;
+  EXPECT_TRUE(Speak(Language::German, phrase, seconds).empty());
+  EXPECT_LT(seconds, 2.0);
+}
+
+TEST_F(SystemVoiceWithTokens, AnEngineThatNeverFinishesIsCutAndTheNextCallSpeaks) {
+  AddToken("Test German", "407");
+  SetEnvironmentVariableA("ORLAVOX_TEST_SAPI_HANG", "1");
+  std::string phrase;
+  double seconds = 0;
+  std::vector<std::string> lines = Speak(Language::German, phrase, seconds);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "speak Test German|" + phrase);
+  EXPECT_EQ(lines[1], "purge");
+  EXPECT_GT(seconds, 7.5);   // the limit: 8 s, shorter than the clock waits
+  EXPECT_LT(seconds, 9.5);   // for a voice at its close (10 s)
+  SetEnvironmentVariableA("ORLAVOX_TEST_SAPI_HANG", nullptr);
+  lines = Speak(Language::German, phrase, seconds);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "speak Test German|" + phrase);
+  EXPECT_LT(seconds, 2.0);
+}
+
 // Run with no sound device at all (a second ctest entry).
 TEST(NoSoundDevice, EveryVoiceReturnsAtOnce) {
   ASSERT_EQ(waveOutGetNumDevs(), 0u);
