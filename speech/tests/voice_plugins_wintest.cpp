@@ -80,6 +80,30 @@ std::string ExpectedOpening(HMODULE module, const LanguageRules& rules, int hour
   return std::string(kClipSampleRate * 30 / 1000 * 2, '\0') + ExpectedPcm(module, rules, hour, minute);
 }
 
+// Whether an opening of the device holds what was expected: the same up to
+// its first sound exactly, then the same samples in order. Wine adds silence
+// of its own where its sound thread let the device run dry (seen under load:
+// 10 to 40 ms, after the first sound); up to 100 ms of it in all is let pass.
+bool PlayedAsExpected(const std::string& opening, const std::string& expected) {
+  const size_t sound = (expected.find_first_not_of('\0') & ~size_t(1)) + 2;  // up to the first sample of sound
+  if (sound > expected.size() || opening.compare(0, sound, expected, 0, sound) != 0) return false;
+  size_t i = sound, j = sound, added = 0;
+  while (i < expected.size() && j + 1 < opening.size()) {
+    if (opening.compare(j, 2, expected, i, 2) == 0) {
+      i += 2;
+      j += 2;
+    } else if (opening[j] == 0 && opening[j + 1] == 0) {
+      j += 2;
+      added += 2;
+    } else {
+      return false;
+    }
+  }
+  added += opening.size() - j;
+  return i == expected.size() && opening.find_first_not_of('\0', j) == std::string::npos &&
+         added <= kClipSampleRate / 10 * 2;
+}
+
 // The uncompressed clips the build made for a voice: its clips.rc names
 // <hash>.<encoder>.clip in the cache beside <hash>.raw, in resource order.
 std::vector<std::string> UncompressedClips(const std::string& voice) {
@@ -233,8 +257,11 @@ TEST_P(ShippedVoice, SpeaksTheTimeAsOneBufferAndReturnsWhenPlayed) {
   ASSERT_EQ(openings.size(), 1u) << "the device is opened once a call";
   const std::string expected =
       ExpectedOpening(voice.Handle(), LanguageOf(GetParam()), call.at.wHour, call.at.wMinute);
-  EXPECT_TRUE(openings[0] == expected) << "played " << openings[0].size() << " bytes, expected " << expected.size()
-                                       << "; silent samples first: " << openings[0].find_first_not_of('\0') / 2;
+  EXPECT_TRUE(PlayedAsExpected(openings[0], expected))
+      << "played " << openings[0].size() << " bytes, expected " << expected.size()
+      << "; silent samples first: " << openings[0].find_first_not_of('\0') / 2 << ", first difference at sample "
+      << (std::mismatch(expected.begin(), expected.end(), openings[0].begin(), openings[0].end()).first -
+          expected.begin()) / 2;
   EXPECT_GT(Peak(openings[0]), 16000);
   const double audio = openings[0].size() / kBytesPerSecond;
   EXPECT_GT(audio, 0.3);
@@ -283,11 +310,11 @@ TEST(ShippedVoices, TwoCallsInARowPlayOneAfterTheOther) {
     const std::string one = ExpectedOpening(first.Handle(), RulesFor(Language::English), at.wHour, at.wMinute);
     const std::string two = ExpectedOpening(second.Handle(), RulesFor(Language::German), at.wHour, at.wMinute);
     ASSERT_EQ(afterFirst.size(), 1u);
-    EXPECT_TRUE(afterFirst[0] == one);
+    EXPECT_TRUE(PlayedAsExpected(afterFirst[0], one));
     const std::vector<std::string> openings = capture.Openings();
     ASSERT_EQ(openings.size(), 2u);
-    EXPECT_TRUE(openings[0] == one);
-    EXPECT_TRUE(openings[1] == two);
+    EXPECT_TRUE(PlayedAsExpected(openings[0], one));
+    EXPECT_TRUE(PlayedAsExpected(openings[1], two));
     return;
   }
   FAIL() << "the minute kept turning";
