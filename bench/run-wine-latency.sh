@@ -3,8 +3,10 @@
 # sound heard, under Wine with its sound captured to files. Usage:
 #   bench/run-wine-latency.sh [presses] [voice file]
 # (default 20 presses of the key and as many clicks, "English (female).dll").
-# Prints each press and the median and worst of each: to device open, to the
-# first sample above the noise floor. ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
+# Prints each press and the median and worst of each: to the first sample
+# handed to the sound device (its opening; goal 10 ms) and to the first
+# sample above the noise floor (the opening plus its offset in the captured
+# sound; goal 45 ms). ORLAVOX_BENCH_COMPARE_TEST names the folder of another test
 # build (an older dist-test, with its voice folder) to time in the same run,
 # taking turns with this one. BENCH_WINEDEBUG passes a WINEDEBUG setting to
 # the programs (e.g. +timestamp,+loaddll to see what a press loads).

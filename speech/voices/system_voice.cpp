@@ -8,6 +8,8 @@
 #include <mmsystem.h>
 #include <sapi.h>
 
+#include <cwchar>
+
 #include "speech/phrases/phrase.h"
 #include "speech/plugin/orlavox_voice.h"
 
@@ -34,14 +36,40 @@ class ComRef {
   void** OutVoid() { return reinterpret_cast<void**>(&p_); }
   explicit operator bool() const { return p_ != nullptr; }
   T* Get() const { return p_; }
+  T* Detach() {
+    T* p = p_;
+    p_ = nullptr;
+    return p;
+  }
 
  private:
   T* p_ = nullptr;
 };
 
+// Whether the token's "Language" attribute, hexadecimal LANGIDs separated by
+// semicolons ("409" or "409;9"), names the language.
+bool SpeaksLanguage(ISpObjectToken* token, LANGID language) {
+  ComRef<ISpDataKey> attributes;
+  wchar_t* value = nullptr;
+  if (FAILED(token->OpenKey(L"Attributes", attributes.Out())) ||
+      FAILED(attributes->GetStringValue(L"Language", &value)) || !value)
+    return false;
+  bool found = false;
+  for (const wchar_t* at = value; *at && !found;) {
+    wchar_t* end = nullptr;
+    found = wcstoul(at, &end, 16) == language && end != at;
+    while (*end && *end != L';') ++end;
+    at = *end ? end + 1 : end;
+  }
+  CoTaskMemFree(value);
+  return found;
+}
+
 // The first installed voice meeting the SAPI attribute requirement
-// ("Language=409"); any voice for null.
-bool FindVoice(const wchar_t* requirement, ComRef<ISpObjectToken>& token) {
+// ("Language=409") that speaks language; any voice for null and 0. The
+// voice's own attribute is read too: not every token enumerator applies the
+// requirement (Wine's lists every voice).
+bool FindVoice(const wchar_t* requirement, LANGID language, ComRef<ISpObjectToken>& token) {
   ComRef<ISpObjectTokenCategory> category;
   if (FAILED(CoCreateInstance(CLSID_SpObjectTokenCategory, nullptr, CLSCTX_ALL, IID_ISpObjectTokenCategory,
                               category.OutVoid())))
@@ -49,7 +77,14 @@ bool FindVoice(const wchar_t* requirement, ComRef<ISpObjectToken>& token) {
   if (FAILED(category->SetId(SPCAT_VOICES, FALSE))) return false;
   ComRef<IEnumSpObjectTokens> tokens;
   if (FAILED(category->EnumTokens(requirement, nullptr, tokens.Out())) || !tokens) return false;
-  return tokens->Next(1, token.Out(), nullptr) == S_OK && token;
+  for (;;) {
+    ComRef<ISpObjectToken> next;
+    if (tokens->Next(1, next.Out(), nullptr) != S_OK || !next) return false;
+    if (language == 0 || SpeaksLanguage(next.Get(), language)) {
+      *token.Out() = next.Detach();
+      return true;
+    }
+  }
 }
 
 // "Language=" and the LANGID in hexadecimal, as SAPI writes it.
@@ -75,9 +110,9 @@ void SpeakTime() {
   wchar_t requirement[16];
   LanguageRequirement(userLanguage, requirement);
   ComRef<ISpObjectToken> token;
-  const bool userVoice = FindVoice(requirement, token);
-  if (!userVoice && !FindVoice(L"Language=409", token) && !FindVoice(L"Language=809", token) &&
-      !FindVoice(nullptr, token))
+  const bool userVoice = FindVoice(requirement, userLanguage, token);
+  if (!userVoice && !FindVoice(L"Language=409", 0x409, token) && !FindVoice(L"Language=809", 0x809, token) &&
+      !FindVoice(nullptr, 0, token))
     return;
 
   ComRef<ISpVoice> voice;

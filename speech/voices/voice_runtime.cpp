@@ -75,18 +75,23 @@ void SpeakTimeFromClips(HMODULE module, Language language) {
   if (!phrase.complete || phrase.count == 0) return;
 
   ClipData clips[Phrase::kMaxClips];
-  size_t total = 0;
+  // The phrase opens the device: silence first, for the outputs that wake up
+  // with it (Bluetooth, HDMI, USB, codecs saving power) and drop what they
+  // are given meanwhile, so that the first word keeps its onset.
+  const size_t leadIn = kClipSampleRate * kLeadInMs / 1000;
+  size_t total = leadIn;
   for (int i = 0; i < phrase.count; ++i) {
     clips[i] = LoadClip(module, phrase.clips[i]);
     if (clips[i].samples == 0) return;
     total += clips[i].samples;
   }
-  // Straight from the system and back to it afterwards: the clock need not
-  // keep a phrase's hundred-odd kilobytes in its heap once it is heard.
+  // Straight from the system, zeroed (the lead-in), and back to it
+  // afterwards: the clock need not keep a phrase's hundred-odd kilobytes in
+  // its heap once it is heard.
   const DWORD bytes = static_cast<DWORD>(total * kBlockAlign);
   auto* buffer = static_cast<int16_t*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!buffer) return;
-  size_t at = 0;
+  size_t at = leadIn;
   bool whole = true;
   for (int i = 0; i < phrase.count && whole; ++i) {
     whole = DecodeClip(clips[i].data, clips[i].size, buffer + at) == clips[i].samples;

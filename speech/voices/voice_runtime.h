@@ -13,9 +13,12 @@ namespace orlavox {
 // answering). False when the device could not be opened.
 bool PlayPcm(const void* samples, DWORD bytes);
 
-// Says the current local time with the clips of module, from its first
-// sample on: the clips start where their sound starts. Returns at once
-// without a wave output device.
+// Silence that leads each phrase, the first thing the device is given.
+inline constexpr unsigned kLeadInMs = 30;
+
+// Says the current local time with the clips of module: kLeadInMs of
+// silence, then the clips, which start where their sound starts. Returns at
+// once without a wave output device.
 void SpeakTimeFromClips(HMODULE module, Language language);
 
 }  // namespace orlavox
