@@ -195,5 +195,41 @@ TEST(AlarmFormTest, MoreOptionsShowsRefusesABadHourAndOkGivesTheNewOnes) {
   EXPECT_EQ(back.SnoozeMinutes, 30);
 }
 
+// Moved onto a monitor at 150 % and back: every control, the up-downs too,
+// keeps its place at the new scale; the window answers and takes the size of
+// its client at that scale, framed as Windows frames it there.
+TEST(AlarmFormTest, AlarmAndMoreOptionsFollowTheScaleOfTheirMonitor) {
+  ClockSettings s;
+  ScriptedAlarmForm alarm(s);
+  ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
+  auto check = [](auto& d, const char* name, int width, int height) {
+    std::vector<ui::ChildRect> base, scaled, back;
+    SIZE answered{}, framed{}, restored{};
+    RECT window{}, start{};
+    d.Steps = {[&] {
+      GetWindowRect(d.Handle(), &start);
+      base = ui::LayoutOf(d.Handle());
+      answered = ui::ChangeScale(d.Handle(), 144);
+      framed = ui::FramedAt(d.Handle(), MulDiv(width, 144, 96), MulDiv(height, 144, 96), 144);
+      GetWindowRect(d.Handle(), &window);
+      scaled = ui::LayoutOf(d.Handle());
+      restored = ui::ChangeScale(d.Handle(), 96);
+      back = ui::LayoutOf(d.Handle());
+      d.CloseWith(ui::kResultCancel);
+    }};
+    d.Run();
+    ui::ExpectLayoutScaled(base, scaled, 144, name);
+    ui::ExpectLayoutScaled(base, back, 96, name);
+    EXPECT_EQ(answered.cx, framed.cx) << name;
+    EXPECT_EQ(answered.cy, framed.cy) << name;
+    EXPECT_EQ(window.right - window.left, answered.cx) << name;
+    EXPECT_EQ(window.bottom - window.top, answered.cy) << name;
+    EXPECT_EQ(restored.cx, start.right - start.left) << name;
+    EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
+  };
+  check(alarm, "the alarm dialog", 332, 297);
+  check(more, "More options", 332, 246);
+}
+
 }  // namespace
 }  // namespace orlavox
