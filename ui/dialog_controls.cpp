@@ -195,7 +195,8 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
 // The window's size at `dpi`, asked before a move to a monitor of that scale:
 // the form's own size there, so the window stays where the pointer holds it.
 SIZE Dialog::ScaledSize(int dpi) const {
-  const PixelRect w = WindowSizeAt(dpi, DWORD(GetWindowLongA(hwnd_, GWL_STYLE)), DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+  const PixelRect w =
+      WindowSizeAt(dpi, DWORD(GetWindowLongA(hwnd_, GWL_STYLE)), DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
   return SIZE{w.Width, w.Height};
 }
 

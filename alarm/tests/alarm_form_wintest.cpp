@@ -204,13 +204,17 @@ TEST(AlarmFormTest, AlarmAndMoreOptionsFollowTheScaleOfTheirMonitor) {
   ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
   auto check = [](auto& d, const char* name, int width, int height) {
     std::vector<ui::ChildRect> base, scaled, back;
-    SIZE answered{}, framed{}, restored{};
-    RECT window{}, start{};
+    SIZE answered{}, restored{};
+    RECT framed{0, 0, MulDiv(width, 144, 96), MulDiv(height, 144, 96)}, window{}, start{};
     d.Steps = {[&] {
       GetWindowRect(d.Handle(), &start);
       base = ui::LayoutOf(d.Handle());
       answered = ui::ChangeScale(d.Handle(), 144);
-      framed = ui::FramedAt(d.Handle(), MulDiv(width, 144, 96), MulDiv(height, 144, 96), 144);
+      using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);  // Windows 10 and Wine have it
+      reinterpret_cast<ForDpi>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"),
+                                                                      "AdjustWindowRectExForDpi")))(
+          &framed, DWORD(GetWindowLongA(d.Handle(), GWL_STYLE)), FALSE, DWORD(GetWindowLongA(d.Handle(), GWL_EXSTYLE)),
+          144);
       GetWindowRect(d.Handle(), &window);
       scaled = ui::LayoutOf(d.Handle());
       restored = ui::ChangeScale(d.Handle(), 96);
@@ -220,8 +224,8 @@ TEST(AlarmFormTest, AlarmAndMoreOptionsFollowTheScaleOfTheirMonitor) {
     d.Run();
     ui::ExpectLayoutScaled(base, scaled, 144, name);
     ui::ExpectLayoutScaled(base, back, 96, name);
-    EXPECT_EQ(answered.cx, framed.cx) << name;
-    EXPECT_EQ(answered.cy, framed.cy) << name;
+    EXPECT_EQ(answered.cx, framed.right - framed.left) << name;
+    EXPECT_EQ(answered.cy, framed.bottom - framed.top) << name;
     EXPECT_EQ(window.right - window.left, answered.cx) << name;
     EXPECT_EQ(window.bottom - window.top, answered.cy) << name;
     EXPECT_EQ(restored.cx, start.right - start.left) << name;

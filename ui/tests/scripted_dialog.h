@@ -72,22 +72,19 @@ class Scripted : public D {
   bool started_ = false;
 };
 
-// A top-level window moved onto a monitor of `dpi`, as Windows tells it: asked
-// for its size there (WM_GETDPISCALEDSIZE), then given the window of that
-// size at its place (WM_DPICHANGED). Returns the size it answered.
+// Windows moving a top-level window onto a monitor of `dpi`: asks its size
+// there, then gives it a window of that size at its place. Returns the size.
 inline SIZE ChangeScale(HWND window, int dpi) {
   RECT r;
   GetWindowRect(window, &r);
   SIZE size{r.right - r.left, r.bottom - r.top};
-  EXPECT_TRUE(SendMessageA(window, WM_GETDPISCALEDSIZE, WPARAM(dpi), reinterpret_cast<LPARAM>(&size)))
-      << "no size of its own at " << dpi;
+  EXPECT_TRUE(SendMessageA(window, WM_GETDPISCALEDSIZE, WPARAM(dpi), reinterpret_cast<LPARAM>(&size))) << dpi;
   RECT suggested{r.left, r.top, r.left + size.cx, r.top + size.cy};
   SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   return size;
 }
 
-// Every child window's rectangle in its parent's client area, in the order
-// of the window tree; labels (which may be as large as their text) marked.
+// Every child window's rectangle in its parent, and whether it is a label.
 struct ChildRect {
   RECT Rect;
   bool Label;
@@ -109,33 +106,20 @@ inline std::vector<ChildRect> LayoutOf(HWND window) {
   return rects;
 }
 
-// Each rectangle of `scaled` is the one of `base` (at 96) at `dpi` within a
-// pixel, and exactly the same back at 96. A label's text does not grow
-// exactly with the scale: only its corner is compared.
+// Each rectangle of `scaled` is that of `base` (at 96) at `dpi` within a
+// pixel; back at 96, exactly. A label may be as large as its text, which
+// does not grow exactly with the scale: its corner alone is compared.
 inline void ExpectLayoutScaled(const std::vector<ChildRect>& base, const std::vector<ChildRect>& scaled, int dpi,
                                const char* window) {
   ASSERT_EQ(base.size(), scaled.size()) << window;
-  const int slack = dpi == 96 ? 0 : 96;
-  auto close = [&](LONG was, LONG now) { return std::abs(now * 96 - was * dpi) <= slack; };
+  auto close = [&](LONG was, LONG now) { return std::abs(now * 96 - was * dpi) <= (dpi == 96 ? 0 : 96); };
   for (size_t i = 0; i < base.size(); ++i) {
-    const RECT& b = base[i].Rect;
-    const RECT& s = scaled[i].Rect;
-    const bool sized = base[i].Label && dpi != 96 ? true : close(b.right, s.right) && close(b.bottom, s.bottom);
+    const RECT &b = base[i].Rect, &s = scaled[i].Rect;
+    const bool sized = (base[i].Label && dpi != 96) || (close(b.right, s.right) && close(b.bottom, s.bottom));
     EXPECT_TRUE(close(b.left, s.left) && close(b.top, s.top) && sized)
         << window << ", window " << i << " at " << dpi << ": {" << b.left << "," << b.top << "," << b.right << ","
         << b.bottom << "} became {" << s.left << "," << s.top << "," << s.right << "," << s.bottom << "}";
   }
-}
-
-// The whole window for a client of `width` x `height` at `dpi`, as Windows frames it.
-inline SIZE FramedAt(HWND window, int width, int height, int dpi) {
-  using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  const auto adjust = reinterpret_cast<ForDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
-  RECT r{0, 0, width, height};
-  const DWORD style = DWORD(GetWindowLongA(window, GWL_STYLE)), ex = DWORD(GetWindowLongA(window, GWL_EXSTYLE));
-  if (!adjust || !adjust(&r, style, FALSE, ex, UINT(dpi))) AdjustWindowRectEx(&r, style, FALSE, ex);
-  return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace orlavox::ui
