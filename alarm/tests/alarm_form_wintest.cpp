@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "alarm/more_options_form.h"
+#include "settings/settings_dialog.h"
 #include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
@@ -198,10 +199,11 @@ TEST(AlarmFormTest, MoreOptionsShowsRefusesABadHourAndOkGivesTheNewOnes) {
 // Moved onto a monitor at 150 % and back: every control, the up-downs too,
 // keeps its place at the new scale; the window answers and takes the size of
 // its client at that scale, framed as Windows frames it there.
-TEST(AlarmFormTest, AlarmAndMoreOptionsFollowTheScaleOfTheirMonitor) {
+TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
   ClockSettings s;
   ScriptedAlarmForm alarm(s);
   ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
+  ui::Scripted<TSettingsForm> settings(s);
   auto check = [](auto& d, const char* name, int width, int height) {
     std::vector<ui::ChildRect> base, scaled, back;
     SIZE answered{}, restored{};
@@ -233,6 +235,7 @@ TEST(AlarmFormTest, AlarmAndMoreOptionsFollowTheScaleOfTheirMonitor) {
   };
   check(alarm, "the alarm dialog", 332, 297);
   check(more, "More options", 332, 246);
+  check(settings, "Settings", 381, 190);
 }
 
 }  // namespace
