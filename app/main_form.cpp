@@ -72,7 +72,7 @@ void TMainForm::FormCreate() {
   MainPopupMenu.Find("MI_small")->Checked = ClockSettings.SmallDisplay == 1;
   MainPopupMenu.Find("MI_big")->Checked = ClockSettings.SmallDisplay != 1;
   Zoom = LoadZoomFromRegistry();
-  ApplyScale();  // the shape too
+  ApplyScale(ui::WindowDpi(hwnd_));  // the shape too
   ChangeButtonMode();
   KeepWindowOnScreen();
   if (ClockSettings.OnTop) SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -228,9 +228,16 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_GETDPISCALEDSIZE:
+      if (!lp || LOWORD(wp) == 0) return FALSE;
+      *reinterpret_cast<SIZE*>(lp) = ScaledSize(LOWORD(wp));
+      return TRUE;
     case WM_DPICHANGED:
       if (lp) FormDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
+    case WM_ENTERSIZEMOVE:
+      moving_ = true;
+      break;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_MINIMIZE) {
         HideMainWindow();
@@ -248,7 +255,8 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:  // a second quick press drags as the first did
       BackPanelMouseDown(MK_LBUTTON);
       return 0;
-    case WM_EXITSIZEMOVE:  // a framed window dragged by its caption
+    case WM_EXITSIZEMOVE:  // the end of a drag, by the face or by a framed window's caption
+      MoveEnded();
       SavePlaceIfMoved();
       break;
     case WM_RBUTTONDOWN:

@@ -95,10 +95,12 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void MinimizeButtonClick() { HideMainWindow(); }
   // Display scale and zoom: the face is drawn at the monitor's dots per inch
   // times the zoom (per cent), dialogs at the monitor's alone.
-  void ApplyScale();
+  void ApplyScale(int dpi);
   void SetZoom(int zoom);
   void FormMouseWheel(int delta);
   void FormDpiChanged(int dpi, const RECT& suggested);
+  SIZE ScaledSize(int dpi) const;  // the window at another monitor's scale
+  void MoveEnded();
   int ShownZoom() const { return shownZoom_; }  // as far as the work area allows
   int MonitorDpi() const { return monitorDpi_; }
   int FaceDpi() const { return faceDpi_; }
@@ -267,6 +269,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void ApplyWindowShape();
   WindowShape CurrentShape() const;
   void FitZoom();
+  int FittedZoom(int dpi) const;
   void KeepWindowOnScreen();
   void SetTimer1(UINT interval, bool enabled);
   void PopupMainMenuAtCursor();
@@ -294,6 +297,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   int faceDpi_ = 96;
   int shownZoom_ = 100;
   int wheel_ = 0;  // wheel turns short of a whole notch
+  bool moving_ = false;        // a move loop (a drag) runs
+  bool fitAfterMove_ = false;  // the scale changed during it
+  bool rescaling_ = false;     // inside FormDpiChanged
   bool firstRunBusy_ = false;  // FirstRunExecute's message is open
   bool soundPrepared_ = false;  // PrepareSound has readied the sound output
   int savedLeft_ = INT_MIN, savedTop_ = INT_MIN;  // the place last written

@@ -123,22 +123,31 @@ void TMainForm::BackPanelMouseDown(int button) {
   SavePlaceIfMoved();
 }
 
-// The face at the monitor's scale times the zoom.
-void TMainForm::ApplyScale() {
-  monitorDpi_ = ui::WindowDpi(hwnd_);
+// The face at the monitor's scale (`dpi`) times the zoom. While a drag's move
+// loop runs the window stays where the pointer holds it; it is fitted onto
+// its monitor when the move ends.
+void TMainForm::ApplyScale(int dpi) {
+  monitorDpi_ = dpi;
   ChangeMode();
-  KeepWindowOnScreen();
+  if (moving_)
+    fitAfterMove_ = true;
+  else
+    KeepWindowOnScreen();
 }
 
-// The zoom shrinks, for the time being, to what fits the monitor's work area
-// in the current shape; the face's pictures, glyphs and caption font follow.
+// The zoom shown at the monitor's scale `dpi`: the chosen one, shrunk for the
+// time being to what fits the monitor's work area in the current shape.
+int TMainForm::FittedZoom(int dpi) const {
+  const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_);
+  if (!work) return Zoom;
+  const bool windowless = ClockSettings.Windowless;
+  return FittingZoom(Zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, dpi), dpi,
+                     FrameOf(BorderOf(Mode(), windowless), dpi), work->Width, work->Height);
+}
+
+// The face's pictures, glyphs and caption font follow the fitted zoom.
 void TMainForm::FitZoom() {
-  int zoom = Zoom;
-  if (const std::optional<ui::PixelRect> work = ui::WorkAreaOf(hwnd_)) {
-    const bool windowless = ClockSettings.Windowless;
-    zoom = FittingZoom(zoom, Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, monitorDpi_), monitorDpi_,
-                       FrameOf(BorderOf(Mode(), windowless), monitorDpi_), work->Width, work->Height);
-  }
+  const int zoom = FittedZoom(monitorDpi_);
   shownZoom_ = zoom;
   const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);
   if (dpi == faceDpi_ && minimizeFont_) return;
@@ -159,7 +168,7 @@ void TMainForm::FitZoom() {
 void TMainForm::SetZoom(int zoom) {
   if (zoom == Zoom && zoom == shownZoom_) return;
   Zoom = zoom;
-  ApplyScale();
+  ApplyScale(monitorDpi_);
   Zoom = shownZoom_;
   SaveZoomToRegistry(Zoom);
 }
@@ -172,12 +181,33 @@ void TMainForm::FormMouseWheel(int delta) {
   SetZoom(ui::StepZoom(shownZoom_, notches));
 }
 
-// Moved to a monitor of another scale: the window takes the place Windows
-// suggests, then the size of its shape at the new scale.
-void TMainForm::FormDpiChanged(int, const RECT& suggested) {
+// Moved to a monitor of another scale (`dpi`, as the message gives it): the
+// window takes the place Windows suggests, then the size of its shape at the
+// new scale. The window's own resize may carry it onto yet another monitor:
+// the change that raises is not taken inside this one.
+void TMainForm::FormDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || rescaling_) return;
+  rescaling_ = true;
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyScale();
+  ApplyScale(dpi);
+  rescaling_ = false;
+}
+
+// The window's size at `dpi`, asked before a move to a monitor of that scale:
+// its shape there, so the suggested place keeps it under the pointer.
+SIZE TMainForm::ScaledSize(int dpi) const {
+  const bool windowless = ClockSettings.Windowless;
+  const WindowShape shape = ShapeFor(Mode(), windowless, ui::MetricForDpi(SM_CYCAPTION, dpi),
+                                     ui::ZoomedDpi(dpi, FittedZoom(dpi)), FrameOf(BorderOf(Mode(), windowless), dpi));
+  return SIZE{shape.Width, shape.Height};
+}
+
+// The end of a drag's move loop: a scale changed on the way is fitted now.
+void TMainForm::MoveEnded() {
+  moving_ = false;
+  if (fitAfterMove_) KeepWindowOnScreen();
+  fitAfterMove_ = false;
 }
 
 }  // namespace orlavox

@@ -237,6 +237,10 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       if (FormCloseQuery()) CloseWith(kResultCancel);
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      if (!lp || LOWORD(wp) == 0) return FALSE;
+      *reinterpret_cast<SIZE*>(lp) = ScaledSize(LOWORD(wp));
+      return TRUE;
     case WM_DPICHANGED:
       if (lp) DpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;

@@ -29,7 +29,8 @@ struct FormLayout {
   std::string Caption;
   int ClientWidth = 0, ClientHeight = 0;
   // Centred on the work area of the monitor that holds the owner (or, with
-  // the owner hidden, the taskbar); otherwise at Left, Top.
+  // the owner hidden, the taskbar); otherwise at Left, Top. Laid out at that
+  // monitor's scale.
   bool Centred = true;
   int Left = 0, Top = 0;
   // Left, Top taken from that monitor's corner, and moved just enough to lie
@@ -216,8 +217,10 @@ class Dialog : public Window {
   void ButtonPressed(Item& item);
   HWND DefaultButton();
   LRESULT CommandFrom(HWND control, UINT code);
-  void PlaceWindow();
+  // The whole window (Width, Height) for the form's client at `dpi`.
+  PixelRect WindowSizeAt(int dpi, DWORD style, DWORD exStyle) const;
   void DpiChanged(int dpi, const RECT& suggested);
+  SIZE ScaledSize(int dpi) const;
 
   FormLayout form_;
   std::vector<ControlRow> table_;
@@ -231,6 +234,7 @@ class Dialog : public Window {
   int result_ = kResultNone;
   int dpi_ = 96;
   bool running_ = false;
+  bool rescaling_ = false;  // inside DpiChanged: the window's own resize raises no second one
 };
 
 // A container of the dialog layer: forwards its children's notifications to

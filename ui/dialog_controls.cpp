@@ -36,6 +36,13 @@ PixelRect ControlRect(const ControlRow& s, HFONT font, int dpi) {
   return p;
 }
 
+// The item height that makes a closed combo box as high as the table says at
+// `dpi` (the box adds its frame of 6 pixels).
+int ComboItemHeight(const ControlRow& s, int dpi) {
+  const int height = Scaled(s.Pos.Height > 6 ? s.Pos.Height : 21, dpi) - 6;
+  return height > 1 ? height : 1;
+}
+
 }  // namespace
 
 void Dialog::CreateControls() {
@@ -123,7 +130,7 @@ void Dialog::CreateControls() {
       case ControlKind::Combo:
         for (const std::string& text : s.Items) SendMessageA(item.Hwnd, CB_ADDSTRING, 0, LPARAM(text.c_str()));
         // The closed box is as high as the table says.
-        SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
+        SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
         break;
       case ControlKind::RichView:
         SendMessageA(item.Hwnd, EM_SETBKGNDCOLOR, 0, LPARAM(GetSysColor(COLOR_WINDOW)));
@@ -145,19 +152,25 @@ void Dialog::CreateControls() {
       if (tooltip_) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
   }
-  // Up-downs hold their buddies once both exist; the buddy then shows the position.
+  // Up-downs hold their buddies once both exist; the buddy then shows the
+  // position. Taking a buddy may resize an up-down: it keeps the table's size.
   for (Item& it : items_) {
     if (it.Row->Kind != ControlKind::UpDown || !it.Hwnd) continue;
-    if (const Item* buddy = Find(it.Row->BuddyName))
+    if (const Item* buddy = Find(it.Row->BuddyName)) {
       SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
+      const PixelRect p = Scaled(it.Row->Pos, dpi_);
+      MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
+    }
     SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Row->Position));
   }
 }
 
 // Moved to a monitor of another scale: the same table at the new scale, in
-// the window the system suggests.
+// the window the system suggests. The window's own resize may carry it onto
+// yet another monitor: the change that raises is not taken inside this one.
 void Dialog::DpiChanged(int dpi, const RECT& suggested) {
-  if (dpi <= 0 || dpi == dpi_) return;
+  if (dpi <= 0 || dpi == dpi_ || rescaling_) return;
+  rescaling_ = true;
   dpi_ = dpi;
   std::map<std::string, UniqueFont> old;
   old.swap(fonts_);  // in use until every control has its new font
@@ -166,24 +179,25 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     const ControlRow& s = *it.Row;
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
-    if (s.Kind == ControlKind::UpDown) {
-      // An up-down sits against its buddy: it is put back there below.
-      SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-      continue;
-    }
+    // Up-downs too: without an align style they stay where they are put.
     MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
     SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (auto* box = dynamic_cast<ControlContainer*>(it.Container.get())) box->Rescale(font, dpi_);
     if (s.Kind == ControlKind::Combo)
-      SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), Scaled(s.Pos.Height > 6 ? s.Pos.Height - 6 : 15, dpi_));
+      SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
   }
-  for (Item& it : items_)
-    if (it.Row->Kind == ControlKind::UpDown && it.Hwnd)
-      if (const Item* buddy = Find(it.Row->BuddyName))
-        SendMessageA(it.Hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Hwnd), 0);
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  rescaling_ = false;
+}
+
+// The window's size at `dpi`, asked before a move to a monitor of that scale:
+// the form's own size there, so the window stays where the pointer holds it.
+SIZE Dialog::ScaledSize(int dpi) const {
+  const PixelRect w =
+      WindowSizeAt(dpi, DWORD(GetWindowLongA(hwnd_, GWL_STYLE)), DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+  return SIZE{w.Width, w.Height};
 }
 
 }  // namespace orlavox::ui

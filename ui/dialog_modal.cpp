@@ -18,13 +18,9 @@ std::vector<HWND>& ModalStack() {
   return stack;
 }
 
-// What a dialog belongs to on the screen: its owner while that is on the
-// screen, else the taskbar with the notification area (a clock hidden in
-// the tray is there).
-std::optional<PixelRect> AnchorOf(HWND owner) {
-  HWND anchor = owner && IsWindowVisible(owner) && !IsIconic(owner) ? owner : FindWindowW(L"Shell_TrayWnd", nullptr);
+std::optional<PixelRect> RectOf(HWND window) {
   RECT r;
-  if (!anchor || !GetWindowRect(anchor, &r)) return std::nullopt;
+  if (!window || !GetWindowRect(window, &r)) return std::nullopt;
   return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -40,31 +36,32 @@ bool Dialog::CreateForm(HWND owner) {
     ex |= WS_EX_APPWINDOW;
     parent = GetDesktopWindow();  // no owner: a window of its own on the taskbar
   }
-  // The dialog takes the display scale of its owner's monitor, or of the system.
-  dpi_ = owner ? WindowDpi(owner) : SystemDpi();
-  RECT r{0, 0, Scaled(form_.ClientWidth, dpi_), Scaled(form_.ClientHeight, dpi_)};
-  AdjustForDpi(r, style, ex, dpi_);
+  // The monitor first (the owner's while it is on the screen, else the
+  // taskbar's), then its scale: the window is created there at that scale.
+  const std::vector<MonitorArea> monitors = Monitors();
+  const bool ownerShown = owner && IsWindowVisible(owner) && !IsIconic(owner);
+  const FormPlace place =
+      PlaceForm(monitors, RectOf(owner), ownerShown, RectOf(FindWindowW(L"Shell_TrayWnd", nullptr)),
+                FormSpot{form_.Centred, form_.KeepOnScreen, form_.Left, form_.Top},
+                [&](int dpi) { return WindowSizeAt(dpi, style, ex); });
+  dpi_ = place.Dpi;
+  const PixelRect& w = place.Window;
   const WindowClass cls{"OrlavoxDialog", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
-  if (!Window::Create(cls, form_.Caption.c_str(), style, ex, 0, 0, r.right - r.left, r.bottom - r.top, parent))
-    return false;
+  if (!Window::Create(cls, form_.Caption.c_str(), style, ex, w.Left, w.Top, w.Width, w.Height, parent)) return false;
+  // Windows has the last word on the scale the window was created at.
+  if (const int actual = WindowDpi(hwnd_); actual != dpi_) {
+    dpi_ = actual;
+    const PixelRect size = WindowSizeAt(dpi_, style, ex);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.Width, size.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   CreateControls();
-  PlaceWindow();
   return true;
 }
 
-void Dialog::PlaceWindow() {
-  RECT w;
-  GetWindowRect(hwnd_, &w);
-  const int width = w.right - w.left, height = w.bottom - w.top;
-  if (!form_.Centred && !form_.KeepOnScreen) {
-    SetWindowPos(hwnd_, nullptr, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return;
-  }
-  const std::vector<MonitorArea> monitors = Monitors();
-  const MonitorArea& monitor = monitors[MonitorFor(monitors, AnchorOf(owner_))];
-  const PixelRect placed = form_.Centred ? CentreIn(monitor.Work, width, height)
-                                         : PlaceOnMonitor(monitor, {form_.Left, form_.Top, width, height});
-  SetWindowPos(hwnd_, nullptr, placed.Left, placed.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+PixelRect Dialog::WindowSizeAt(int dpi, DWORD style, DWORD exStyle) const {
+  RECT r{0, 0, Scaled(form_.ClientWidth, dpi), Scaled(form_.ClientHeight, dpi)};
+  AdjustForDpi(r, style, exStyle, dpi);
+  return {0, 0, r.right - r.left, r.bottom - r.top};
 }
 
 int Dialog::ShowModal(HWND owner) {

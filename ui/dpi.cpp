@@ -48,6 +48,8 @@ int WindowDpi(HWND hwnd) {
 
 int MonitorDpi(POINT p) { return MonitorDpiOf(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST)); }
 
+int MonitorDpi(HMONITOR monitor) { return MonitorDpiOf(monitor); }
+
 int MetricForDpi(int index, int dpi) {
   static auto forDpi = User32<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
   // The system's metrics are those of the system's scale.

@@ -8,6 +8,9 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace orlavox::ui {
 
@@ -15,6 +18,8 @@ namespace orlavox::ui {
 int WindowDpi(HWND hwnd);
 // Dots per inch of the monitor under the point (screen coordinates).
 int MonitorDpi(POINT p);
+// Dots per inch of the monitor (GetDpiForMonitor); of the system when unknown.
+int MonitorDpi(HMONITOR monitor);
 int SystemDpi();
 // A system metric (SM_CYCAPTION, ...) at `dpi`.
 int MetricForDpi(int index, int dpi);

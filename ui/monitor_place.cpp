@@ -67,4 +67,27 @@ PixelRect PlaceOnMonitor(const MonitorArea& monitor, PixelRect designed) {
   return KeepInside(designed, monitor.Work);
 }
 
+FormPlace PlaceForm(const std::vector<MonitorArea>& monitors, const std::optional<PixelRect>& owner,
+                    bool ownerShown, const std::optional<PixelRect>& taskbar, const FormSpot& spot,
+                    const std::function<PixelRect(int dpi)>& windowSize) {
+  FormPlace place;
+  if (!spot.Centred && !spot.KeepOnScreen) {
+    // A place on the virtual screen: the monitor under it gives the scale.
+    const PixelRect base = windowSize(96);
+    place.Monitor = MonitorFor(monitors, PixelRect{spot.Left, spot.Top, base.Width, base.Height});
+  } else {
+    place.Monitor = MonitorFor(monitors, owner && ownerShown ? owner : taskbar);
+  }
+  const MonitorArea& monitor = monitors[place.Monitor];
+  place.Dpi = monitor.Dpi > 0 ? monitor.Dpi : 96;
+  const PixelRect size = windowSize(place.Dpi);
+  if (spot.Centred)
+    place.Window = CentreIn(monitor.Work, size.Width, size.Height);
+  else if (spot.KeepOnScreen)
+    place.Window = PlaceOnMonitor(monitor, {spot.Left, spot.Top, size.Width, size.Height});
+  else
+    place.Window = {spot.Left, spot.Top, size.Width, size.Height};
+  return place;
+}
+
 }  // namespace orlavox::ui

@@ -1,5 +1,7 @@
 #include "ui/monitors.h"
 
+#include "ui/dpi.h"
+
 namespace orlavox::ui {
 namespace {
 
@@ -10,7 +12,8 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   info.cbSize = sizeof info;
   if (GetMonitorInfoW(monitor, &info))
     reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
-        {FromRect(info.rcMonitor), FromRect(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+        {FromRect(info.rcMonitor), FromRect(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0,
+         MonitorDpi(monitor)});
   return TRUE;
 }
 
@@ -21,7 +24,7 @@ std::vector<MonitorArea> Monitors() {
   EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
   if (monitors.empty()) {
     const PixelRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    monitors.push_back({screen, screen, true});
+    monitors.push_back({screen, screen, true, SystemDpi()});
   }
   return monitors;
 }

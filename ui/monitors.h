@@ -10,8 +10,8 @@
 
 namespace orlavox::ui {
 
-// Every monitor with its work area; the primary screen alone when Windows
-// reports none.
+// Every monitor with its work area and scale; the primary screen alone when
+// Windows reports none.
 std::vector<MonitorArea> Monitors();
 
 // The work area of the monitor holding the largest part of `window` (the

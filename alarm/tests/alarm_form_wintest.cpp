@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "alarm/more_options_form.h"
+#include "settings/settings_dialog.h"
 #include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
@@ -222,6 +223,48 @@ TEST(AlarmFormTest, MoreOptionsInModernStandbyShowsWakeOffDisabledWithItsReasonA
   back.WakeForAlarm = false;
   ApplyMoreOptionsForm(d.Values(), false, back);
   EXPECT_TRUE(back.WakeForAlarm);  // the stored choice, not the check shown off
+}
+
+// Moved onto a monitor at 150 % and back: every control, the up-downs too,
+// keeps its place at the new scale; the window answers and takes the size of
+// its client at that scale, framed as Windows frames it there.
+TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
+  ClockSettings s;
+  ScriptedAlarmForm alarm(s);
+  ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
+  ui::Scripted<TSettingsForm> settings(s);
+  auto check = [](auto& d, const char* name, int width, int height) {
+    std::vector<ui::ChildRect> base, scaled, back;
+    SIZE answered{}, restored{};
+    RECT framed{0, 0, MulDiv(width, 144, 96), MulDiv(height, 144, 96)}, window{}, start{};
+    d.Steps = {[&] {
+      GetWindowRect(d.Handle(), &start);
+      base = ui::LayoutOf(d.Handle());
+      answered = ui::ChangeScale(d.Handle(), 144);
+      using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);  // Windows 10 and Wine have it
+      reinterpret_cast<ForDpi>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"),
+                                                                      "AdjustWindowRectExForDpi")))(
+          &framed, DWORD(GetWindowLongA(d.Handle(), GWL_STYLE)), FALSE, DWORD(GetWindowLongA(d.Handle(), GWL_EXSTYLE)),
+          144);
+      GetWindowRect(d.Handle(), &window);
+      scaled = ui::LayoutOf(d.Handle());
+      restored = ui::ChangeScale(d.Handle(), 96);
+      back = ui::LayoutOf(d.Handle());
+      d.CloseWith(ui::kResultCancel);
+    }};
+    d.Run();
+    ui::ExpectLayoutScaled(base, scaled, 144, name);
+    ui::ExpectLayoutScaled(base, back, 96, name);
+    EXPECT_EQ(answered.cx, framed.right - framed.left) << name;
+    EXPECT_EQ(answered.cy, framed.bottom - framed.top) << name;
+    EXPECT_EQ(window.right - window.left, answered.cx) << name;
+    EXPECT_EQ(window.bottom - window.top, answered.cy) << name;
+    EXPECT_EQ(restored.cx, start.right - start.left) << name;
+    EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
+  };
+  check(alarm, "the alarm dialog", 332, 297);
+  check(more, "More options", 332, 246);
+  check(settings, "Settings", 381, 190);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "app/seams.h"
 #include <oleacc.h>
+#include "ui/monitors.h"
+#include "ui/tests/scripted_dialog.h"
 #include "win/registry.h"
 
 namespace orlavox {
@@ -315,6 +317,33 @@ TEST_F(MainFormTest, WindowShapes) {
   EXPECT_EQ(WindowSize().cx, 292);
   EXPECT_TRUE(In(f).MainPopupMenu.Find("MI_big")->Checked);
   DeleteObject(probe);
+}
+
+// Onto a monitor at 150 % and back, as Windows tells it, with the scale in
+// the message: the face, its buttons and the window at the new scale; during
+// a drag the window stays under the pointer until the move ends.
+TEST_F(MainFormTest, FollowsTheScaleOfTheMonitorAndTheDrag) {
+  TMainForm& f = Start();
+  const std::vector<ui::ChildRect> base = ui::LayoutOf(f.Handle());
+  const SIZE answered = ui::ChangeScale(f.Handle(), 144);
+  EXPECT_TRUE(answered.cx == 438 && answered.cy == 195);  // the frameless big face
+  EXPECT_TRUE(WindowSize().cx == 438 && WindowSize().cy == 195);
+  ui::ExpectLayoutScaled(base, ui::LayoutOf(f.Handle()), 144, "the main window");
+  ui::ChangeScale(f.Handle(), 96);
+  EXPECT_EQ(WindowSize().cx, 292);
+  ui::ExpectLayoutScaled(base, ui::LayoutOf(f.Handle()), 96, "the main window");
+
+  // Dragged half off the monitor and onto one at 150 %: fitted onto it only when the move ends.
+  RECT r;
+  SendMessageA(f.Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  SetWindowPos(f.Handle(), nullptr, -150, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ui::ChangeScale(f.Handle(), 144);
+  GetWindowRect(f.Handle(), &r);
+  EXPECT_EQ(r.left, -150);
+  SendMessageA(f.Handle(), WM_EXITSIZEMOVE, 0, 0);
+  GetWindowRect(f.Handle(), &r);
+  EXPECT_EQ(r.left, ui::WorkAreaOf(f.Handle()).value_or(ui::PixelRect{-1}).Left);
+  EXPECT_EQ(r.right - r.left, 438);
 }
 
 TEST_F(MainFormTest, LanguageMenuChoosesAndLoadsAVoice) {

@@ -39,5 +39,30 @@ TEST(MonitorPlace, AcrossTheSeamTheLargerPartOffEveryMonitorTheNearest) {
   EXPECT_EQ(huge.Top, 0);
 }
 
+// A primary at 150 % with the taskbar, a second monitor at 100 % right of it
+// where the clock last sat; a dialog of 368 x 251 at 96 DPI.
+TEST(MonitorPlace, DialogsTakeTheScaleOfTheMonitorTheyOpenOn) {
+  MonitorArea primary = kPrimary, second = Second(1920, 0);
+  primary.Dpi = 144;
+  const std::vector<MonitorArea> monitors{second, primary};
+  const PixelRect clock{2400, 300, 292, 130}, taskbar{0, 1040, 1920, 40};
+  const auto size = [](int dpi) { return PixelRect{0, 0, 368 * dpi / 96, 251 * dpi / 96}; };
+  FormPlace p = PlaceForm(monitors, clock, false, taskbar, {}, size);  // the clock hidden in the tray
+  EXPECT_EQ(p.Monitor, 1u);
+  EXPECT_EQ(p.Dpi, 144);
+  EXPECT_EQ(p.Window.Width, 552);
+  EXPECT_EQ(p.Window.Left, (1920 - 552) / 2);
+  EXPECT_EQ(p.Window.Top, (1040 - 376) / 2);
+  p = PlaceForm(monitors, clock, false, std::nullopt, FormSpot{false, true, 577, 528}, size);  // the alert, no taskbar
+  EXPECT_EQ(p.Dpi, 144);
+  EXPECT_EQ(p.Window.Left, 577);
+  EXPECT_EQ(p.Window.Height, 376);
+  p = PlaceForm(monitors, clock, true, taskbar, {}, size);  // the clock on the screen
+  EXPECT_EQ(p.Monitor, 0u);
+  EXPECT_EQ(p.Dpi, 96);
+  EXPECT_EQ(p.Window.Left, 1920 + (1280 - 368) / 2);
+  EXPECT_EQ(p.Window.Width, 368);
+}
+
 }  // namespace
 }  // namespace orlavox::ui

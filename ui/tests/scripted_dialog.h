@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include "ui/dialog.h"
+#include "ui/dpi.h"
 
 namespace orlavox::ui {
 
@@ -68,5 +71,55 @@ class Scripted : public D {
   DWORD last_ = 0;
   bool started_ = false;
 };
+
+// Windows moving a top-level window onto a monitor of `dpi`: asks its size
+// there, then gives it a window of that size at its place. Returns the size.
+inline SIZE ChangeScale(HWND window, int dpi) {
+  RECT r;
+  GetWindowRect(window, &r);
+  SIZE size{r.right - r.left, r.bottom - r.top};
+  EXPECT_TRUE(SendMessageA(window, WM_GETDPISCALEDSIZE, WPARAM(dpi), reinterpret_cast<LPARAM>(&size))) << dpi;
+  RECT suggested{r.left, r.top, r.left + size.cx, r.top + size.cy};
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  return size;
+}
+
+// Every child window's rectangle in its parent, and whether it is a label.
+struct ChildRect {
+  RECT Rect;
+  bool Label;
+};
+inline std::vector<ChildRect> LayoutOf(HWND window) {
+  struct Each {
+    static BOOL CALLBACK Add(HWND child, LPARAM list) {
+      RECT r;
+      GetWindowRect(child, &r);
+      MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+      char cls[16] = "";
+      GetClassNameA(child, cls, sizeof cls);
+      reinterpret_cast<std::vector<ChildRect>*>(list)->push_back({r, lstrcmpiA(cls, "Static") == 0});
+      return TRUE;
+    }
+  };
+  std::vector<ChildRect> rects;
+  EnumChildWindows(window, &Each::Add, reinterpret_cast<LPARAM>(&rects));
+  return rects;
+}
+
+// Each rectangle of `scaled` is that of `base` (at 96) at `dpi` within a
+// pixel; back at 96, exactly. A label may be as large as its text, which
+// does not grow exactly with the scale: its corner alone is compared.
+inline void ExpectLayoutScaled(const std::vector<ChildRect>& base, const std::vector<ChildRect>& scaled, int dpi,
+                               const char* window) {
+  ASSERT_EQ(base.size(), scaled.size()) << window;
+  auto close = [&](LONG was, LONG now) { return std::abs(now * 96 - was * dpi) <= (dpi == 96 ? 0 : 96); };
+  for (size_t i = 0; i < base.size(); ++i) {
+    const RECT &b = base[i].Rect, &s = scaled[i].Rect;
+    const bool sized = (base[i].Label && dpi != 96) || (close(b.right, s.right) && close(b.bottom, s.bottom));
+    EXPECT_TRUE(close(b.left, s.left) && close(b.top, s.top) && sized)
+        << window << ", window " << i << " at " << dpi << ": {" << b.left << "," << b.top << "," << b.right << ","
+        << b.bottom << "} became {" << s.left << "," << s.top << "," << s.right << "," << s.bottom << "}";
+  }
+}
 
 }  // namespace orlavox::ui
