@@ -170,7 +170,11 @@ TEST_F(ScaleE2E, ZoomByWheelAndKeysKeptAcrossStarts) {
   RECT r, zoomed, work;
   GetWindowRect(w, &r);
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // The clock has the focus, and the change has settled, before the keys go:
+  // a Wine window that takes the focus late lets go of sent modifiers.
   SetForegroundWindow(w);
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == w; }, 3000));
+  Sleep(200);
   SetCursorPos(r.left + S(230), r.top + S(50));
   keybd_event(VK_CONTROL, 0, 0, 0);
   mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
