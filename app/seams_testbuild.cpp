@@ -119,17 +119,18 @@ int64_t ReadUtcSeconds() {
   return SecondsSince1970(faked) - bias;
 }
 
-// The process's private memory. Wine 8 leaves PrivateUsage at 0 (later
-// versions count RssAnon and VmSwap there): then the process's resident
-// memory (VmRSS, read by Wine inside the process) stands in for it. A file
-// such as Z:\proc\self\status cannot: Wine's server opens it, and "self"
-// is the server.
+// The process's private memory. Wine 8 leaves PrivateUsage at 0 and counts
+// the private pages (RssAnon and VmSwap, read inside the process) in
+// PagefileUsage, which then stands in for it; resident memory would count
+// the program's and Wine's mapped files as they are paged in. A file such as
+// Z:\proc\self\status cannot: Wine's server opens it, and "self" is the
+// server.
 long PrivateKilobytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
   if (!GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
     return -1;
-  return long((counters.PrivateUsage ? counters.PrivateUsage : counters.WorkingSetSize) / 1024);
+  return long((counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage) / 1024);
 }
 
 bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result) {
