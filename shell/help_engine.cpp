@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "ui/dpi.h"
 #include "win/wide_text.h"
 #include "win/registry.h"
 #include "win/test_events.h"
@@ -78,6 +79,9 @@ void ShowHelp(UINT command, DWORD_PTR data) {
   HelpEngine& e = Engine();
   if (!e.HtmlHelpA) return;
   RecordTestEvent("help", std::to_string(command) + " " + std::to_string(data));
+  // The help viewer does not follow a change of scale: its window is made
+  // aware of the system's scale only, for Windows to stretch.
+  ui::SystemAwareScope stretched;
   // The wide entry when there is one: the folder may have a name the ANSI
   // code page cannot spell.
   if (e.HtmlHelpW)

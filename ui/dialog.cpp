@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "ui/dpi.h"
 #include "ui/scale.h"
 
@@ -17,6 +20,72 @@ namespace {
 constexpr UINT kActivatedMessage = WM_APP + 0x40;  // FormActivate, once the activation has settled
 
 bool IsButtonKind(ControlKind k) { return k == ControlKind::Button || k == ControlKind::BitBtn; }
+
+int CALLBACK NoteScalable(const LOGFONTA*, const TEXTMETRICA*, DWORD type, LPARAM found) {
+  if (type & TRUETYPE_FONTTYPE) *reinterpret_cast<bool*>(found) = true;
+  return 1;
+}
+
+// A scalable face of the design of "MS Sans Serif": "Microsoft Sans Serif"
+// where it is installed as an outline font, else the system's message font;
+// empty when neither is known.
+std::string ScalableDialogFace() {
+  bool found = false;
+  LOGFONTA want{};
+  want.lfCharSet = DEFAULT_CHARSET;
+  lstrcpyA(want.lfFaceName, "Microsoft Sans Serif");
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExA(screen, &want, NoteScalable, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  if (found) return want.lfFaceName;
+  LOGFONTW message{};
+  if (!MessageFontForDpi(message, SystemDpi())) return {};
+  char face[LF_FACESIZE * 2] = {};
+  WideCharToMultiByte(CP_ACP, 0, message.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
+  return face;
+}
+
+// A sentence and its width in "MS Sans Serif" at the forms' own size, 11
+// pixels at 96 DPI: the width the forms were laid out for. (The bitmap font
+// itself cannot be asked at another scale: it may answer with a larger size.)
+constexpr char kSample[] = "Announce the time before playing the sound";
+constexpr int kSampleWidth = 208, kSampleHeight = -11;
+
+int SampleWidth(const std::string& face, int height) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  HGDIOBJ old = SelectObject(dc, font.Get());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, kSample, int(sizeof kSample - 1), &size);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return size.cx;
+}
+
+// "MS Sans Serif" is a bitmap font of a few sizes, drawn for 96 DPI, the scale
+// the forms were laid out at: at any other scale Windows would take a near
+// size, and text would not grow with its control. There the dialogs use a
+// scalable face of the same design (`fitted`), at the height where text is as
+// wide as in "MS Sans Serif" times the scale, never wider: "Microsoft Sans
+// Serif" is so at about the height asked for; a message font of another
+// design, such as Tahoma, is a little wider, and is made smaller.
+std::string DialogFace(const std::string& name, int dpi, bool& fitted) {
+  static const std::string scalable = ScalableDialogFace();
+  fitted = dpi != kBaseDpi && !scalable.empty() && lstrcmpiA(name.c_str(), "MS Sans Serif") == 0;
+  return fitted ? scalable : name;
+}
+
+// The largest height (by size, as fonts are asked for: negative) at which
+// the sample is no wider than the forms were laid out for, times the scale.
+int FittedHeight(const std::string& face, int height) {
+  const int target = int(std::lround(double(kSampleWidth) * height / kSampleHeight));
+  const int sign = height < 0 ? -1 : 1, least = std::abs(height) * 4 / 5, most = std::abs(height) * 5 / 4;
+  int size = std::abs(height);
+  while (size > least && SampleWidth(face, sign * size) > target) --size;
+  while (size < most && SampleWidth(face, sign * (size + 1)) <= target) ++size;
+  return sign * size;
+}
 
 }  // namespace
 
@@ -51,14 +120,15 @@ Dialog::Item* Dialog::FindByHwnd(HWND h) {
 }
 
 HFONT Dialog::FontFor(const ControlRow& s, bool underline) {
-  const std::string name = s.FontName.empty() ? form_.FontName : s.FontName;
+  bool fitted = false;
+  const std::string name = DialogFace(s.FontName.empty() ? form_.FontName : s.FontName, dpi_, fitted);
   const int height = ScaledFont(s.FontHeight ? s.FontHeight : form_.FontHeight, dpi_);
   const std::string key = name + "|" + std::to_string(height) + (s.Bold ? "|b" : "|n") + (underline ? "|u" : "|n");
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.Get();
-  UniqueFont font(CreateFontA(height, 0, 0, 0, s.Bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, name.c_str()));
+  UniqueFont font(CreateFontA(fitted ? FittedHeight(name, height) : height, 0, 0, 0, s.Bold ? FW_BOLD : FW_NORMAL,
+                              FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str()));
   HFONT h = font.Get();
   fonts_.emplace(key, std::move(font));
   return h;
@@ -244,8 +314,11 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED:
       if (lp) DpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
-    default:
+    default: {
+      LRESULT answer = 0;
+      if (AnsweredTextExtent(msg, wp, lp, answer)) return answer;
       return Default(msg, wp, lp);
+    }
   }
 }
 

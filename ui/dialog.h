@@ -73,6 +73,12 @@ void SetButtonGlyphs(ButtonGlyphs glyphs);
 // build ends at once with a message naming the dialog and the name; the
 // shipped program binds nothing and goes on.
 void UnknownControlBound(const std::string& dialog, const std::string& name);
+// The test build measures, for the end-to-end tests in their own process, the
+// text of a dialog's control (wParam) with the control's own font: on one
+// line, or word-wrapped in lParam pixels; the answer is MAKELRESULT(width,
+// height). True when `msg` was that question (the registered message
+// "Orlavox test: text extent"); the shipped program has none.
+bool AnsweredTextExtent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& answer);
 
 class Dialog : public Window {
  public:

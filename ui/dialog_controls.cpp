@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <optional>
+
+#include "ui/dpi.h"
 #include "ui/scale.h"
 #include "win/wide_text.h"
 #include "win/system_library.h"
@@ -112,9 +115,14 @@ void Dialog::CreateControls() {
     if (s.Kind == ControlKind::Edit)  // a Unicode edit: a path in any script stays whole
       item.Hwnd = CreateWindowExW(ex, L"EDIT", Wide(s.Caption).c_str(), style, p.Left, p.Top, p.Width, p.Height,
                                   parent, id, Instance(), nullptr);
-    else
+    else {
+      // The rich-text control does not follow a change of scale: made aware
+      // of the system's scale only, it is left to Windows to stretch.
+      std::optional<SystemAwareScope> stretched;
+      if (s.Kind == ControlKind::RichView) stretched.emplace();
       item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style,
                                   p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
+    }
     if (!item.Hwnd) continue;
     SendMessageA(item.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     switch (s.Kind) {

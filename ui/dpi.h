@@ -21,9 +21,32 @@ int MonitorDpi(POINT p);
 // Dots per inch of the monitor (GetDpiForMonitor); of the system when unknown.
 int MonitorDpi(HMONITOR monitor);
 int SystemDpi();
-// A system metric (SM_CYCAPTION, ...) at `dpi`.
+// Whether the calling thread is aware of each monitor's scale in the second
+// way (Windows 10 1703 and later), where Windows scales the frame too.
+bool ThreadPerMonitorV2();
+// A system metric (SM_CYCAPTION, ...) at `dpi`; at the system's scale where
+// the thread is not per-monitor v2 (MetricsDpi in ui/scale.h).
 int MetricForDpi(int index, int dpi);
-// Window rectangle for a client rectangle, with the frame at `dpi`.
+// Window rectangle for a client rectangle, with the frame at `dpi` (the same
+// rule).
 void AdjustForDpi(RECT& r, DWORD style, DWORD exStyle, int dpi);
+// The system's message font at `dpi` (the same rule); false when unknown.
+bool MessageFontForDpi(LOGFONTW& font, int dpi);
+
+// While it lives, the thread creates windows aware of the system's scale only,
+// which Windows stretches on every other scale: for windows of other code
+// (the help viewer, the rich-text control) that do not follow a change of
+// scale themselves. The thread's earlier awareness comes back when it goes.
+// Without the calls (before Windows 10 1607) it does nothing.
+class SystemAwareScope {
+ public:
+  SystemAwareScope();
+  ~SystemAwareScope();
+  SystemAwareScope(const SystemAwareScope&) = delete;
+  SystemAwareScope& operator=(const SystemAwareScope&) = delete;
+
+ private:
+  HANDLE previous_ = nullptr;  // the thread's DPI_AWARENESS_CONTEXT before
+};
 
 }  // namespace orlavox::ui

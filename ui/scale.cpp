@@ -36,4 +36,8 @@ int StepZoom(int zoom, int steps) {
 
 int ZoomedDpi(int dpi, int zoom) { return dpi * zoom / 100; }
 
+int MetricsDpi(bool perMonitorV2, int windowDpi, int systemDpi) {
+  return perMonitorV2 && windowDpi > 0 ? windowDpi : systemDpi;
+}
+
 }  // namespace orlavox::ui

@@ -29,4 +29,11 @@ int StepZoom(int zoom, int steps);
 // The face's dots per inch: the monitor's times the zoom.
 int ZoomedDpi(int dpi, int zoom);
 
+// The scale at which Windows' own sizes (system metrics, the frame, the
+// message font) are asked for. Only a thread aware of each monitor's scale in
+// the second way (Windows 10 1703 and later) has its frame scaled by Windows
+// with the window; in the first way (1607) the frame, and so every metric,
+// stays at the system's scale.
+int MetricsDpi(bool perMonitorV2, int windowDpi, int systemDpi);
+
 }  // namespace orlavox::ui

@@ -19,4 +19,26 @@ void ui::UnknownControlBound(const std::string& dialog, const std::string& name)
   std::_Exit(3);
 }
 
+bool ui::AnsweredTextExtent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& answer) {
+  static const UINT question = RegisterWindowMessageA("Orlavox test: text extent");
+  HWND control = reinterpret_cast<HWND>(wp);
+  if (msg != question || !IsWindow(control)) return false;
+  wchar_t text[1024] = L"";
+  const int n = GetWindowTextW(control, text, 1024);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  if (lp > 0) {
+    RECT r{0, 0, int(lp), 0};
+    DrawTextW(dc, text, n, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    size = {r.right, r.bottom};
+  } else {
+    GetTextExtentPoint32W(dc, text, n, &size);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  answer = MAKELRESULT(size.cx, size.cy);
+  return true;
+}
+
 }  // namespace orlavox

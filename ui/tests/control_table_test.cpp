@@ -107,5 +107,14 @@ TEST(DisplayScale, ZoomStepsAndItsStoredText) {
   EXPECT_EQ(ZoomedDpi(144, 150), 216);
 }
 
+// Windows' own sizes follow a monitor's scale only on per-monitor v2; on v1
+// (Windows 10 1607) they stay at the system's scale, frame and all.
+TEST(DisplayScale, MetricsAtTheWindowsScaleOnlyOnPerMonitorV2) {
+  EXPECT_EQ(MetricsDpi(true, 144, 96), 144);
+  EXPECT_EQ(MetricsDpi(false, 144, 96), 96);
+  EXPECT_EQ(MetricsDpi(false, 96, 120), 120);
+  EXPECT_EQ(MetricsDpi(true, 0, 120), 120);  // a window's scale not known
+}
+
 }  // namespace
 }  // namespace orlavox::ui

@@ -6,6 +6,7 @@
 
 #include <deque>
 
+#include "ui/dpi.h"
 #include "ui/resource_count.h"
 #include "ui/tests/scripted_dialog.h"
 
@@ -132,6 +133,36 @@ TEST(DialogTest, NoObjectsLeftAfterAHundredOpenings) {
   std::printf("dialog opened 101 times: GDI objects %u -> %u, icons and menus %u -> %u\n", gdi, CountGdiObjects(),
               user, CountUserObjects());
   SetButtonGlyphs({});
+}
+
+// Windows of other code are made aware of the system's scale only; the thread
+// goes back to its own awareness after, whatever it was.
+TEST(DisplayScaleWin, SystemAwareScopeGivesTheThreadItsAwarenessBack) {
+  using Get = HANDLE(WINAPI*)();
+  using Set = HANDLE(WINAPI*)(HANDLE);
+  using Equal = BOOL(WINAPI*)(HANDLE, HANDLE);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  auto get = reinterpret_cast<Get>(reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  auto set = reinterpret_cast<Set>(reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  auto equal = reinterpret_cast<Equal>(reinterpret_cast<void*>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
+  if (!get || !set || !equal) GTEST_SKIP() << "no awareness contexts on this system";
+  const HANDLE unaware = HANDLE(-1), system = HANDLE(-2), perMonitor = HANDLE(-3), perMonitorV2 = HANDLE(-4);
+  const HANDLE original = set(unaware);
+  ASSERT_NE(original, nullptr);
+  int tried = 0;
+  for (HANDLE own : {unaware, perMonitor, perMonitorV2}) {
+    if (!set(own)) continue;  // v2 is not on every system
+    ++tried;
+    {
+      SystemAwareScope stretched;
+      EXPECT_TRUE(equal(get(), system));
+      EXPECT_FALSE(ThreadPerMonitorV2());
+    }
+    EXPECT_TRUE(equal(get(), own)) << own;
+    EXPECT_EQ(ThreadPerMonitorV2(), bool(equal(own, perMonitorV2))) << own;
+  }
+  EXPECT_GE(tried, 2);
+  set(original);
 }
 
 }  // namespace
