@@ -7,6 +7,7 @@
 
 #include "alarm/more_options_form.h"
 #include "settings/settings_dialog.h"
+#include "ui/dpi.h"
 #include "ui/tests/scripted_dialog.h"
 
 namespace orlavox {
@@ -229,6 +230,14 @@ TEST(AlarmFormTest, MoreOptionsInModernStandbyShowsWakeOffDisabledWithItsReasonA
 // keeps its place at the new scale; the window answers and takes the size of
 // its client at that scale, framed as Windows frames it there.
 TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
+  // Per-monitor v2, as the program's manifest asks: only there does Windows
+  // frame a window at its own scale.
+  using SetContext = HANDLE(WINAPI*)(HANDLE);
+  const auto set = reinterpret_cast<SetContext>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"), "SetThreadDpiAwarenessContext")));
+  ASSERT_NE(set, nullptr);
+  const HANDLE before = set(reinterpret_cast<HANDLE>(-4));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+  ASSERT_TRUE(ui::ThreadPerMonitorV2());
   ClockSettings s;
   ScriptedAlarmForm alarm(s);
   ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
@@ -265,6 +274,7 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
   check(alarm, "the alarm dialog", 332, 297);
   check(more, "More options", 332, 246);
   check(settings, "Settings", 381, 190);
+  set(before);
 }
 
 }  // namespace
