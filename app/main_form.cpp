@@ -217,6 +217,12 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The wake timer for the next ring, set anew before sleep and after it.
       if (wp == PBT_APMSUSPEND || wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) ArmWakeTimer();
       return TRUE;
+    case WM_TIMECHANGE:
+      // The clock was set or another time zone picked: the face reads the
+      // new zone at once, and the wake timer wakes at the ring's new instant.
+      ForgetZoneOffset();
+      ArmWakeTimer();
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;  // never holds up the log-off, not even while speaking
     case WM_ENDSESSION:

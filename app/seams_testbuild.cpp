@@ -77,7 +77,7 @@ void PrepareTestProcess() {
 
 void ReadLocalTime(SYSTEMTIME& st) {
   if (!g_clock.Active) {
-    GetLocalTime(&st);
+    ReadSystemLocalTime(st);
     return;
   }
   LARGE_INTEGER now;
