@@ -163,9 +163,9 @@ TEST_F(InfoE2E, AboutBoxLayoutLinkAndEnter) {
 
 // The edition dialog shows info.dat as rich text, as plain text, or says it is
 // missing. The rich text lies in a folder the ANSI code page cannot spell,
-// beside a riched20.dll, winmm.dll and msimg32.dll planted there; Wine looks
-// for them as Windows does (the program's folder first), and none is loaded:
-// not at the start, nor by an announcement, nor by the dialog.
+// beside a riched20.dll and a winmm.dll planted there; Wine looks for them as
+// Windows does (the program's folder first), and neither is loaded: not at
+// the start, nor by an announcement, nor by the dialog.
 TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
   struct Case {
     const char* name;
@@ -181,12 +181,12 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
     DeleteFileA(log.c_str());
     if (c.content == "<shipped>") {
       ASSERT_TRUE(CopyFileW(Wide(DistTestDir() + "info.dat").c_str(), Wide(info).c_str(), FALSE));
-      for (const char* name : {"riched20.dll", "winmm.dll", "msimg32.dll"}) {
+      for (const char* name : {"riched20.dll", "winmm.dll"}) {
         const std::string planted = exe.substr(0, exe.find_last_of('\\') + 1) + name;
         ASSERT_TRUE(CopyFileW(Wide(Env("ORLAVOX_TEST_PLUGINS") + "\\" + name).c_str(), Wide(planted).c_str(), FALSE));
       }
       // Wine reads this when it starts (e2e/CMakeLists.txt), not from a parent's Windows environment.
-      ASSERT_NE(Env("WINEDLLOVERRIDES").find("riched20,winmm,msimg32=n,b"), std::string::npos)
+      ASSERT_NE(Env("WINEDLLOVERRIDES").find("riched20,winmm=n,b"), std::string::npos)
           << "Wine must search as Windows does";
       SetEnvironmentVariableA("ORLAVOX_TEST_VOICE_LOG", log.c_str());
       WriteSettings("00000000001", "0312034201000000", "6000000000");  // and the hot key
