@@ -211,7 +211,7 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (timer1Enabled_) Timer1Timer();
       return 0;
     case WM_CLOSE:
-      Close();
+      if (!RefusesClose()) Close();
       return 0;
     case WM_POWERBROADCAST:
       // The wake timer for the next ring, set anew before sleep and after it.

@@ -15,6 +15,8 @@ bool HandleTestProbe(TMainForm&, WPARAM, LRESULT&) { return false; }
 
 void PrepareTestProcess() {}
 
+bool RefusesClose() { return false; }
+
 void SetTestClock(const TestClockSetting&) {}
 
 UINT TimerPeriod(UINT updateInterval) { return updateInterval; }
