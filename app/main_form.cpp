@@ -211,12 +211,18 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (timer1Enabled_) Timer1Timer();
       return 0;
     case WM_CLOSE:
-      Close();
+      if (!RefusesClose()) Close();
       return 0;
     case WM_POWERBROADCAST:
       // The wake timer for the next ring, set anew before sleep and after it.
       if (wp == PBT_APMSUSPEND || wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) ArmWakeTimer();
       return TRUE;
+    case WM_TIMECHANGE:
+      // The clock was set or another time zone picked: the face reads the
+      // new zone at once, and the wake timer wakes at the ring's new instant.
+      ForgetZoneOffset();
+      ArmWakeTimer();
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;  // never holds up the log-off, not even while speaking
     case WM_ENDSESSION:

@@ -33,6 +33,11 @@ void PrepareTestProcess();
 // Test build only: restart the clock at a given moment and rate.
 void SetTestClock(const TestClockSetting& setting);
 
+// Test build only, with ORLAVOX_TEST_REFUSE_CLOSE set: WM_CLOSE does nothing,
+// as for a clock started as administrator, which the installer's request
+// (sent with the user's rights) does not reach.
+bool RefusesClose();
+
 // The period of the clock's timer. The test build takes ORLAVOX_TEST_TICK_MS
 // (10 or more) instead of the setting, so that a long run at a fast clock can
 // pass its faked minutes quicker; the shipped program returns the setting.

@@ -48,6 +48,8 @@ TestClock g_clock;
 
 void SetTestClock(const TestClockSetting& setting) { g_clock.Set(setting); }
 
+bool RefusesClose() { return GetEnvironmentVariableA("ORLAVOX_TEST_REFUSE_CLOSE", nullptr, 0) != 0; }
+
 UINT TimerPeriod(UINT updateInterval) {
   char text[16];
   const DWORD n = GetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", text, sizeof text);
@@ -98,7 +100,7 @@ void PrepareTestProcess() {
 
 void ReadLocalTime(SYSTEMTIME& st) {
   if (!g_clock.Active) {
-    GetLocalTime(&st);
+    ReadSystemLocalTime(st);
     return;
   }
   LARGE_INTEGER now;

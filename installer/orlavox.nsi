@@ -131,10 +131,13 @@ FunctionEnd
 ; folder (by whatever path it was started: SameFile); a clock started from
 ; another folder is left alone. Its window gets
 ; WM_CLOSE: the clock saves its settings and exits, after up to ten seconds
-; for a voice that does not return; a process still running fifteen seconds
-; after the WM_CLOSE is ended. Sets $ClockWasRunning to 1 when it ended one.
-; Gives up after a few rounds so that a clock it cannot end does not hold the
-; setup forever.
+; for a voice that does not return. The process is opened only to be told
+; and waited for (SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION), which a
+; clock started as administrator grants this installer too; such a clock
+; does not get the message of a program with fewer rights, nor could it be
+; ended. A clock still running fifteen seconds after the WM_CLOSE makes the
+; user close it and retry, or cancel the setup (exit code 2; /S cancels at
+; once). Sets $ClockWasRunning to 1 when it closed one.
 !macro CLOSE_CLOCK_FUNCTION prefix
 Function ${prefix}CloseClock
   Push $0
@@ -152,8 +155,8 @@ Function ${prefix}CloseClock
     ${EndIf}
     StrCpy $1 0
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
-    ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE
-    System::Call 'kernel32::OpenProcess(i 0x00101001, i 0, i r1) p .r2'
+    ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION
+    System::Call 'kernel32::OpenProcess(i 0x00101000, i 0, i r1) p .r2'
     ${If} $2 = 0
       ${Continue} ; where it was started from cannot be told: not ours to end
     ${EndIf}
@@ -174,12 +177,14 @@ Function ${prefix}CloseClock
     DetailPrint "Closing the running clock"
     System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0) i'
     System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r1'
-    ${If} $1 <> 0 ; not WAIT_OBJECT_0: it is still running
-      DetailPrint "The clock did not close: ending it"
-      System::Call 'kernel32::TerminateProcess(p r2, i 1) i'
-      System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
-    ${EndIf}
     System::Call 'kernel32::CloseHandle(p r2) i'
+    ${If} $1 <> 0 ; not WAIT_OBJECT_0: it is still running
+      DetailPrint "The clock did not close"
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} is running and did not close.$\r$\n$\r$\nClose the clock (right-click its icon in the notification area, then Exit) and choose Retry." /SD IDCANCEL IDRETRY +3
+      SetErrorLevel 2
+      Quit
+      StrCpy $3 0
+    ${EndIf}
     StrCpy $0 0 ; the windows have changed: search from the start again
   ${Loop}
   Pop $4

@@ -13,7 +13,9 @@ VoiceModule::VoiceModule(const std::string& path) {
   // No "bad image" or "missing file" boxes: a failed load is the clock's to
   // report.
   const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  module_ = LoadLibraryW(Wide(path).c_str());
+  // The program searches only the system folder for libraries; a voice may
+  // keep libraries of its own beside it in the voice folder.
+  module_ = LoadLibraryExW(Wide(path).c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
   SetErrorMode(oldMode);
 }
 

@@ -44,7 +44,12 @@ int RunClock() {
 }  // namespace orlavox
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // Libraries loaded later by name are not looked for in the current folder.
+  // First of all: every library loaded from here on, and each library's own
+  // dependencies, comes from the system folder, never from the program's
+  // folder (a Downloads folder) or the current one. The program imports only
+  // known DLLs at load time; the others are delay-loaded (cmake/DelayImports.cmake)
+  // and so are looked for here at their first call.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   SetDllDirectoryW(L"");
   orlavox::PrepareTestProcess();
   // Screen readers reach the clock's windows through COM; the file dialog needs it too.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/clock_source.h"
 #include "app/seams.h"
 #include <oleacc.h>
 #include "ui/monitors.h"
@@ -20,7 +21,8 @@ struct MainFormInside {
       : ClockSettings(f.ClockSettings), MainWindowPending(f.MainWindowPending), SpeechBusy(f.SpeechBusy),
         SpeakProc(f.SpeakProc), LanguageList(f.LanguageList), LangMenu(f.LangMenu), MainPopupMenu(f.MainPopupMenu),
         GlobalSpeechKey(f.GlobalSpeechKey), SysTrayIcon(f.SysTrayIcon), AlarmButton(f.AlarmButton),
-        SetupButton(f.SetupButton), HelpButton(f.HelpButton), AnnounceButton(f.AnnounceButton) {}
+        SetupButton(f.SetupButton), HelpButton(f.HelpButton), AnnounceButton(f.AnnounceButton),
+        MoreOptions(f.MoreOptions), WakeAt(f.WakeAt) {}
   orlavox::ClockSettings& ClockSettings;
   bool& MainWindowPending;
   bool& SpeechBusy;
@@ -31,6 +33,8 @@ struct MainFormInside {
   GlobalHotKey& GlobalSpeechKey;
   orlavox::SysTrayIcon& SysTrayIcon;
   ui::SpeedButton &AlarmButton, &SetupButton, &HelpButton, &AnnounceButton;
+  orlavox::MoreOptions& MoreOptions;
+  int64_t& WakeAt;
 };
 
 namespace {
@@ -448,6 +452,40 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   main->Release();
   CoUninitialize();
 }
+
+// Another time zone picked (WM_TIMECHANGE): the next read of the clock is in
+// the new zone, not a minute later, and the wake timer is set for the ring in
+// it: the alarm two hours after UTC's time rings today at +00:00 and, at
+// +04:00, when it has passed, tomorrow.
+int64_t g_zoneOffset = 0;  // 100 ns
+TEST_F(MainFormTest, AnotherTimeZoneIsReadAtOnce) {
+  SetZoneOffsetSource([](int64_t) { return g_zoneOffset; });
+  TMainForm& f = Start();
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  if (utc.wSecond >= 58) {  // the test runs within one UTC minute
+    Sleep(2500);
+    GetSystemTime(&utc);
+  }
+  In(f).MoreOptions.WakeForAlarm = true;
+  In(f).ClockSettings.AlarmOn = true;
+  In(f).ClockSettings.AlarmHour = (utc.wHour + 2) % 24;
+  In(f).ClockSettings.AlarmMinute = utc.wMinute;
+  SendMessageA(f.Handle(), WM_TIMECHANGE, 0, 0);
+  const int64_t wake = In(f).WakeAt;
+  SYSTEMTIME local;
+  ReadLocalTime(local);
+  EXPECT_EQ(local.wHour, utc.wHour);
+  g_zoneOffset = 4 * 36000000000LL;
+  SendMessageA(f.Handle(), WM_TIMECHANGE, 0, 0);
+  ReadLocalTime(local);
+  EXPECT_EQ(local.wHour, (utc.wHour + 4) % 24);
+  EXPECT_EQ(local.wMinute, utc.wMinute);
+  EXPECT_NE(wake, kNoStamp);
+  EXPECT_EQ(In(f).WakeAt, wake + 86400);
+  SetZoneOffsetSource(nullptr);
+}
+
 
 }  // namespace
 }  // namespace orlavox

@@ -2,11 +2,13 @@
 # The installer under Wine, as a user would meet it: a silent install, an
 # install over it that keeps the stored settings, the clock started from the
 # installed program, and the silent uninstaller ending the running clock and
-# leaving nothing of it behind, but everything that is not its own.
-#   installer_test.sh <setup.exe> <dist folder> <orlavox_driver.exe>
+# leaving nothing of it behind, but everything that is not its own; a clock
+# that does not close (the test build refusing WM_CLOSE, as one started as
+# administrator does not hear the installer) stops a silent update.
+#   installer_test.sh <setup.exe> <dist folder> <orlavox_driver.exe> <dist-test folder>
 # WINEPREFIX and DISPLAY come from scripts/test.sh.
 set -uo pipefail
-setup=$1 dist=$2 driver=$3
+setup=$1 dist=$2 driver=$3 dist_test=$4
 export WINEDEBUG=-all
 # Shortcuts would otherwise become menu entries of the Linux desktop.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
@@ -102,6 +104,18 @@ check "NoModify" value_is "$UNINST" NoModify 0x1
 check "NoRepair" value_is "$UNINST" NoRepair 0x1
 check "EstimatedSize" size_matches
 check "no SetAutoStart without /AUTOSTART" lacks_value "$SETTINGS" SetAutoStart
+
+echo "== a clock that does not close stops a silent update"
+cp "$dist_test/Orlavox.exe" "$instdir/Orlavox.exe"
+ORLAVOX_TEST_REFUSE_CLOSE=1 wine "$instdir_win\\Orlavox.exe" </dev/null >/dev/null 2>&1 &
+clock_pid=$!
+check "the refusing clock runs" wine "$driver" wait 30
+wine "$setup" /S </dev/null
+check "setup /S exits with 2" test $? -eq 2
+check "the clock still runs" kill -0 "$clock_pid"
+check "its program was not replaced" cmp -s "$dist_test/Orlavox.exe" "$instdir/Orlavox.exe"
+kill -KILL "$clock_pid" 2>/dev/null
+for _ in $(seq 1 20); do not_running "$clock_pid" && break; sleep 0.5; done
 
 echo "== an install over it keeps the settings"
 # Settings as the clock stores them, AutoStart (sixth flag) off: the request

@@ -1,0 +1,20 @@
+# cmake -DNM=<nm> -DIMPLIB=<lib.a> -DDLL=<name.dll> -DDEF=<out.def> -P import_def.cmake
+# Writes a module definition file listing every function MinGW's import
+# library imports from the DLL, with its stdcall decoration (__imp__Name@N).
+execute_process(COMMAND ${NM} ${IMPLIB} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${NM} ${IMPLIB} failed")
+endif()
+string(REGEX MATCHALL " I __imp__[A-Za-z0-9_@]+" imports "${symbols}")
+set(text "LIBRARY ${DLL}\nEXPORTS\n")
+foreach(i IN LISTS imports)
+  string(REPLACE " I __imp__" "" name "${i}")
+  string(APPEND text "${name}\n")
+endforeach()
+list(LENGTH imports n)
+if(n EQUAL 0)
+  message(FATAL_ERROR "${IMPLIB} imports no functions")
+endif()
+get_filename_component(dir ${DEF} DIRECTORY)
+file(MAKE_DIRECTORY ${dir})
+file(WRITE ${DEF} "${text}")
