@@ -8,10 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace orlavox {
+#include "resources/languages.h"
 
-enum class Language : uint8_t { English, German, French, Spanish, Italian, Dutch, Swedish, Norwegian, Polish };
-inline constexpr int kLanguageCount = 9;
+namespace orlavox {
 
 // One clip: a key the rules refer to and the text the synthesiser speaks.
 struct Clip {

@@ -1,0 +1,54 @@
+#pragma once
+// The clock's alarms: the first one is the daily alarm of the settings record
+// (AlarmOn, AlarmHour, ... and the days value of its own); each further one
+// is stored in a value of its own under the settings key in one text form.
+// Which of them are due, their next ring and the next wake. No Win32 here.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/clock_settings.h"
+
+namespace orlavox {
+
+// Days of the week as bits: bit d is weekday d, 0 = Sunday ... 6 = Saturday
+// (SYSTEMTIME's wDayOfWeek).
+inline constexpr uint8_t kEveryDay = 0x7F;
+inline constexpr uint8_t kWeekdays = 0x3E;  // Monday to Friday
+inline constexpr uint8_t kWeekend = 0x41;   // Saturday and Sunday
+inline constexpr int kMaxAlarms = 20;       // the first alarm included
+inline constexpr size_t kMaxAlarmNameChars = 60;
+
+struct AlarmEntry {
+  bool On = false;
+  int32_t Hour = 0;               // 0..23
+  int32_t Minute = 0;             // 0..59
+  uint8_t Days = kEveryDay;       // ignored while Once
+  bool Once = false;              // rings at the next Hour:Minute, then switches itself off
+  std::string Name;               // UTF-8, at most kMaxAlarmNameChars characters; may be empty
+  int32_t Sound = 0;              // 0..5, as AlarmSound
+  std::string WaveFile;           // for the wave-file sound
+  int32_t RepeatInterval = 0;     // s, as AlarmRepeatInterval
+  bool Announce = false;          // announce the time before the sound
+
+  bool operator==(const AlarmEntry& o) const;
+};
+
+// The first alarm, read from the settings record and its days value (the
+// registry value kAlarmDaysValue; missing reads as every day), and written
+// back into them.
+inline constexpr const char* kAlarmDaysValue = "AlarmDays";
+AlarmEntry FirstAlarm(const ClockSettings& s, std::string_view storedDays);
+void StoreFirstAlarm(const AlarmEntry& a, ClockSettings& s, std::string& storedDays);
+
+// The values of the further alarms: "Alarm2" ... "Alarm20".
+std::string AlarmValueName(int index);  // index 1..kMaxAlarms-1
+
+// The text form of one further alarm; nullopt for a text that cannot be read
+// (the value is then skipped and left as it is).
+std::string EncodeAlarm(const AlarmEntry& a);
+std::optional<AlarmEntry> DecodeAlarm(std::string_view text);
+
+}  // namespace orlavox
