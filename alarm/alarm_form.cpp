@@ -58,6 +58,25 @@ std::vector<ControlRow> AlarmFormTable() {
 
 }  // namespace
 
+std::optional<std::string> BrowseForWaveFile(HWND owner, const std::string& presetText) {
+  // The buffer holds the preset. Wide from end to end: a file under
+  // C:\Users\Łukasz keeps its name.
+  const std::wstring preset = Wide(presetText);
+  std::vector<wchar_t> file(std::max<size_t>(preset.size() + 1, 32768), L'\0');
+  preset.copy(file.data(), preset.size());
+  static const wchar_t kFilter[] = L"WAV files\0*.wav\0";
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = kFilter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = DWORD(file.size());
+  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+  return Utf8(file.data());
+}
+
 TAlarmForm::TAlarmForm(const ClockSettings& settings, const AlarmSoundList* sounds)
     : Dialog(Form("Alarm settings", 332, 297), AlarmFormTable()),
       settings_(settings),
@@ -102,21 +121,8 @@ void TAlarmForm::AlarmSoundComboChange() {
 }
 
 void TAlarmForm::BrButtonClick() {
-  // The buffer holds whatever the edit holds; a cancelled dialog leaves the edit as it was.
-  // Wide from end to end: a file under C:\Users\Łukasz keeps its name.
-  const std::wstring preset = Wide(Text(c.WaveFileEdit));
-  std::vector<wchar_t> file(std::max<size_t>(preset.size() + 1, 32768), L'\0');
-  preset.copy(file.data(), preset.size());
-  static const wchar_t kFilter[] = L"WAV files\0*.wav\0";
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Handle();
-  ofn.lpstrFilter = kFilter;
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = DWORD(file.size());
-  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (GetOpenFileNameW(&ofn)) SetText(c.WaveFileEdit, Utf8(file.data()));
+  // A cancelled dialog leaves the edit as it was.
+  if (auto file = BrowseForWaveFile(Handle(), Text(c.WaveFileEdit))) SetText(c.WaveFileEdit, *file);
 }
 
 void TAlarmForm::PreviewButtonClick() {

@@ -4,6 +4,7 @@
 // the settings when it opens; what it holds when closed with OK is read
 // with Values() and written back by the main window.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "alarm/alarm_form_rules.h"
@@ -13,6 +14,10 @@
 #include "ui/dialog.h"
 
 namespace orlavox {
+
+// The file-open dialog for a wave file, starting at `preset` (UTF-8); the
+// file chosen, or nullopt when the user cancelled.
+std::optional<std::string> BrowseForWaveFile(HWND owner, const std::string& preset);
 
 // The controls of the alarm dialog that its code and tests address; its
 // table is built from them.

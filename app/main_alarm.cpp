@@ -2,7 +2,9 @@
 #include <memory>
 
 #include "alarm/alarm_alert.h"
+#include "alarm/alarm_editor_form.h"
 #include "alarm/alarm_form.h"
+#include "alarm/alarms_form.h"
 #include "alarm/alarm_sound_player.h"
 #include "alarm/alarm_times.h"
 #include "app/clock_source.h"
@@ -58,6 +60,52 @@ void TMainForm::AlarmButtonClick() {
   }
   dialog.reset();
   PlaceTaskbarButton();  // back to what the window shows
+}
+
+void TMainForm::AlarmsClick() {
+  auto dialog = std::make_unique<TAlarmsForm>(Alarms(), ClockSettings.Hour24, UserLocaleWeek(), AlarmSounds);
+  PlaceTaskbarButton(true);
+  if (dialog->ShowModal(hwnd_) == ui::kResultOk) {
+    SetAlarms(dialog->List());  // stored at once
+    InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm indicator
+  }
+  dialog.reset();
+  PlaceTaskbarButton();
+}
+
+}  // namespace orlavox
+
+// Interim, until the stored alarm list lands: the first alarm is the
+// settings' daily alarm, the others live for the run.
+namespace orlavox {
+
+std::vector<AlarmEntry> TMainForm::Alarms() const {
+  AlarmEntry first;
+  first.On = ClockSettings.AlarmOn;
+  first.Hour = ClockSettings.AlarmHour;
+  first.Minute = ClockSettings.AlarmMinute;
+  first.Sound = ClockSettings.AlarmSound;
+  first.WaveFile = ClockSettings.WaveFile;
+  first.RepeatInterval = ClockSettings.AlarmRepeatInterval;
+  first.Announce = ClockSettings.AlarmAnnounce;
+  std::vector<AlarmEntry> list{first};
+  list.insert(list.end(), laterAlarms_.begin(), laterAlarms_.end());
+  return list;
+}
+
+void TMainForm::SetAlarms(std::vector<AlarmEntry> list) {
+  if (list.empty()) return;
+  const AlarmEntry& first = list[0];
+  ClockSettings.AlarmOn = first.On;
+  ClockSettings.AlarmHour = first.Hour;
+  ClockSettings.AlarmMinute = first.Minute;
+  ClockSettings.AlarmSound = first.Sound;
+  ClockSettings.WaveFile = first.WaveFile;
+  ClockSettings.AlarmRepeatInterval = first.RepeatInterval;
+  ClockSettings.AlarmAnnounce = first.Announce;
+  laterAlarms_.assign(list.begin() + 1, list.end());
+  SaveSettings();
+  ArmWakeTimer();
 }
 
 }  // namespace orlavox

@@ -102,6 +102,7 @@ bool TMainForm::FormKeyDown(UINT key) {
   const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0, alt = GetKeyState(VK_MENU) < 0;
   switch (DecideKeyCommand(key, ctrl, shift, alt)) {
     case KeyCommand::AlarmSetup: AlarmButtonClick(); return true;
+    case KeyCommand::Alarms: AlarmsClick(); return true;
     case KeyCommand::Settings: SetupButtonClick(); return true;
     case KeyCommand::MoreOptions: MoreOptionsClick(); return true;
     case KeyCommand::Help: HelpButtonClick(); return true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "alarm/alarm_alert_host.h"
+#include "alarm/alarm_list.h"
 #include "alarm/alarm_sound.h"
 #include "alarm/wake_timer.h"
 #include "app/application.h"
@@ -155,6 +156,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void Alarm(int64_t lateMinutes = 0);
   // Sets the wake timer for the next ring when WakeForAlarm asks for it, or cancels it.
   void ArmWakeTimer();
+  // Every alarm, the daily one of the settings first; SetAlarms stores them at once.
+  std::vector<AlarmEntry> Alarms() const;
+  void SetAlarms(std::vector<AlarmEntry> list);
   // What the alert asks of the main window.
   const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
   bool StartAlarmAnnouncement() override;
@@ -163,6 +167,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   // --- Dialogs reached from the keys and the menu
   void AlarmButtonClick();
+  void AlarmsClick();  // "Alarms": the list of every alarm
   void SetupButtonClick();
   void MoreOptionsClick();
   void HelpButtonClick();
@@ -251,6 +256,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   TClockData* ClockData = nullptr;
   // The alarm's built-in sounds; loaded with the image store, so null at first.
   const AlarmSoundList* AlarmSounds = nullptr;
+  std::vector<AlarmEntry> laterAlarms_;  // interim: the alarms after the first, kept in memory
 
   ui::SpeedButton AlarmButton, SetupButton, OptionsButton, HelpButton, AnnounceButton, LangSelButton,
       MinimizeButton;

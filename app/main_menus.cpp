@@ -31,6 +31,7 @@ void TMainForm::RunMenuCommand(unsigned command) {
   switch (command) {
     case IDM_SPEAK: Speak1Click(); break;
     case IDM_ALARM_SETUP: AlarmButtonClick(); break;
+    case IDM_ALARMS: AlarmsClick(); break;
     case IDM_SETTINGS: SetupButtonClick(); break;
     case IDM_MORE_OPTIONS: MoreOptionsClick(); break;
     case IDM_HELP: HelpButtonClick(); break;

@@ -50,6 +50,7 @@ constexpr std::array<MenuItemInfo, kMainMenuItemCount> kMainMenu = {{
     {"MI_Speak", "Speak!", MenuKind::Item, {true, true, 'S'}, true, IDM_SPEAK},
     kSep("N8"),
     {"MenuItem3", "&Alarm setup...", MenuKind::Item, {true, false, 'A'}, false, IDM_ALARM_SETUP},
+    {"MI_Alarms", "A&larms...", MenuKind::Item, {true, false, 'L'}, false, IDM_ALARMS},
     {"MenuItem4", "&Settings...", MenuKind::Item, {true, false, 'S'}, false, IDM_SETTINGS},
     {"MI_MoreOptions", "More &options...", MenuKind::Item, {true, false, 'O'}, false, IDM_MORE_OPTIONS},
     {"MenuItem5", "&Help...", MenuKind::Item, {true, false, 'H'}, false, IDM_HELP},

@@ -116,7 +116,7 @@ struct MenuItemInfo {
   uint16_t Command;             // IDM_..., 0 for separators
 };
 
-inline constexpr int kMainMenuItemCount = 16;
+inline constexpr int kMainMenuItemCount = 17;
 const std::array<MenuItemInfo, kMainMenuItemCount>& MainPopupMenuItems();
 
 // "Ctrl+Alt+S", "Ctrl+A"; empty for none.

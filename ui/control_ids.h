@@ -40,6 +40,7 @@ using ButtonId = ControlId<ControlKind::Button>;
 using BitBtnId = ControlId<ControlKind::BitBtn>;
 using ImageId = ControlId<ControlKind::Image>;
 using RichViewId = ControlId<ControlKind::RichView>;
+using ListViewId = ControlId<ControlKind::ListView>;
 
 // Which accessors and events a kind of control has.
 constexpr bool HoldsText(ControlKind k) {  // Text, SetText
@@ -50,7 +51,10 @@ constexpr bool IsClickable(ControlKind k) {
   return k == ControlKind::Button || k == ControlKind::BitBtn || IsCheckable(k) || k == ControlKind::Link ||
          k == ControlKind::UpDown;
 }
-constexpr bool IsChangeable(ControlKind k) { return k == ControlKind::Edit || k == ControlKind::Combo; }
+// A list view's change: a row's focus, selection or check box.
+constexpr bool IsChangeable(ControlKind k) {
+  return k == ControlKind::Edit || k == ControlKind::Combo || k == ControlKind::ListView;
+}
 
 // The container a row lies in: a group box, a panel or the dialog itself (kOnForm).
 struct Within {
@@ -74,6 +78,13 @@ inline ControlRow Label(LabelId id, Within parent, PixelRect pos, const std::str
 // A label no code addresses: named only in the table.
 inline ControlRow Label(const std::string& name, Within parent, PixelRect pos, const std::string& caption) {
   return Label(name, std::string(parent.Name), pos, caption);
+}
+// A label that names the field `field` beside it: screen readers read the
+// field by it, and its mnemonic (Alt + the underlined letter) moves there.
+template <ControlKind K>
+ControlRow LabelFor(ControlId<K> field, const std::string& name, Within parent, PixelRect pos,
+                    const std::string& caption) {
+  return Label(name, std::string(parent.Name), pos, caption).For(field.Name);
 }
 inline ControlRow Link(LinkId id, Within parent, PixelRect pos, const std::string& caption) {
   return Link(id.Name, parent.Name, pos, caption);
@@ -101,6 +112,9 @@ inline ControlRow BitBtn(BitBtnId id, Within parent, int tab, PixelRect pos, But
   return BitBtn(id.Name, parent.Name, tab, pos, role, caption);
 }
 inline ControlRow Image(ImageId id, Within parent, PixelRect pos) { return Image(id.Name, parent.Name, pos); }
+inline ControlRow ListView(ListViewId id, Within parent, int tab, PixelRect pos, std::vector<ListColumn> columns) {
+  return ListView(id.Name, parent.Name, tab, pos, std::move(columns));
+}
 inline ControlRow RichView(RichViewId id, Within parent, int tab, PixelRect pos, const std::string& text) {
   return RichView(id.Name, parent.Name, tab, pos, text);
 }

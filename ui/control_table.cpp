@@ -28,7 +28,14 @@ void AddChildren(const std::vector<ControlRow>& table, const std::string& parent
     if ((ta == kNoTab) != (tb == kNoTab)) return tb == kNoTab;
     return ta != kNoTab && ta < tb;
   });
+  auto namesSibling = [&](size_t i) {
+    if (table[i].ForName.empty()) return false;
+    return std::any_of(children.begin(), children.end(), [&](size_t j) { return table[j].Name == table[i].ForName; });
+  };
   for (size_t i : children) {
+    if (namesSibling(i)) continue;  // placed with the control it names
+    for (size_t l : children)
+      if (table[l].ForName == table[i].Name && namesSibling(l)) order.push_back(l);
     order.push_back(i);
     if (IsContainer(table[i].Kind)) AddChildren(table, table[i].Name, order, depth + 1);
   }
@@ -93,6 +100,13 @@ ControlRow Image(const std::string& name, const std::string& parent, PixelRect p
 ControlRow RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& text) {
   return Row(ControlKind::RichView, name, parent, tab, pos, text);
+}
+
+ControlRow ListView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     std::vector<ListColumn> columns) {
+  ControlRow s = Row(ControlKind::ListView, name, parent, tab, pos, "");
+  s.Columns = std::move(columns);
+  return s;
 }
 
 std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table) {

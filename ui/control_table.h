@@ -30,6 +30,7 @@ enum class ControlKind : uint8_t {
   BitBtn,    // push button with a glyph beside its caption
   Image,     // an icon, centred in its box
   RichView,  // read-only rich text with a vertical scroll bar
+  ListView,  // a list of rows in named columns, each row with a check box; whole rows selected
 };
 
 // What a BitBtn is for: its glyph and what a click does to the dialog.
@@ -50,6 +51,12 @@ inline constexpr int kNoGlyph = -1;
 
 struct PixelRect {
   int Left = 0, Top = 0, Width = 0, Height = 0;  // a Width of 0 means "as wide as the text"
+};
+
+// A column of a list view: its header (what screen readers name it by) and width.
+struct ListColumn {
+  std::string Caption;
+  int Width = 0;
 };
 
 struct ControlRow {
@@ -80,6 +87,13 @@ struct ControlRow {
   // Combo
   std::vector<std::string> Items;
 
+  // List view
+  std::vector<ListColumn> Columns;
+
+  // Label: the control it names (for screen readers, and its mnemonic moves
+  // the focus there); created just before that control.
+  std::string ForName;
+
   // Buttons
   ButtonRole Role = ButtonRole::Custom;
   int GlyphId = kNoGlyph;  // handed to the glyph painter
@@ -105,6 +119,7 @@ struct ControlRow {
   ControlRow& Cancel() { IsCancel = true; return *this; }
   ControlRow& Glyph(int id) { GlyphId = id; return *this; }
   ControlRow& Hint(const std::string& text) { HintText = text; return *this; }
+  ControlRow& For(const std::string& name) { ForName = name; return *this; }
 };
 
 ControlRow GroupBox(const std::string& name, const std::string& parent, int tab, PixelRect pos,
@@ -131,6 +146,8 @@ ControlRow BitBtn(const std::string& name, const std::string& parent, int tab, P
 ControlRow Image(const std::string& name, const std::string& parent, PixelRect pos);
 ControlRow RichView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
                      const std::string& text);
+ControlRow ListView(const std::string& name, const std::string& parent, int tab, PixelRect pos,
+                     std::vector<ListColumn> columns);
 
 bool IsContainer(ControlKind kind);
 
@@ -143,7 +160,9 @@ PixelRect KeepInside(PixelRect window, PixelRect area);
 // container before what it holds, and inside every container the controls
 // in their tab order, those without a tab stop after them in table order.
 // Windows moves the focus in creation order, so this order is the tab order.
-// Rows whose container is not in the table are left out.
+// A label that names a control of its container comes just before it (Windows
+// names a field after the label before it). Rows whose container is not in
+// the table are left out.
 std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table);
 
 // Whether the control at `order[k]` starts a new group for the arrow keys:

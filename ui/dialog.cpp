@@ -149,9 +149,38 @@ void Dialog::OnChange(const std::string& name, std::function<void()> handler) {
 void Dialog::OnExit(const std::string& name, std::function<void()> handler) {
   if (Item* it = Bound(name)) it->Exit = std::move(handler);
 }
+void Dialog::OnActivate(const std::string& name, std::function<void()> handler) {
+  if (Item* it = Bound(name)) it->Activate = std::move(handler);
+}
+void Dialog::OnKeyDown(const std::string& name, std::function<void(unsigned key)> handler) {
+  if (Item* it = Bound(name)) it->KeyDown = std::move(handler);
+}
+
+Dialog::Item* Dialog::FocusedActivatable() {
+  Item* focused = FindByHwnd(GetFocus());
+  return focused && focused->Row->Kind == ControlKind::ListView && focused->Activate ? focused : nullptr;
+}
+
+LRESULT Dialog::NotifyFrom(const NMHDR& n, LPARAM lp) {
+  Item* it = FindByHwnd(n.hwndFrom);
+  if (!it || it->Row->Kind != ControlKind::ListView) return 0;
+  if (n.code == NM_DBLCLK && it->Activate && reinterpret_cast<const NMITEMACTIVATE*>(lp)->iItem >= 0) {
+    auto handler = it->Activate;
+    handler();
+  } else if (n.code == LVN_ITEMCHANGED && it->Change) {
+    auto handler = it->Change;
+    handler();
+  } else if (n.code == LVN_KEYDOWN && it->KeyDown) {
+    auto handler = it->KeyDown;
+    handler(reinterpret_cast<const NMLVKEYDOWN*>(lp)->wVKey);
+  }
+  return 0;
+}
 
 HWND Dialog::DefaultButton() {
-  // The focused button is pressed by Enter; otherwise the default one.
+  // The focused button is pressed by Enter; otherwise the default one. A list
+  // that opens its rows takes Enter itself.
+  if (FocusedActivatable()) return nullptr;
   if (Item* focused = FindByHwnd(GetFocus()))
     if (IsButtonKind(focused->Row->Kind)) return focused->Hwnd;
   for (Item& it : items_)
@@ -169,8 +198,9 @@ void Dialog::ButtonPressed(Item& item) {
     handler();
   }
   if (kind != ControlKind::BitBtn) return;
-  if (role == ButtonRole::Ok)
-    CloseWith(kResultOk);
+  if (role == ButtonRole::Ok) {
+    if (FormOkQuery()) CloseWith(kResultOk);
+  }
   else if (role == ButtonRole::Cancel || role == ButtonRole::Close)
     CloseWith(kResultCancel);
 }
@@ -228,6 +258,11 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       if (id == IDOK) {
+        if (Item* list = FocusedActivatable()) {
+          auto handler = list->Activate;
+          handler();
+          return 0;
+        }
         if (Item* def = FindByHwnd(DefaultButton()))
           if (IsWindowEnabled(def->Hwnd)) ButtonPressed(*def);
         return 0;
@@ -244,7 +279,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return MAKELRESULT(GetDlgCtrlID(def), DC_HASDEFID);
     }
     case WM_NOTIFY:
-      return 0;
+      return lp ? NotifyFrom(*reinterpret_cast<const NMHDR*>(lp), lp) : 0;
     case WM_VSCROLL:
     case WM_HSCROLL:
       if (LOWORD(wp) == SB_THUMBPOSITION)

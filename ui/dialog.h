@@ -137,6 +137,21 @@ class Dialog : public Window {
   void Focus(ControlId<K> id) { Focus(std::string(id.Name)); }
   // The dialog does not own the icon.
   void SetIcon(ImageId id, HICON icon) { SetIcon(std::string(id.Name), icon); }
+  // List views: the rows (each row's texts by column, UTF-8, and its check
+  // box), the row that has the focus (-1 for none) and each row's check box.
+  struct ListRow {
+    bool Checked = false;
+    std::vector<std::string> Cells;
+  };
+  void SetRows(ListViewId id, const std::vector<ListRow>& rows) { SetRows(std::string(id.Name), rows); }
+  int RowCount(ListViewId id) const { return RowCount(std::string(id.Name)); }
+  std::string CellText(ListViewId id, int row, int column) const {
+    return CellText(std::string(id.Name), row, column);
+  }
+  bool RowChecked(ListViewId id, int row) const { return RowChecked(std::string(id.Name), row); }
+  int FocusedRow(ListViewId id) const { return FocusedRow(std::string(id.Name)); }
+  // Selects the row and gives it the focus inside the list, scrolled into view.
+  void SelectRow(ListViewId id, int row) { SelectRow(std::string(id.Name), row); }
   // Fills a rich-text view from a stream of bytes, as rich text or as plain
   // text; false when the control took nothing from it.
   bool LoadRichText(RichViewId id, const std::string& bytes, bool asRtf) {
@@ -145,7 +160,7 @@ class Dialog : public Window {
 
   // Events: a click (buttons, check boxes, radio buttons, link labels, the
   // arrows of an up-down), a change (the text of an edit, the choice of a
-  // combo box) and the focus leaving an edit or a combo box.
+  // combo box, a list view's focused, selected or checked row) and the focus leaving an edit or a combo box.
   // A handle the table does not hold is a fault of the program: see
   // UnknownControlBound.
   template <ControlKind K>
@@ -155,13 +170,19 @@ class Dialog : public Window {
   }
   template <ControlKind K>
   void OnChange(ControlId<K> id, std::function<void()> handler) {
-    static_assert(IsChangeable(K), "OnChange binds an edit or a combo box");
+    static_assert(IsChangeable(K), "OnChange binds an edit, a combo box or a list view");
     OnChange(std::string(id.Name), std::move(handler));
   }
   template <ControlKind K>
   void OnExit(ControlId<K> id, std::function<void()> handler) {
-    static_assert(IsChangeable(K), "OnExit binds an edit or a combo box");
+    static_assert(K == ControlKind::Edit || K == ControlKind::Combo, "OnExit binds an edit or a combo box");
     OnExit(std::string(id.Name), std::move(handler));
+  }
+  // A list view's row opened: Enter on the list, or a double click on a row.
+  void OnActivate(ListViewId id, std::function<void()> handler) { OnActivate(std::string(id.Name), std::move(handler)); }
+  // A key pressed on a list view (its virtual-key code).
+  void OnKeyDown(ListViewId id, std::function<void(unsigned key)> handler) {
+    OnKeyDown(std::string(id.Name), std::move(handler));
   }
 
  protected:
@@ -173,6 +194,8 @@ class Dialog : public Window {
   virtual void FormActivate() {}
   // A close by the close box or Alt+F4; false refuses it.
   virtual bool FormCloseQuery() { return true; }
+  // The OK button pressed, after its click handler; false keeps the dialog open.
+  virtual bool FormOkQuery() { return true; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   const FormLayout& Layout() const { return form_; }
@@ -199,6 +222,14 @@ class Dialog : public Window {
   void Focus(const std::string& name);
   void SetIcon(const std::string& name, HICON icon);  // of an image; the dialog does not own it
   bool LoadRichText(const std::string& name, const std::string& bytes, bool asRtf);
+  void SetRows(const std::string& name, const std::vector<ListRow>& rows);
+  int RowCount(const std::string& name) const;
+  std::string CellText(const std::string& name, int row, int column) const;
+  bool RowChecked(const std::string& name, int row) const;
+  int FocusedRow(const std::string& name) const;
+  void SelectRow(const std::string& name, int row);
+  void OnActivate(const std::string& name, std::function<void()> handler);
+  void OnKeyDown(const std::string& name, std::function<void(unsigned key)> handler);
 
   void OnClick(const std::string& name, std::function<void()> handler);
   void OnChange(const std::string& name, std::function<void()> handler);
@@ -210,7 +241,12 @@ class Dialog : public Window {
     std::unique_ptr<Window> Container;  // for group boxes and panels
     HBRUSH Ground = nullptr;            // a panel's own colour
     std::function<void()> Click, Change, Exit;
+    std::function<void()> Activate;         // a list view's row opened
+    std::function<void(unsigned)> KeyDown;  // a key on a list view
   };
+  // The focused list view that opens its rows on Enter, or null.
+  Item* FocusedActivatable();
+  LRESULT NotifyFrom(const NMHDR& n, LPARAM lp);
   bool CreateForm(HWND owner);
   void CreateControls();
   HFONT FontFor(const ControlRow& s, bool underline = false);

@@ -111,6 +111,59 @@ void Dialog::SetIcon(const std::string& name, HICON icon) {
   if (HWND h = Control(name)) SendMessageA(h, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
+void Dialog::SetRows(const std::string& name, const std::vector<ListRow>& rows) {
+  HWND h = Control(name);
+  if (!h) return;
+  SendMessageW(h, LVM_DELETEALLITEMS, 0, 0);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].Cells.size(); ++c) {
+      const std::wstring text = Wide(rows[r].Cells[c]);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = int(r);
+      item.iSubItem = int(c);
+      item.pszText = const_cast<wchar_t*>(text.c_str());
+      SendMessageW(h, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, c == 0 ? 0 : r, reinterpret_cast<LPARAM>(&item));
+    }
+    ListView_SetCheckState(h, UINT(r), rows[r].Checked ? TRUE : FALSE);
+  }
+}
+
+int Dialog::RowCount(const std::string& name) const {
+  HWND h = Control(name);
+  return h ? int(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::string Dialog::CellText(const std::string& name, int row, int column) const {
+  HWND h = Control(name);
+  if (!h) return {};
+  wchar_t text[256] = L"";
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 256;
+  const LRESULT n = SendMessageW(h, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+  return n > 0 ? Utf8(text, int(n)) : std::string();
+}
+
+bool Dialog::RowChecked(const std::string& name, int row) const {
+  HWND h = Control(name);
+  return h && ListView_GetCheckState(h, UINT(row)) != 0;
+}
+
+int Dialog::FocusedRow(const std::string& name) const {
+  HWND h = Control(name);
+  return h ? int(SendMessageW(h, LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED)) : -1;
+}
+
+void Dialog::SelectRow(const std::string& name, int row) {
+  HWND h = Control(name);
+  if (!h || row < 0) return;
+  const UINT both = LVIS_FOCUSED | LVIS_SELECTED;
+  ListView_SetItemState(h, row, both, both);
+  SendMessageW(h, LVM_ENSUREVISIBLE, WPARAM(row), FALSE);
+}
+
 bool Dialog::LoadRichText(const std::string& name, const std::string& bytes, bool asRtf) {
   HWND h = Control(name);
   if (!h) return false;

@@ -105,6 +105,11 @@ void Dialog::CreateControls() {
       case ControlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
       case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
       case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
+      case ControlKind::ListView:
+        cls = WC_LISTVIEWA;
+        style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+        ex |= WS_EX_CLIENTEDGE;
+        break;
       case ControlKind::RichView:
         if (!richEdit_) richEdit_ = LoadSystemLibrary(L"riched20.dll");
         cls = RICHEDIT_CLASSA;
@@ -143,6 +148,21 @@ void Dialog::CreateControls() {
       case ControlKind::RichView:
         SendMessageA(item.Hwnd, EM_SETBKGNDCOLOR, 0, LPARAM(GetSysColor(COLOR_WINDOW)));
         break;
+      case ControlKind::ListView: {
+        const DWORD lvEx = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+        SendMessageA(item.Hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, lvEx, lvEx);
+        // The headers name the columns, for screen readers too.
+        for (size_t c = 0; c < s.Columns.size(); ++c) {
+          const std::wstring caption = Wide(s.Columns[c].Caption);
+          LVCOLUMNW col{};
+          col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+          col.pszText = const_cast<wchar_t*>(caption.c_str());
+          col.cx = Scaled(s.Columns[c].Width, dpi_);
+          col.iSubItem = int(c);
+          SendMessageW(item.Hwnd, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
+        }
+        break;
+      }
       default:
         break;
     }
@@ -193,6 +213,8 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     if (auto* box = dynamic_cast<ControlContainer*>(it.Container.get())) box->Rescale(font, dpi_);
     if (s.Kind == ControlKind::Combo)
       SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
+    for (size_t c = 0; s.Kind == ControlKind::ListView && c < s.Columns.size(); ++c)
+      SendMessageA(it.Hwnd, LVM_SETCOLUMNWIDTH, c, Scaled(s.Columns[c].Width, dpi_));
   }
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

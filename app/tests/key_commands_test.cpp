@@ -7,6 +7,7 @@ namespace {
 
 TEST(KeyCommands, OnlyCtrlAlonePicksACommand) {
   EXPECT_EQ(DecideKeyCommand('A', true, false, false), KeyCommand::AlarmSetup);
+  EXPECT_EQ(DecideKeyCommand('L', true, false, false), KeyCommand::Alarms);
   EXPECT_EQ(DecideKeyCommand('S', true, false, false), KeyCommand::Settings);
   EXPECT_EQ(DecideKeyCommand('H', true, false, false), KeyCommand::Help);
   EXPECT_EQ(DecideKeyCommand('O', true, false, false), KeyCommand::MoreOptions);

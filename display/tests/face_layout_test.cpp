@@ -94,8 +94,9 @@ TEST(FaceLayout, MenuTextsAndShortcuts) {
   EXPECT_EQ(MenuItemText(items[0], true), "Speak!\tCtrl+Alt+S");
   EXPECT_EQ(MenuItemText(items[0], false), "Speak!");
   EXPECT_EQ(MenuItemText(items[2], false), "&Alarm setup...\tCtrl+A");
-  EXPECT_EQ(MenuItemText(items[4], true), "More &options...\tCtrl+O");  // right after "&Settings..."
-  EXPECT_EQ(MenuItemText(items[15], true), "E&xit");
+  EXPECT_EQ(MenuItemText(items[3], false), "A&larms...\tCtrl+L");  // right after the alarm dialog
+  EXPECT_EQ(MenuItemText(items[5], true), "More &options...\tCtrl+O");  // right after "&Settings..."
+  EXPECT_EQ(MenuItemText(items[16], true), "E&xit");
   int radios = 0, separators = 0;
   for (const MenuItemInfo& it : items) {
     radios += it.Kind == MenuKind::Radio;

@@ -24,11 +24,12 @@ TEST(ControlRow, CreationOrderFollowsTabsInsideEachContainer) {
       Label("Note", "Options", {}, "no tab stop"),
       Panel("Inner", "Options", 2, {}),
       Edit("Deep", "Inner", 0, {}, ""),
+      Label("DeepLabel", "Inner", {}, "names the edit: just before it").For("Deep"),
       GroupBox("Display", "", 0, {}, "Display"),
       Check("Lost", "Nowhere", 0, {}, "container missing"),
   };
   EXPECT_EQ(Names(table, CreationOrder(table)),
-            (std::vector<std::string>{"Display", "Options", "First", "Second", "Inner", "Deep", "Note", "Ok"}));
+            (std::vector<std::string>{"Display", "Options", "First", "Second", "Inner", "DeepLabel", "Deep", "Note", "Ok"}));
 }
 
 TEST(ControlRow, RadioRunsFormOneGroup) {
