@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "alarm/alarm_editor_form.h"
+#include "alarm/alarms_form.h"
 #include "alarm/more_options_form.h"
 #include "settings/settings_dialog.h"
 #include "ui/dpi.h"
@@ -270,6 +272,99 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
   check(alarm, "the alarm dialog", 332, 297);
   check(more, "More options", 332, 246);
   check(settings, "Settings", 381, 190);
+}
+
+// "Alarms" from the keyboard: Space switches the focused alarm, Enter edits
+// it, Delete asks and deletes (never the first); New stops at twenty.
+TEST(AlarmsFormTest, SpaceTogglesEnterEditsDeleteAsksAndTwentyAtMost) {
+  constexpr const AlarmsFormIds& l = kAlarmsForm;
+  std::vector<AlarmEntry> alarms(19);
+  alarms[1].On = true;
+  alarms[1].Hour = 9;
+  alarms[1].Name = "Gym";
+  alarms[2].Name = "third";
+  ui::Scripted<TAlarmsForm> d(alarms, true, LocaleWeek{}, nullptr);
+  std::vector<std::string> edited, questions;
+  d.EditAlarm = [&](AlarmEntry& a, bool isNew) {
+    edited.push_back(isNew ? "new" : a.Name);
+    a.Name += "!";
+    return true;
+  };
+  d.Confirm = [&](const std::string& q) {
+    questions.push_back(q);
+    return questions.size() > 1;  // No, then Yes
+  };
+  auto key = [&](WPARAM vk) { PostMessageA(d.Control(l.AlarmList), WM_KEYDOWN, vk, 0); };
+  bool newAt19 = false, newAt20 = true, deleteOnFirst = true;
+  int rowsAt20 = 0, rowsAfterNo = 0;
+  std::string row1;
+  d.Steps = {
+      [&] { newAt19 = d.Enabled(l.NewButton); PostMessageA(d.Control(l.NewButton), BM_CLICK, 0, 0); },
+      [&] { rowsAt20 = d.RowCount(l.AlarmList); newAt20 = d.Enabled(l.NewButton); d.SelectRow(l.AlarmList, 0); },
+      [&] { deleteOnFirst = d.Enabled(l.DeleteButton); key(VK_SPACE); },
+      [&] { key(VK_DELETE); },  // the first alarm stays, unasked
+      [&] { key(VK_DOWN); },
+      [&] { key(VK_RETURN); },
+      [&] { row1 = d.CellText(l.AlarmList, 1, 1) + " " + d.CellText(l.AlarmList, 1, 3); key(VK_DELETE); },
+      [&] { rowsAfterNo = d.RowCount(l.AlarmList); key(VK_DELETE); },
+      [&] { PostMessageA(d.Control(l.OkButton), BM_CLICK, 0, 0); },
+  };
+  ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_TRUE(newAt19);
+  EXPECT_EQ(rowsAt20, 20);
+  EXPECT_FALSE(newAt20);
+  EXPECT_FALSE(deleteOnFirst);
+  EXPECT_EQ(edited, (std::vector<std::string>{"new", "Gym"}));
+  EXPECT_EQ(row1, "09:00 Gym!");
+  EXPECT_EQ(questions, (std::vector<std::string>{"Delete the alarm at 09:00 \"Gym!\"?",
+                                                 "Delete the alarm at 09:00 \"Gym!\"?"}));
+  EXPECT_EQ(rowsAfterNo, 20);
+  ASSERT_EQ(d.List().size(), 19u);
+  EXPECT_TRUE(d.List()[0].On);  // switched on by Space
+  EXPECT_EQ(d.List()[1].Name, "third");
+  EXPECT_EQ(d.List()[18].Name, "!");  // the new one, last
+}
+
+// The editor: the days in the locale's order, each field after its label,
+// and OK refused for a repeating alarm without a day.
+TEST(AlarmsFormTest, EditorDaysInTheLocalesOrderAndARepeatingAlarmNeedsADay) {
+  constexpr const AlarmEditorIds& e = kAlarmEditor;
+  const LocaleWeek week = LocaleWeekFrom(0, {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"});
+  AlarmEntry alarm;
+  alarm.Days = kWeekdays;
+  ui::Scripted<TAlarmEditorForm> d(alarm, false, true, week, nullptr);
+  std::vector<std::string> errors;
+  d.ShowError = [&](const char* text) { errors.push_back(text); };
+  std::string captions, checks;
+  bool labelled = false;
+  auto text = [](HWND w) {
+    char t[32] = "";
+    GetWindowTextA(w, t, sizeof t);
+    return std::string(t);
+  };
+  auto click = [&](ui::CheckId box) { PostMessageA(d.Control(box), BM_CLICK, 0, 0); };
+  d.Steps = {
+      [&] {
+        for (const ui::CheckId& day : e.Days) {
+          captions += text(d.Control(day)) + " ";
+          checks += d.Checked(day) ? "1" : "0";
+        }
+        HWND before = GetWindow(d.Control(e.NameEdit), GW_HWNDPREV);
+        labelled = text(before) == "&Name";
+        for (int i = 0; i < 5; ++i) click(e.Days[i]);
+        d.SetText(e.NameEdit, "Pills");
+      },
+      [&] { PostMessageA(d.Control(e.OkButton), BM_CLICK, 0, 0); },
+      [&] { click(e.OnceCheck); },
+      [&] { PostMessageA(d.Control(e.OkButton), BM_CLICK, 0, 0); },
+  };
+  ASSERT_EQ(d.Run(), ui::kResultOk);
+  EXPECT_EQ(captions, "Mo Di Mi Do Fr Sa So ");
+  EXPECT_EQ(checks, "1111100");
+  EXPECT_TRUE(labelled);
+  EXPECT_EQ(errors, std::vector<std::string>{kNoDayMessage});
+  EXPECT_TRUE(d.Entry().Once);
+  EXPECT_EQ(d.Entry().Name, "Pills");
 }
 
 }  // namespace
