@@ -6,7 +6,7 @@
 # default topic named in #SYSTEM (record 2) must be stored in the file too.
 set -uo pipefail
 sevenzip=$1 chm=$2
-contexts=(10 20 30 999)  # Settings, Alarm settings, More options, IDH_999 of the upgrade notice
+contexts=(10 20 30 40 999)  # Settings, Alarm settings, More options, Alarms, IDH_999 of the upgrade notice
 
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
