@@ -11,6 +11,7 @@
 #include "e2e/capture.h"
 #include "app/fake_clock.h"
 #include "e2e/harness.h"
+#include "alarm/alarm_list.h"
 #include "settings/clock_settings.h"
 #include "win/wide_text.h"
 
@@ -463,6 +464,90 @@ TEST_F(AlarmE2E, AlarmsOfOneMinuteRingInOneAlertAndTheUnreadableValueStays) {
   EXPECT_EQ(ReadValue(kSettingsKey, "Alarm3"), "2|from a later clock");
   EXPECT_EQ(ReadValue(kSettingsKey, "Alarm4"), EncodeAlarm(bread));
   EXPECT_EQ(ReadValue(kSettingsKey, "AlarmDays"), "1111111|Wake");
+}
+
+// The control that follows the label `label` (the field it names).
+HWND FieldAfter(HWND dialog, const std::string& label) {
+  const std::vector<ChildWindow> children = ChildWindows(dialog);
+  for (size_t i = 0; i + 1 < children.size(); ++i)
+    if (children[i].Text == label) return children[i + 1].Hwnd;
+  return nullptr;
+}
+
+// Three alarms made in "Alarms" (Ctrl+L): the first one's days cut to
+// Monday to Friday, a new one on Saturdays at 09:00 and a new once-alarm at
+// 13:00 named "Pills". OK stores them before the process is killed; started
+// again over a faked Friday and Saturday, they ring on their days only, and
+// the once-alarm rings once.
+TEST_F(AlarmE2E, AlarmsMadeInTheDialogSurviveAKillAndRingOnTheirDays) {
+  WriteSettings("00101000000", Repeat(0), "6007000001");  // 24-hour, the alarm at 07:00 every day, Yipe once
+  WriteAlarms();
+  const std::string exe = PrepareInstall("alarms-dialog", {"Test (logging).dll"});
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-11 05:00:00", exe));  // a Friday
+  HWND main = p.WaitForMainWindow(true);
+  ASSERT_NE(main, nullptr);
+  SetForegroundWindow(main);
+  Sleep(300);
+  PressKeys(nullptr, {VK_CONTROL, 'L'});
+  HWND alarms = WaitForDialog(p.Pid(), "Alarms", 5000);
+  ASSERT_NE(alarms, nullptr);
+  Sleep(300);
+  SaveScreenshot(OutputDir() + "alarms_dialog.bmp");
+  PressKeys(nullptr, {VK_RETURN});  // the first row has the focus: Enter edits it
+  HWND editor = WaitForDialog(p.Pid(), "Edit alarm", 5000);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(ClickControl(editor, "Sat") && ClickControl(editor, "Sun"));
+  EXPECT_TRUE(ClickControl(editor, "&OK"));
+  auto make = [&](const char* hour, std::initializer_list<const char*> dayClicks, const char* name) {
+    PostMessageA(FindControl(alarms, "&New..."), BM_CLICK, 0, 0);
+    HWND e = WaitForDialog(p.Pid(), "New alarm", 5000);
+    ASSERT_NE(e, nullptr);
+    SendMessageW(FieldAfter(e, "Hour"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(hour).c_str()));
+    SendMessageW(FieldAfter(e, "&Name"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+    for (const char* day : dayClicks) EXPECT_TRUE(ClickControl(e, day)) << day;
+    EXPECT_TRUE(ClickControl(e, "&OK"));
+    EXPECT_TRUE(WaitFor([&] { return FindProcessWindow(p.Pid(), "New alarm") == nullptr; }, 3000));
+  };
+  make("9", {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri"}, "");
+  make("13", {"Only once"}, "Pills");
+  SaveScreenshot(OutputDir() + "alarms_dialog_three.bmp");
+  ASSERT_TRUE(ClickControl(alarms, "&OK"));
+  // Stored as OK closes the dialog: the process killed then loses nothing.
+  EXPECT_TRUE(WaitFor([&] { return ReadValue(kSettingsKey, "Alarm3") != "<absent>"; }, 3000));
+  p.Kill();
+  EXPECT_EQ(FirstAlarm(ClockSettings{}, ReadValue(kSettingsKey, kAlarmDaysValue)).Days, kWeekdays);
+  const std::optional<AlarmEntry> saturday = DecodeAlarm(ReadValue(kSettingsKey, "Alarm2"));
+  const std::optional<AlarmEntry> pills = DecodeAlarm(ReadValue(kSettingsKey, "Alarm3"));
+  ASSERT_TRUE(saturday && pills);
+  EXPECT_TRUE(saturday->On && !saturday->Once && saturday->Hour == 9 && saturday->Days == 0x40);
+  EXPECT_TRUE(pills->On && pills->Once && pills->Hour == 13 && pills->Minute == 0 && pills->Name == "Pills");
+
+  // Friday 05:00 to Saturday 13:30, 2400 times faster (a faked hour in 1.5 s), the tick every 10 ms.
+  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", "10");
+  ClockProcess q;
+  ASSERT_TRUE(q.Start("2026-12-11 05:00:00 x2400", exe));
+  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", nullptr);
+  ASSERT_NE(q.WaitForMainWindow(true), nullptr);
+  const int64_t friday = DaysFromCivil(2026, 12, 11) * 1440;
+  std::vector<int64_t> rung;  // minutes from Friday 00:00
+  bool pillsNamed = false;
+  while (q.Probe(kProbeDay) * 1440 + MinuteOfDay(q) < 12 * 1440 + 13 * 60 + 30) {
+    HWND alert = WaitForAlert(q, 200);
+    if (!alert) continue;
+    rung.push_back(std::atoll(ReadValue(kSettingsKey, "AlarmRung").c_str()) - friday);
+    if (rung.back() == 13 * 60) pillsNamed = FindControl(alert, "Pills") != nullptr;
+    ClickControl(alert, "OK");
+    ASSERT_TRUE(WaitFor([&] { return q.Probe(kProbeAlarmActive) == 0; }, 3000));
+    ASSERT_LT(rung.size(), 6u);
+  }
+  EXPECT_EQ(rung, (std::vector<int64_t>{7 * 60, 13 * 60, 1440 + 9 * 60}));
+  EXPECT_TRUE(pillsNamed);
+  EXPECT_TRUE(q.Close());
+  const std::optional<AlarmEntry> pillsAfter = DecodeAlarm(ReadValue(kSettingsKey, "Alarm3"));
+  ASSERT_TRUE(pillsAfter);
+  EXPECT_FALSE(pillsAfter->On);  // rang once, then switched itself off
+  EXPECT_EQ(pillsAfter->Name, "Pills");
 }
 
 }  // namespace
