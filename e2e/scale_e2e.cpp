@@ -190,7 +190,7 @@ TEST_F(ScaleE2E, ShapesDialogsAndSharpDigits) {
           {[&] { PressKeys(w, {VK_CONTROL, 'O'}); }, "More options", {332, 246}},
           {[&] {
              PickFromMenu([&] { ClickAt(options.x, options.y); },
-                          {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                          {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
                           [&] { return FindProcessWindow(p.Pid(), "About Multilingual Orlavox") != nullptr; });
            },
            "About Multilingual Orlavox", {350, 203}},

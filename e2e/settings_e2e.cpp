@@ -189,9 +189,9 @@ TEST_F(SettingsE2E, EveryConfirmedChoiceIsKeptWhenTheClockIsEnded) {
   GetWindowRect(FindControl(w, "Language selector"), &b);
   EXPECT_TRUE(PickFromMenu([&] { ClickAt((b.left + b.right) / 2, (b.top + b.bottom) / 2); },
                            {VK_DOWN, VK_DOWN, VK_RETURN}, [&] { return stored("SelLang", "1"); }));
-  // The small display, the seventh item of the tray's menu.
+  // The small display, the eighth item of the tray's menu.
   EXPECT_TRUE(PickFromMenu([&] { RightClickTrayIcon(p.Pid()); },
-                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
                            [&] { return stored("SNumSettings", "6000000100"); }));
   RECT r;  // a drag by the face
   ASSERT_TRUE(WaitFor([&] { return GetWindowRect(w, &r) && r.right - r.left == 156; }, 5000));
