@@ -125,7 +125,10 @@ void Dialog::CreateControls() {
       // of the system's scale only, it is left to Windows to stretch.
       std::optional<SystemAwareScope> stretched;
       if (s.Kind == ControlKind::RichView) stretched.emplace();
-      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style,
+      // A button that shows only its glyph is named by its hint, for screen
+      // readers; it draws no text.
+      const std::string& text = s.Kind == ControlKind::BitBtn && s.Caption.empty() ? s.HintText : s.Caption;
+      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : text.c_str(), style,
                                   p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
     }
     if (!item.Hwnd) continue;

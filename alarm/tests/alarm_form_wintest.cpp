@@ -350,7 +350,7 @@ TEST(AlarmsFormTest, EditorDaysInTheLocalesOrderAndARepeatingAlarmNeedsADay) {
           checks += d.Checked(day) ? "1" : "0";
         }
         HWND before = GetWindow(d.Control(e.NameEdit), GW_HWNDPREV);
-        labelled = text(before) == "&Name";
+        labelled = text(before) == "&Name" && text(d.Control(e.PreviewButton)) == "Play current sound";
         for (int i = 0; i < 5; ++i) click(e.Days[i]);
         d.SetText(e.NameEdit, "Pills");
       },
