@@ -26,18 +26,25 @@ constexpr struct {
   ButtonId SnoozeButton{"SnoozeButton"};
 } c{};
 
+std::vector<ControlRow> AlertTable(const std::string& firstLine, const std::string& names) {
+  // The names of the alarms ringing, when they have any, between the two lines.
+  const int shift = names.empty() ? 0 : 10;
+  std::vector<ControlRow> rows{
+      Panel(c.Panel1, kOnForm, kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
+      Label("Label1", c.Panel1, {4, 16 - shift, 189, 17}, firstLine).Centred(),
+      Label("Label2", c.Panel1, {8, 36 + shift, 185, 17}, "Press OK to confirm the alarm.").Centred(),
+      BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+      // Beside OK; the panel and OK stay where they always were.
+      ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, "&Snooze"),
+  };
+  if (!names.empty()) rows.push_back(Label("NameLabel", c.Panel1, {4, 24, 193, 17}, names).Centred().InBold());
+  return rows;
+}
+
 }  // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine)
-    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
-             {
-                 Panel(c.Panel1, kOnForm, kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
-                 Label("Label1", c.Panel1, {4, 16, 189, 17}, firstLine).Centred(),
-                 Label("Label2", c.Panel1, {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
-                 BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
-                 // Beside OK; the panel and OK stay where they always were.
-                 ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, "&Snooze"),
-             }),
+TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine, const std::string& names)
+    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(), AlertTable(firstLine, names)),
       host_(host) {
   OnClick(c.SnoozeButton, [this] {
     DisableAlarmTimer();

@@ -24,7 +24,9 @@ inline constexpr const char* kAlarmFirstLine = "Your alarm time has arrived!";
 class TAlarmAlertForm : public ui::Dialog {
  public:
   // firstLine: the panel's first line; a late ring names its lateness there.
-  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = kAlarmFirstLine);
+  // names: the names of the alarms ringing, shown under it when not empty.
+  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = kAlarmFirstLine,
+                           const std::string& names = "");
   ~TAlarmAlertForm() override;
 
   // Plays the alarm sound once, with the stored choice.

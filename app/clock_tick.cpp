@@ -10,6 +10,12 @@ bool TickPlan::Contains(TickAction a) const {
   return false;
 }
 
+int FirstRinging(uint32_t ringing) {
+  for (int i = 0; i < 32; ++i)
+    if (ringing >> i & 1) return i;
+  return -1;
+}
+
 bool NotificationStateHoldsBack(int state) {
   // QUNS_BUSY, QUNS_RUNNING_D3D_FULL_SCREEN, QUNS_PRESENTATION_MODE.
   return state == 2 || state == 3 || state == 4;
@@ -95,27 +101,64 @@ TickPlan PlanTick(const TickInputs& in) {
   }
   if (dayChanged && big) plan.Add(TickAction::UpdateDate);
   if (secondChanged || minuteChanged || hourChanged || dayChanged) plan.Add(TickAction::RememberTime);
-  const bool onTime = !alarmHandled && in.Now.Hour == in.AlarmHour && in.Now.Minute == in.AlarmMinute;
-  if (!in.AlarmOn) memory.SnoozeDue = kNoStamp;  // a snooze ends with the alarm
-  if (!in.AlarmActive && in.AlarmOn) {
-    bool ring = onTime;
+  AlarmEntry single;
+  const AlarmEntry* alarms = in.Alarms;
+  const size_t count = alarms ? std::min<size_t>(in.AlarmCount, 32) : 1;
+  if (!alarms) {
+    single.On = in.AlarmOn, single.Hour = in.AlarmHour, single.Minute = in.AlarmMinute;
+    alarms = &single;
+  }
+  // A snooze ends with its alarms: gone, or switched off (a once alarm,
+  // off as soon as it rang, keeps its snooze).
+  uint32_t live = 0;
+  for (size_t i = 0; i < count; ++i)
+    if (alarms[i].On || alarms[i].Once) live |= 1u << i;
+  memory.SnoozedAlarms &= live;
+  if (memory.SnoozedAlarms == 0) memory.SnoozeDue = kNoStamp;
+  if (!in.AlarmActive) {
+    uint32_t ringing = 0, late = 0;  // late: rung after their minute, by the first one's lateness
+    int64_t lateness = 0;
     if (stamped) {
       // Once an occurrence: a clock set back does not ring it again; one
-      // skipped by a jump forward rings late, within kLateAlarmMinutes.
-      const int64_t occurrence = AlarmOccurrence(nowMinute, in.AlarmHour, in.AlarmMinute);
-      const bool late = lastMinute != kNoStamp && lastMinute < occurrence && occurrence < nowMinute &&
-                        nowMinute - occurrence <= kLateAlarmMinutes;
-      ring = (onTime || late) && occurrence != memory.RungAlarm;
-      if (ring) {
-        memory.RungAlarm = occurrence;
-        plan.LateMinutes = onTime ? 0 : nowMinute - occurrence;
-      } else if (memory.SnoozeDue != kNoStamp && in.Utc >= memory.SnoozeDue) {
-        ring = plan.Snoozed = in.Utc - memory.SnoozeDue <= kLateAlarmMinutes * 60;
+      // skipped by a jump forward (or while an alert was open) rings late,
+      // within kLateAlarmMinutes.
+      const int64_t seen = memory.AlarmsSeen;
+      const bool marked = memory.RungAlarm != kNoStamp && memory.RungAlarm <= nowMinute + 1440;
+      int64_t latest = kNoStamp;
+      for (size_t i = 0; i < count; ++i) {
+        if (!alarms[i].On) continue;
+        const int64_t occurrence = AlarmOccurrence(nowMinute, alarms[i]);
+        if (occurrence == kNoStamp || (marked && occurrence <= memory.RungAlarm)) continue;
+        const bool onTime = occurrence == nowMinute && !alarmHandled;
+        if (!onTime && !(seen != kNoStamp && seen < occurrence && occurrence < nowMinute &&
+                         nowMinute - occurrence <= kLateAlarmMinutes))
+          continue;
+        if (ringing == 0) lateness = nowMinute - occurrence;
+        ringing |= 1u << i;
+        latest = std::max(latest, occurrence);
+      }
+      if (ringing != 0) memory.RungAlarm = latest;
+      late = ringing;
+      if (memory.SnoozeDue != kNoStamp && in.Utc >= memory.SnoozeDue) {
+        // Snoozed alarms due with others ring in the same alert; overslept by more than the hour, dropped.
+        if (in.Utc - memory.SnoozeDue <= kLateAlarmMinutes * 60) {
+          plan.Snoozed = ringing == 0;
+          ringing |= memory.SnoozedAlarms;
+        }
         memory.SnoozeDue = kNoStamp;
+        memory.SnoozedAlarms = 0;
+      }
+      memory.AlarmsSeen = nowMinute;
+    } else if (!alarmHandled) {
+      for (size_t i = 0; i < count; ++i) {
+        const AlarmEntry& a = alarms[i];
+        const bool day = a.Once || (in.Now.DayOfWeek >= 1 && (a.Days >> (in.Now.DayOfWeek - 1) & 1));
+        if (a.On && day && in.Now.Hour == a.Hour && in.Now.Minute == a.Minute) ringing |= 1u << i;
       }
     }
-    if (ring) {
-      memory.SnoozeDue = kNoStamp;  // the new ring may be snoozed again
+    if (ringing != 0) {
+      plan.Ringing = ringing;
+      plan.LateMinutes = late >> FirstRinging(ringing) & 1 ? lateness : 0;
       plan.Add(TickAction::Alarm);
     }
   }

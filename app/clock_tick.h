@@ -31,8 +31,15 @@ struct TickMemory {
   // summer time) or by less than kServedBackSeconds (a time sync): none of
   // them is announced again.
   int64_t RepeatUntil = kNoStamp;
-  int64_t RungAlarm = kNoStamp;    // local minute of the alarm occurrence last rung
-  int64_t SnoozeDue = kNoStamp;    // UTC second at which a snoozed alarm rings again
+  // The local minute of the latest alarm occurrence rung, a high-water mark:
+  // no occurrence at or before it rings (one more than a day ahead of the
+  // clock is from a clock that was wrong, and no longer counts).
+  int64_t RungAlarm = kNoStamp;
+  int64_t SnoozeDue = kNoStamp;    // UTC second at which the snoozed alarms ring again
+  uint32_t SnoozedAlarms = 0;      // which: bit i is alarm i of the list
+  // The local minute up to which the alarms were looked at: not while an
+  // alert is open, so that an alarm falling then rings late when it closes.
+  int64_t AlarmsSeen = kNoStamp;
 };
 
 // The periodic announcement's holding back while a full-screen program runs:
@@ -65,6 +72,10 @@ struct TickInputs {
   uint8_t SmallDisplay = 0;
   bool AnnounceOn = false;
   int32_t AnnounceInterval = 60;
+  // The alarms (at most 32; the first is the settings record's). Without a
+  // list, AlarmOn, AlarmHour and AlarmMinute make the one daily alarm.
+  const AlarmEntry* Alarms = nullptr;
+  size_t AlarmCount = 0;
   bool AlarmOn = false;
   int32_t AlarmHour = 0;
   int32_t AlarmMinute = 0;
@@ -94,7 +105,7 @@ enum class TickAction : uint8_t {
   UpdateHours,        // big display hour digits and indicators
   UpdateDate,         // big display day and weekday
   RememberTime,       // LastTick := the time just read
-  Alarm,              // open the alarm alert (modal)
+  Alarm,              // open the alarm alert (modal) for the alarms ringing
 };
 
 struct TickPlan {
@@ -107,8 +118,9 @@ struct TickPlan {
   bool Contains(TickAction a) const;
 
   TickMemory Memory;         // what the tick remembers afterwards
-  int64_t LateMinutes = 0;   // Alarm: how many minutes after the alarm time it rings
-  bool Snoozed = false;      // Alarm: the ring of a snoozed alarm
+  uint32_t Ringing = 0;      // Alarm: which alarms ring, bit i is alarm i
+  int64_t LateMinutes = 0;   // Alarm: how many minutes after its time the first of them rings
+  bool Snoozed = false;      // Alarm: the ring of snoozed alarms
 };
 
 // Whether the tick starts a new minute: the local minute since 1970 changed
@@ -117,6 +129,9 @@ bool NewMinute(const TickInputs& in);
 
 // Steps 3 to 11 of a tick (after the pending start-up step and a pending close).
 TickPlan PlanTick(const TickInputs& in);
+
+// The lowest alarm of a set (bit i: alarm i): the one whose sound rings; -1 for none.
+int FirstRinging(uint32_t ringing);
 
 // LastTick after the tick.
 inline LastTick Remember(const TickTime& t) { return LastTick{t.Hour, t.Minute, t.Second, t.Day}; }

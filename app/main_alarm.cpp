@@ -10,12 +10,74 @@
 
 namespace orlavox {
 
-void TMainForm::Alarm(int64_t lateMinutes) {
-  const std::string firstLine =
-      lateMinutes > 0
-          ? LateAlarmLine(ClockSettings.AlarmHour, ClockSettings.AlarmMinute, ClockSettings.Hour24, lateMinutes)
-          : std::string(kAlarmFirstLine);
-  auto alert = std::make_unique<TAlarmAlertForm>(*this, firstLine);
+namespace {
+
+// The first alarm's fields that the settings record holds (the alarm dialog edits them there).
+void TakeRecord(const ClockSettings& s, AlarmEntry& first) {
+  first.On = s.AlarmOn, first.Hour = s.AlarmHour, first.Minute = s.AlarmMinute, first.Sound = s.AlarmSound;
+  first.WaveFile = s.WaveFile, first.RepeatInterval = s.AlarmRepeatInterval, first.Announce = s.AlarmAnnounce;
+}
+
+}  // namespace
+
+void TMainForm::RefreshFirstAlarm() { TakeRecord(ClockSettings, AlarmList.front()); }
+
+std::vector<AlarmEntry> TMainForm::Alarms() const {
+  std::vector<AlarmEntry> list = AlarmList;
+  TakeRecord(ClockSettings, list.front());
+  return list;
+}
+
+void TMainForm::SetAlarms(std::vector<AlarmEntry> list) {
+  RefreshFirstAlarm();
+  if (list.empty()) list.push_back(AlarmList.front());  // the first alarm stays
+  if (list.size() > size_t(kMaxAlarms)) list.resize(kMaxAlarms);
+  // A snooze goes on for the alarms kept as they were; it ends for one changed or removed.
+  uint32_t snoozed = 0;
+  for (size_t i = 0; i < AlarmList.size(); ++i) {
+    if (!(TickState.SnoozedAlarms >> i & 1)) continue;
+    for (size_t j = 0; j < list.size(); ++j)
+      if (!(snoozed >> j & 1) && list[j] == AlarmList[i]) {
+        snoozed |= 1u << j;
+        break;
+      }
+  }
+  TickState.SnoozedAlarms = snoozed;
+  if (snoozed == 0) TickState.SnoozeDue = kNoStamp;
+  std::string days;
+  StoreFirstAlarm(list.front(), ClockSettings, days);
+  AlarmList = std::move(list);
+  InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm mark
+  SaveSettings();
+  ArmWakeTimer();
+}
+
+void TMainForm::Alarm(int64_t lateMinutes, uint32_t ringing) {
+  RefreshFirstAlarm();
+  if (AlarmList.size() < 32) ringing &= (1u << AlarmList.size()) - 1;
+  if (ringing == 0) ringing = 1;
+  const AlarmEntry lead = AlarmList[size_t(FirstRinging(ringing))];
+  // The alert plays the first one's sound, with its interval and announcement.
+  std::string unusedDays;
+  ringingSettings_ = ClockSettings;
+  StoreFirstAlarm(lead, ringingSettings_, unusedDays);
+  const std::string firstLine = lateMinutes > 0
+                                    ? LateAlarmLine(lead.Hour, lead.Minute, ClockSettings.Hour24, lateMinutes)
+                                    : std::string(kAlarmFirstLine);
+  const std::string names = RingingNames(AlarmList, ringing);
+  // A once alarm goes off as it rings, and is stored so.
+  bool switchedOff = false;
+  for (size_t i = 0; i < AlarmList.size(); ++i) {
+    if (!(ringing >> i & 1) || !AlarmList[i].Once || !AlarmList[i].On) continue;
+    AlarmList[i].On = false;
+    if (i == 0) ClockSettings.AlarmOn = false;
+    switchedOff = true;
+  }
+  if (switchedOff) {
+    SaveSettings();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+  auto alert = std::make_unique<TAlarmAlertForm>(*this, firstLine, names);
   // Set before the alert opens: the ticks inside its modal loop must not open another.
   AlarmActive = true;
   ++Counters.Alarms;
@@ -29,7 +91,10 @@ void TMainForm::Alarm(int64_t lateMinutes) {
   alert.reset();
   AlarmActive = false;
   AlarmHandled = true;  // cleared by the tick when the minute changes
-  if (result == kResultSnooze) TickState.SnoozeDue = ReadUtcSeconds() + int64_t(MoreOptions.SnoozeMinutes) * 60;
+  if (result == kResultSnooze) {
+    TickState.SnoozeDue = ReadUtcSeconds() + int64_t(MoreOptions.SnoozeMinutes) * 60;
+    TickState.SnoozedAlarms |= ringing;
+  }
   ArmWakeTimer();
 }
 
@@ -44,7 +109,7 @@ bool TMainForm::StartAlarmAnnouncement() {
 
 void TMainForm::SoundAlarm(AlarmSoundPlayer& player) {
   ++Counters.AlarmSounds;
-  if (AlarmSounds) player.Play(*AlarmSounds, ClockSettings.AlarmSound, ClockSettings.WaveFile);
+  if (AlarmSounds) player.Play(*AlarmSounds, AlarmSettings().AlarmSound, AlarmSettings().WaveFile);
 }
 
 void TMainForm::AlarmButtonClick() {
@@ -52,6 +117,7 @@ void TMainForm::AlarmButtonClick() {
   PlaceTaskbarButton(true);
   if (dialog->ShowModal(hwnd_) == ui::kResultOk) {
     ApplyAlarmForm(dialog->Values(), ClockSettings);
+    RefreshFirstAlarm();
     InvalidateRect(hwnd_, nullptr, FALSE);  // the alarm and announcement indicators
     SaveSettings();
     ArmWakeTimer();

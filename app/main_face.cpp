@@ -1,5 +1,7 @@
 // Drawing the clock face and the tray clock. Drawing stops silently when it
 // cannot draw (before the image store exists, for one).
+#include <algorithm>
+
 #include "app/main_form.h"
 #include "ui/gdi.h"
 #include "ui/scale.h"
@@ -11,7 +13,11 @@
 namespace orlavox {
 namespace {
 
-FaceSettings FaceSettingsOf(const ClockSettings& s) { return FaceSettings{s.Hour24, s.AlarmOn, s.AnnounceOn}; }
+// The alarm mark shows while any alarm is on (the first one's switch is the settings record's).
+FaceSettings FaceSettingsOf(const ClockSettings& s, const std::vector<AlarmEntry>& alarms) {
+  const bool alarmOn = s.AlarmOn || std::any_of(alarms.begin() + 1, alarms.end(), [](const AlarmEntry& a) { return a.On; });
+  return FaceSettings{s.Hour24, alarmOn, s.AnnounceOn};
+}
 
 }  // namespace
 
@@ -33,7 +39,7 @@ void TMainForm::DrawFacePlan(const FacePlan& plan) {
 
 void TMainForm::UpdateHours() {
   FacePlan plan;
-  PlanUpdateHours(plan, TickTime, FaceSettingsOf(ClockSettings));
+  PlanUpdateHours(plan, TickTime, FaceSettingsOf(ClockSettings, AlarmList));
   DrawFacePlan(plan);
 }
 
@@ -58,7 +64,7 @@ void TMainForm::UpdateDate() {
 
 void TMainForm::UpdateMiniTime() {
   FacePlan plan;
-  PlanUpdateMiniTime(plan, TickTime, FaceSettingsOf(ClockSettings));
+  PlanUpdateMiniTime(plan, TickTime, FaceSettingsOf(ClockSettings, AlarmList));
   DrawFacePlan(plan);
 }
 
@@ -77,7 +83,7 @@ void TMainForm::FormPaint(HDC target) {
   SelectGuard select(mem.Get(), canvas.Get());
   RECT all{0, 0, width, height};
   FillRect(mem.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-  PaintFace(mem.Get(), ClockData, TickTime, FaceSettingsOf(ClockSettings), Mode());
+  PaintFace(mem.Get(), ClockData, TickTime, FaceSettingsOf(ClockSettings, AlarmList), Mode());
   BitBlt(target, 0, 0, width, height, mem.Get(), 0, 0, SRCCOPY);
 }
 

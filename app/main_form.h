@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "alarm/alarm_alert_host.h"
+#include "alarm/alarm_list.h"
 #include "alarm/alarm_sound.h"
 #include "alarm/wake_timer.h"
 #include "app/application.h"
@@ -151,12 +152,20 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void LangMenuItemClick(ui::PopupMenu::Item& item);
 
   // --- Alarm
-  // lateMinutes: a ring found missed, that many minutes after the alarm time.
-  void Alarm(int64_t lateMinutes = 0);
+  // The alert for the alarms `ringing` (bit i: alarm i of the list; the
+  // first of them gives the sound); lateMinutes: a ring found missed, that
+  // many minutes after the first one's time.
+  void Alarm(int64_t lateMinutes = 0, uint32_t ringing = 1);
+  // The alarms, the first being the settings record's.
+  std::vector<AlarmEntry> Alarms() const;
+  // Keeps a confirmed list (at most kMaxAlarms; the first into the settings
+  // record), saves the settings at once, sets the wake timer and redraws the alarm mark.
+  void SetAlarms(std::vector<AlarmEntry> list);
   // Sets the wake timer for the next ring when WakeForAlarm asks for it, or cancels it.
   void ArmWakeTimer();
   // What the alert asks of the main window.
-  const orlavox::ClockSettings& AlarmSettings() const override { return ClockSettings; }
+  // While the alert is open, the settings with the alarm fields of the first alarm ringing.
+  const orlavox::ClockSettings& AlarmSettings() const override { return AlarmActive ? ringingSettings_ : ClockSettings; }
   bool StartAlarmAnnouncement() override;
   bool VoiceSpeaking() const override { return SpeechBusy; }
   void SoundAlarm(AlarmSoundPlayer& player) override;
@@ -239,6 +248,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   orlavox::TickTime TickTime;
   orlavox::LastTick LastTick;
   orlavox::TickMemory TickState;  // what the tick remembers beyond LastTick
+  // The alarms; the first one's fields are ClockSettings' (RefreshFirstAlarm
+  // copies them), its days and name are kept here.
+  std::vector<AlarmEntry> AlarmList{AlarmEntry{}};
   orlavox::MoreOptions MoreOptions;
   WakeTimer AlarmWakeTimer;
   int64_t WakeAt = kNoStamp;  // the local second the wake timer is set to
@@ -261,6 +273,8 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   orlavox::SysTrayIcon SysTrayIcon;
   TrayHintSchedule TrayHintTimes;
 
+  void RefreshFirstAlarm();
+  orlavox::ClockSettings ringingSettings_;  // AlarmSettings() while the alert is open
   void BuildMainPopupMenu();
   void CreateButtons();
   void RunMenuCommand(unsigned command);

@@ -24,9 +24,9 @@ void TMainForm::MoreOptionsClick() {
 void TMainForm::ArmWakeTimer() {
   SYSTEMTIME now;
   ReadLocalTime(now);
-  WakeAt = MoreOptions.WakeForAlarm ? NextWakeLocal(SecondsSince1970(now), ReadUtcSeconds(), ClockSettings.AlarmOn,
-                                                    ClockSettings.AlarmHour, ClockSettings.AlarmMinute,
-                                                    TickState.SnoozeDue)
+  RefreshFirstAlarm();
+  WakeAt = MoreOptions.WakeForAlarm ? NextWakeLocal(SecondsSince1970(now), ReadUtcSeconds(), AlarmList.data(),
+                                                    AlarmList.size(), TickState.SnoozeDue)
                                     : kNoStamp;
   if (WakeAt == kNoStamp) {
     AlarmWakeTimer.Cancel();

@@ -1,5 +1,6 @@
 // The main window's settings in the registry: read at the start, written at
 // the close and whenever a choice is confirmed.
+#include "alarm/alarm_store.h"
 #include "app/main_form.h"
 #include "win/wide_text.h"
 #include "settings/settings_store.h"
@@ -38,6 +39,7 @@ void TMainForm::OpenRegistry() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetTimer1(UINT(ClockSettings.UpdateInterval), timer1Enabled_);
   ApplyGlobalShortcut();
+  AlarmList = LoadAlarmsFromRegistry(ClockSettings);
   MoreOptions = LoadMoreOptionsFromRegistry();
   if (const std::optional<int64_t> rung = LoadAlarmRungFromRegistry()) TickState.RungAlarm = *rung;
 }
@@ -54,6 +56,8 @@ void TMainForm::SaveSettings() {
   savedLeft_ = r.left;
   savedTop_ = r.top;
   SaveSettingsToRegistry(ClockSettings, r.top, r.left, ModulePath());
+  RefreshFirstAlarm();
+  SaveAlarmsToRegistry(AlarmList);
 }
 
 void TMainForm::SavePlaceIfMoved() {

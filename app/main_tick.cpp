@@ -39,9 +39,9 @@ void TMainForm::Timer1Timer() {
   in.SmallDisplay = ClockSettings.SmallDisplay;
   in.AnnounceOn = ClockSettings.AnnounceOn;
   in.AnnounceInterval = ClockSettings.AnnounceInterval;
-  in.AlarmOn = ClockSettings.AlarmOn;
-  in.AlarmHour = ClockSettings.AlarmHour;
-  in.AlarmMinute = ClockSettings.AlarmMinute;
+  RefreshFirstAlarm();
+  in.Alarms = AlarmList.data();
+  in.AlarmCount = AlarmList.size();
   in.SpeechBusy = SpeechBusy;
   in.AlarmActive = AlarmActive;
   in.AlarmHandled = AlarmHandled;
@@ -78,7 +78,7 @@ void TMainForm::Timer1Timer() {
       case TickAction::Alarm:
         // Kept at once: a clock started again within the minute (an update, a crash) rings it no more.
         if (!plan.Snoozed) SaveAlarmRungToRegistry(plan.Memory.RungAlarm);
-        Alarm(plan.LateMinutes);
+        Alarm(plan.LateMinutes, plan.Ringing);
         break;
     }
   }

@@ -436,5 +436,34 @@ TEST_F(AlarmE2E, HeldAcrossTheAlarmRingsLateWithinAnHourOnly) {
   }
 }
 
+// Three alarms at 07:00 (the record's, named in its days value, and two
+// further ones around a value no clock can read): one alert names them all;
+// OK ends them all. The once alarm is stored off as it rings, the unreadable
+// value is left as it was, through the ring and the save at the close.
+TEST_F(AlarmE2E, AlarmsOfOneMinuteRingInOneAlertAndTheUnreadableValueStays) {
+  WriteSettings("00101000000", Repeat(0), "6007000001");  // 24-hour, alarm 07:00, Yipe once
+  AlarmEntry tea, bread;
+  tea.On = bread.On = bread.Once = true, tea.Hour = bread.Hour = 7, tea.Name = "Tea", bread.Name = "Bread";
+  WriteAlarms({tea, bread}, "1111111|Wake");
+  WriteValue(kSettingsKey, "Alarm3", "2|from a later clock");
+  WriteValue(kSettingsKey, "Alarm4", EncodeAlarm(bread));
+  ClockProcess p;  // sixty times faster: a faked minute lasts a second
+  HWND alert = StartAndRing(p, PrepareInstall("alarm-three", {"Test (logging).dll"}), "2026-12-07 06:59:58 x60");
+  ASSERT_NE(alert, nullptr);
+  EXPECT_NE(FindControl(alert, "Wake, Tea, Bread"), nullptr);
+  bread.On = false;
+  EXPECT_EQ(ReadValue(kSettingsKey, "Alarm4"), EncodeAlarm(bread));
+  SetForegroundWindow(alert);
+  PressKeys(nullptr, {VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return p.Probe(kProbeAlarmActive) == 0; }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return MinuteOfDay(p) >= 7 * 60 + 3; }, 10000));
+  EXPECT_EQ(p.Probe(kProbeAlarms), 1);
+  EXPECT_TRUE(p.Close());
+  EXPECT_EQ(ReadValue(kSettingsKey, "Alarm2"), EncodeAlarm(tea));
+  EXPECT_EQ(ReadValue(kSettingsKey, "Alarm3"), "2|from a later clock");
+  EXPECT_EQ(ReadValue(kSettingsKey, "Alarm4"), EncodeAlarm(bread));
+  EXPECT_EQ(ReadValue(kSettingsKey, "AlarmDays"), "1111111|Wake");
+}
+
 }  // namespace
 }  // namespace orlavox::e2e

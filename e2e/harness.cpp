@@ -80,6 +80,16 @@ void WriteSettings(const std::string& bin, const std::string& lnum, const std::s
   if (reg.OpenKey(kSettingsKey, true)) reg.DeleteValue("AlarmRung");
 }
 
+void WriteAlarms(const std::vector<AlarmEntry>& further, const std::string& firstDays) {
+  Registry reg;
+  if (!reg.OpenKey(kSettingsKey, true)) return;
+  reg.DeleteValue(kAlarmDaysValue);
+  for (int i = 1; i <= kAlarmValueCount; ++i) reg.DeleteValue(AlarmValueName(i).c_str());
+  if (!firstDays.empty()) reg.WriteUtf8String(kAlarmDaysValue, firstDays);
+  for (size_t i = 0; i < further.size(); ++i)
+    reg.WriteUtf8String(AlarmValueName(int(i) + 1).c_str(), EncodeAlarm(further[i]));
+}
+
 bool SaveScreenshot(const std::string& path) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);

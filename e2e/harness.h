@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "alarm/alarm_list.h"
 #include "app/probe_queries.h"
 
 namespace orlavox::e2e {
@@ -21,6 +22,11 @@ void ResetRegistry();  // no settings of either edition, no log-on entry
 std::string ReadValue(const char* key, const char* name);  // "<absent>" when missing
 void WriteValue(const char* key, const char* name, const std::string& value);
 void WriteSettings(const std::string& bin, const std::string& lnum, const std::string& snum);
+// The alarms beyond the settings record: clears every "AlarmN" value and
+// "AlarmDays", then stores `further` as "Alarm2", "Alarm3", ... and the
+// first alarm's days value `firstDays` when it is not empty ("0111110",
+// "once", "once|name"; alarm/alarm_list.h). An empty call clears them.
+void WriteAlarms(const std::vector<AlarmEntry>& further = {}, const std::string& firstDays = "");
 
 // A copy of the test build in a folder of its own, with the given plug-ins
 // (file names in the test plug-in folder, or "shipped:<name>" for a shipped

@@ -6,13 +6,15 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
 # target (in build/native-fuzz)  runs    options
-# The runs are shared so that the three take the time the settings decoder
+# The runs are shared so that the first three take the time the settings decoder
 # alone once took.
 wave_seeds=alarm/fuzz/seeds/pcm.wav,alarm/fuzz/seeds/data-first.wav,alarm/fuzz/seeds/adpcm.wav
+alarm_seeds=alarm/fuzz/alarm-seeds/weekdays,alarm/fuzz/alarm-seeds/once
 targets=(
   "settings/settings_fuzz          100000  -max_len=96"
   "speech/clip_fuzz                200000  -max_len=1024"
   "alarm/wave_file_fuzz           1300000  -max_len=256 -dict=alarm/fuzz/wave.dict -seed_inputs=$wave_seeds"
+  "alarm/alarm_value_fuzz          200000  -max_len=160 -seed_inputs=$alarm_seeds"
 )
 build_native build/native-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DORLAVOX_FUZZ=ON -DORLAVOX_SANITIZE=ON -DORLAVOX_TESTS=OFF -DORLAVOX_BENCHMARKS=OFF >/dev/null

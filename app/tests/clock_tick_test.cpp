@@ -154,6 +154,7 @@ TEST(ClockTick, ClockJumps) {
 // confirmed at once; the clock in 2026-12-<day> (on into January), UTC `bias` seconds behind.
 struct TickRun {
   TickInputs in;
+  std::vector<AlarmEntry> list;  // when not empty, the alarms; a once alarm goes off as it rings
   int64_t bias = 3600;
   TickRun(int alarmHour, int alarmMinute) {
     in.AlarmOn = in.AnnounceOn = true;
@@ -164,7 +165,10 @@ struct TickRun {
     const CivilTime c = CivilFromMs(local * 1000);
     in.Now = TickTime{uint8_t(c.Hour), uint8_t(c.Minute), uint8_t(c.Second), uint8_t(c.Day), uint8_t(c.DayOfWeek + 1)};
     in.Local = local, in.Utc = utc;
+    if (!list.empty()) in.Alarms = list.data(), in.AlarmCount = list.size();
     const TickPlan plan = PlanTick(in);
+    for (size_t i = 0; i < list.size(); ++i)
+      if (plan.Ringing >> i & 1 && list[i].Once) list[i].On = false;
     in.Memory = plan.Memory;
     in.AlarmHandled = plan.Contains(A::Alarm) || (in.AlarmHandled && !plan.Contains(A::ClearAlarmHandled));
     if (plan.Contains(A::RememberTime)) in.Last = Remember(in.Now);
@@ -192,6 +196,15 @@ TEST(ClockTick, SkippedAlarmRingsLateWithinAnHourAndOnceADay) {
   EXPECT_FALSE(start.Rings(7, 7, 5, 0));                            // a start is no jump
   EXPECT_FALSE(night.Rings(7, 23, 49, 0));
   EXPECT_EQ(night.At(8, 0, 20, 0).LateMinutes, 30);  // across midnight
+  TickRun two(0, 0);  // 07:00 and 07:02: the second falls while the first one's alert is open
+  two.list.resize(2);
+  two.list[0].On = two.list[1].On = true, two.list[0].Hour = two.list[1].Hour = 7, two.list[1].Minute = 2;
+  EXPECT_EQ(two.At(7, 7, 0, 0).Ringing, 1u);
+  two.in.AlarmActive = true;
+  EXPECT_FALSE(two.Rings(7, 7, 2, 0) || two.Rings(7, 7, 4, 0));
+  two.in.AlarmActive = false;
+  const TickPlan after = two.At(7, 7, 4, 1);
+  EXPECT_TRUE(after.Ringing == 2u && after.LateMinutes == 2);
 }
 
 TEST(ClockTick, WokenForTheAlarmADayLaterRingsAndAnnounces) {
@@ -229,18 +242,27 @@ TEST(ClockTick, ClockGoingBackServesNoMinuteTwice) {
 
 // Random runs: ticks, holds of seconds to days, time syncs, clocks set back by
 // hand (never a day behind the latest time seen) and the repeated hour at the
-// end of summer time. Every alarm minute a tick read, or one jumped over by at
-// most an hour, rings once and no other does; no minute is announced twice
-// (but after a set-back of two minutes or more, which serves its minutes again).
+// end of summer time, with one to four alarms (days of the week or once, some
+// in the same minute). Every occurrence a tick read, or one jumped over by at
+// most an hour, rings once if it is later than every occurrence rung before,
+// in one alert with the others due, and no other does: none on a day its
+// alarm is not set for, a once alarm at most once. No minute is announced
+// twice (but after a set-back of two minutes or more, which serves its minutes again).
 TEST(ClockTick, RandomRunsRingEachAlarmOnceAndAnnounceNoMinuteTwice) {
   std::mt19937_64 rng(20261207);
   auto pick = [&](int64_t lo, int64_t hi) { return lo + int64_t(rng() % uint64_t(hi - lo + 1)); };
   for (int round = 0; round < 400; ++round) {
-    TickRun run(int(pick(0, 23)), int(pick(0, 59)));
+    TickRun run(0, 0);
+    for (int64_t n = pick(1, 4); n > 0; --n) {
+      run.list.emplace_back();
+      AlarmEntry& a = run.list.back();
+      a.On = pick(0, 7) > 0, a.Once = pick(0, 3) == 0, a.Days = uint8_t(pick(0, 127));
+      a.Hour = int(pick(0, 23)), a.Minute = int(pick(0, 1) * 30);
+    }
     run.in.AnnounceInterval = int(pick(1, 60));
     int64_t local = DaysFromCivil(2026, 12, 7) * 86400 + pick(0, 86399), utc = local - 3600, top = local;
-    int64_t last = INT64_MAX;  // the previous tick's minute
-    std::map<int64_t, int> rings, due;
+    int64_t last = INT64_MAX, mark = kNoStamp;  // the previous tick's minute, the latest occurrence due
+    std::map<std::pair<size_t, int64_t>, int> rings, due;
     std::set<int64_t> announced;
     for (int step = 0; step < 300; ++step) {
       const int64_t kind = pick(0, 19), lastLocal = local, lastUtc = utc;
@@ -251,16 +273,33 @@ TEST(ClockTick, RandomRunsRingEachAlarmOnceAndAnnounceNoMinuteTwice) {
       utc += kind == 19 ? pick(0, 2) : local - lastLocal;  // summer time ends: UTC goes on
       top = std::max(top, local);
       const int64_t minute = FloorDivide(local, 60);
-      const int64_t alarm = AlarmOccurrence(minute, run.in.AlarmHour, run.in.AlarmMinute);
+      const std::vector<AlarmEntry> before = run.list;
       const TickPlan plan = run.Read(local, utc);
-      if (alarm == minute || (last < alarm && minute - alarm <= kLateAlarmMinutes)) due[alarm] = 1;
-      if (plan.Contains(A::Alarm)) ++rings[minute - plan.LateMinutes];
+      int64_t latest = mark;
+      for (size_t i = 0; i < before.size(); ++i) {
+        const AlarmEntry& a = before[i];
+        const int64_t occurrence = AlarmOccurrence(minute, a);
+        if (a.On && occurrence != kNoStamp && (mark == kNoStamp || occurrence > mark) &&
+            (occurrence == minute || (last < occurrence && minute - occurrence <= kLateAlarmMinutes)))
+          due[{i, occurrence}] = 1, latest = std::max(latest, occurrence);
+        if (!(plan.Ringing >> i & 1)) continue;
+        ++rings[{i, occurrence}];
+        ASSERT_TRUE(a.On && occurrence % 1440 == a.Hour * 60 + a.Minute) << round << " " << step;
+        ASSERT_TRUE(a.Once || a.Days >> WeekdayFromDays(FloorDivide(occurrence, 1440)) & 1) << round << " " << step;
+        if (i == size_t(FirstRinging(plan.Ringing))) { ASSERT_EQ(plan.LateMinutes, minute - occurrence); }
+      }
+      mark = latest;
       if (utc < lastUtc && lastLocal - local >= kServedBackSeconds)
         announced.erase(announced.lower_bound(minute), announced.end());
       ASSERT_TRUE(!plan.Contains(A::StartAnnouncement) || announced.insert(minute).second) << round << " " << step;
       last = minute;
     }
     ASSERT_EQ(rings, due) << round;
+    for (size_t i = 0; i < run.list.size(); ++i) {
+      int once = 0;
+      for (const auto& r : rings) once += r.first.first == i && run.list[i].Once;
+      ASSERT_LE(once, 1) << round;
+    }
   }
 }
 
@@ -271,11 +310,12 @@ TEST(ClockTick, SnoozeQuietHoursAndFullScreen) {
   const TickPlan night = run.At(7, 23, 0, 10);
   EXPECT_TRUE(night.Contains(A::Alarm) && !night.Contains(A::StartAnnouncement));  // rings; AlarmE2E hears it speak
   run.in.Memory.SnoozeDue = run.in.Utc + 5 * 60;  // Snooze pressed at once
+  run.in.Memory.SnoozedAlarms = 1;
   EXPECT_FALSE(run.Rings(7, 23, 5, 9));
   EXPECT_TRUE(run.At(7, 23, 5, 10).Snoozed);
-  run.in.Memory.SnoozeDue = run.in.Utc + 60;
+  run.in.Memory.SnoozeDue = run.in.Utc + 60, run.in.Memory.SnoozedAlarms = 1;
   EXPECT_FALSE(run.Rings(8, 0, 30, 0));  // overslept by more than an hour: dropped
-  run.in.Memory.SnoozeDue = run.in.Utc + 60;
+  run.in.Memory.SnoozeDue = run.in.Utc + 60, run.in.Memory.SnoozedAlarms = 1;
   run.in.AlarmOn = false;
   EXPECT_EQ(run.At(8, 0, 30, 5).Memory.SnoozeDue, kNoStamp);  // switched off: ended
   run.At(8, 6, 59, 59);
