@@ -236,6 +236,8 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
   ScriptedAlarmForm alarm(s);
   ui::Scripted<TMoreOptionsForm> more(MoreOptions{}, true);
   ui::Scripted<TSettingsForm> settings(s);
+  ui::Scripted<TAlarmsForm> alarms(std::vector<AlarmEntry>(2), true, LocaleWeek{}, nullptr);
+  ui::Scripted<TAlarmEditorForm> editor(AlarmEntry{}, true, false, LocaleWeek{}, nullptr);
   auto check = [](auto& d, const char* name, int width, int height) {
     std::vector<ui::ChildRect> base, scaled, back;
     SIZE answered{}, restored{};
@@ -272,6 +274,8 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
   check(alarm, "the alarm dialog", 332, 297);
   check(more, "More options", 332, 246);
   check(settings, "Settings", 381, 190);
+  check(alarms, "Alarms", 470, 302);
+  check(editor, "the alarm editor", 372, 362);
 }
 
 // "Alarms" from the keyboard: Space switches the focused alarm, Enter edits

@@ -84,7 +84,7 @@ inline SIZE ChangeScale(HWND window, int dpi) {
   return size;
 }
 
-// Every child window's rectangle in its parent, and whether it is a label.
+// Every child window's rectangle in its parent, and whether it is sized by its text (a label, a list's header).
 struct ChildRect {
   RECT Rect;
   bool Label;
@@ -97,7 +97,9 @@ inline std::vector<ChildRect> LayoutOf(HWND window) {
       MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
       char cls[16] = "";
       GetClassNameA(child, cls, sizeof cls);
-      reinterpret_cast<std::vector<ChildRect>*>(list)->push_back({r, lstrcmpiA(cls, "Static") == 0});
+      // A list view's header is as high as its text, and as wide as the list's inside.
+      const bool textSized = lstrcmpiA(cls, "Static") == 0 || lstrcmpiA(cls, "SysHeader32") == 0;
+      reinterpret_cast<std::vector<ChildRect>*>(list)->push_back({r, textSized});
       return TRUE;
     }
   };
