@@ -523,31 +523,37 @@ TEST_F(AlarmE2E, AlarmsMadeInTheDialogSurviveAKillAndRingOnTheirDays) {
   EXPECT_TRUE(saturday->On && !saturday->Once && saturday->Hour == 9 && saturday->Days == 0x40);
   EXPECT_TRUE(pills->On && pills->Once && pills->Hour == 13 && pills->Minute == 0 && pills->Name == "Pills");
 
-  // Friday 05:00 to Saturday 13:30, 2400 times faster (a faked hour in 1.5 s), the tick every 10 ms.
-  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", "10");
-  ClockProcess q;
-  ASSERT_TRUE(q.Start("2026-12-11 05:00:00 x2400", exe));
-  SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", nullptr);
-  ASSERT_NE(q.WaitForMainWindow(true), nullptr);
+  // 2400 times faster (a faked hour in 1.5 s), the tick every 10 ms: Friday
+  // from 06:00 to 13:30, then Saturday from 06:30 to 13:30 in a second run.
   const int64_t friday = DaysFromCivil(2026, 12, 11) * 1440;
   std::vector<int64_t> rung;  // minutes from Friday 00:00
   bool pillsNamed = false;
-  while (q.Probe(kProbeDay) * 1440 + MinuteOfDay(q) < 12 * 1440 + 13 * 60 + 30) {
-    HWND alert = WaitForAlert(q, 200);
-    if (!alert) continue;
-    rung.push_back(std::atoll(ReadValue(kSettingsKey, "AlarmRung").c_str()) - friday);
-    if (rung.back() == 13 * 60) pillsNamed = FindControl(alert, "Pills") != nullptr;
-    ClickControl(alert, "OK");
-    ASSERT_TRUE(WaitFor([&] { return q.Probe(kProbeAlarmActive) == 0; }, 3000));
-    ASSERT_LT(rung.size(), 6u);
-  }
-  EXPECT_EQ(rung, (std::vector<int64_t>{7 * 60, 13 * 60, 1440 + 9 * 60}));
-  EXPECT_TRUE(pillsNamed);
-  EXPECT_TRUE(q.Close());
+  auto run = [&](const char* from, int day, int untilMinute) {
+    SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", "10");
+    ClockProcess q;
+    ASSERT_TRUE(q.Start(from, exe));
+    SetEnvironmentVariableA("ORLAVOX_TEST_TICK_MS", nullptr);
+    ASSERT_NE(q.WaitForMainWindow(true), nullptr);
+    const DWORD started = GetTickCount();
+    while (q.Probe(kProbeDay) < day || MinuteOfDay(q) < untilMinute) {
+      ASSERT_LT(GetTickCount() - started, 30000u);
+      HWND alert = WaitForAlert(q, 200);
+      if (!alert) continue;
+      rung.push_back(std::atoll(ReadValue(kSettingsKey, "AlarmRung").c_str()) - friday);
+      if (rung.back() == 13 * 60) pillsNamed = FindControl(alert, "Pills") != nullptr;
+      ClickControl(alert, "OK");
+      ASSERT_TRUE(WaitFor([&] { return q.Probe(kProbeAlarmActive) == 0; }, 3000));
+    }
+    EXPECT_TRUE(q.Close());
+  };
+  run("2026-12-11 06:00:00 x2400", 11, 13 * 60 + 30);
   const std::optional<AlarmEntry> pillsAfter = DecodeAlarm(ReadValue(kSettingsKey, "Alarm3"));
   ASSERT_TRUE(pillsAfter);
   EXPECT_FALSE(pillsAfter->On);  // rang once, then switched itself off
   EXPECT_EQ(pillsAfter->Name, "Pills");
+  run("2026-12-12 06:30:00 x2400", 12, 13 * 60 + 30);
+  EXPECT_EQ(rung, (std::vector<int64_t>{7 * 60, 13 * 60, 1440 + 9 * 60}));
+  EXPECT_TRUE(pillsNamed);
 }
 
 }  // namespace
