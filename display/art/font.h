@@ -2,8 +2,9 @@
 // A stroke font for the labels of the face: capitals drawn as strokes through
 // the centres of a 5 x 7 pixel grid, so straight strokes sit on whole pixels
 // and only the slanted ones are softened. Texts are UTF-8: the capitals of the
-// clock's languages carry their marks (acute, ring, ogonek, ...) in the two
-// rows above the letters and the two below.
+// clock's languages carry their marks (acute, ring, ogonek, ...) in the rows
+// just above and below the letters: a text needs three rows free above it and
+// two below when it has them.
 #include <string>
 
 #include "display/art/raster.h"
