@@ -87,6 +87,17 @@ void TMainForm::FormPaint(HDC target) {
   BitBlt(target, 0, 0, width, height, mem.Get(), 0, 0, SRCCOPY);
 }
 
+void TMainForm::SetClockData(TClockData* data) {
+  ClockData = data;
+  if (ClockData) ClockData->SetLanguage(faceLanguage_);
+}
+
+void TMainForm::SetFaceLanguage(Language language) {
+  faceLanguage_ = language;
+  if (ClockData) ClockData->SetLanguage(language);
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void TMainForm::UpdateTrayIcon() {
   // As large as Windows shows it, so the hands stay sharp at every scale.
   UniqueIcon icon = MakeTrayIcon(ui::Instance(), TickTime.Hour, TickTime.Minute, GetSystemMetrics(SM_CXSMICON));

@@ -18,6 +18,7 @@
 #include "ui/menu.h"
 #include "ui/speed_button.h"
 #include "display/face_layout.h"
+#include "resources/languages.h"
 #include "ui/window.h"
 #include "settings/clock_settings.h"
 #include "settings/more_options.h"
@@ -189,7 +190,11 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   // The image store and the alarm's built-in sounds: made after the main
   // window, so null at first.
-  void SetClockData(TClockData* data) { ClockData = data; }
+  void SetClockData(TClockData* data);
+  // The face's words (the weekday labels and the label before the day of the
+  // month) in the language of the clock's windows: at start-up and whenever
+  // that language changes. Shows at once.
+  void SetFaceLanguage(Language language);
   void SetAlarmSounds(const AlarmSoundList* sounds) { AlarmSounds = sounds; }
 
   // Events counted for the measurements of the test build.
@@ -262,6 +267,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   // The image store; created after the main window, so null at first.
   TClockData* ClockData = nullptr;
+  Language faceLanguage_ = Language::English;
   // The alarm's built-in sounds; loaded with the image store, so null at first.
   const AlarmSoundList* AlarmSounds = nullptr;
 

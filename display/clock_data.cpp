@@ -89,6 +89,14 @@ void TClockData::SetDpi(int dpi) {
   for (auto& list : scaled_) list.clear();
 }
 
+void TClockData::SetLanguage(Language language) {
+  if (language == language_) return;
+  language_ = language;
+  auto& misc = scaled_[size_t(ImageList::Misc)];
+  for (size_t i = 0; i < misc.size(); ++i)
+    if (IsFaceWord(ImageList::Misc, int(i))) misc[i].Reset();
+}
+
 TClockData::TClockData(HINSTANCE module) {
   bool ok = dc_.Get() != nullptr;
   // Each image is read from the resources into its strip, the resource's own
@@ -128,14 +136,14 @@ HBITMAP TClockData::Scaled(ImageList list, int index) const {
   auto& scaled = scaled_[size_t(list)];
   if (scaled.size() != present_[size_t(list)].size()) scaled.resize(present_[size_t(list)].size());
   UniqueBitmap& bmp = scaled[size_t(index)];
-  if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_));
+  if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_, language_));
   return bmp.Get();
 }
 
 bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
   const StripPlace place = StripPlaceOf(list, index);
   if (!dc || place.Strip < 0 || !present_[size_t(list)][size_t(index)]) return false;
-  if (dpi_ != 96 && faceSource_) {
+  if ((dpi_ != 96 || (language_ != Language::English && IsFaceWord(list, index))) && faceSource_) {
     HBITMAP bmp = Scaled(list, index);
     BITMAP info{};
     if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;

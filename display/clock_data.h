@@ -32,6 +32,11 @@ class TClockData {
   void SetSources(FacePictureSource faces, GlyphPictureSource glyphs);
   void SetDpi(int dpi);
   int Dpi() const { return dpi_; }
+  // The language of the face's words (IsFaceWord): English ones come from the
+  // resources like every other picture; those of another language are drawn
+  // by the face source at every scale, 96 DPI included.
+  void SetLanguage(Language language);
+  Language FaceLanguage() const { return language_; }
 
   // Draws image `index` of `list` opaque at its own size (at the store's
   // scale) with its top-left corner at pixel (x, y) of `dc`, clipped by
@@ -54,6 +59,7 @@ class TClockData {
   MemoryDc dc_;
   bool loaded_ = false;
   int dpi_ = 96;
+  Language language_ = Language::English;
   FacePictureSource faceSource_ = nullptr;
   GlyphPictureSource glyphSource_ = nullptr;
   // Pictures drawn for the current scale, and glyphs by size: a cache, filled as they are drawn.

@@ -42,6 +42,12 @@ enum MiscImage : uint8_t {
   kMiscSmallBlankColon = 21,
 };
 
+// The face's words: the weekday labels and the label before the day of the
+// month, in the language of the clock's windows.
+constexpr bool IsFaceWord(ImageList list, int index) {
+  return list == ImageList::Misc && ((index >= kMiscSunday && index <= kMiscSaturday) || index == kMiscDayLabel);
+}
+
 struct ImageSize {
   int16_t Width = 0;
   int16_t Height = 0;

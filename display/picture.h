@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/face_images.h"
+#include "resources/languages.h"
 
 namespace orlavox {
 
@@ -14,8 +15,9 @@ struct Picture {
   std::vector<uint8_t> Bgra;  // rows from the top, 4 bytes a pixel, alpha premultiplied
 };
 
-// Image `index` of `list` drawn at `dpi` (96 is the size of the resources).
-using FacePictureSource = Picture (*)(ImageList list, int index, int dpi);
+// Image `index` of `list` drawn at `dpi` (96 is the size of the resources),
+// its words in `language`.
+using FacePictureSource = Picture (*)(ImageList list, int index, int dpi, Language language);
 // A button glyph drawn size x size.
 using GlyphPictureSource = Picture (*)(Glyph g, bool enabled, int size);
 

@@ -10,6 +10,7 @@
 #include "display/art/scaled_art.h"
 #include "display/button_glyphs.h"
 #include "display/clock_data.h"
+#include "resources/languages.h"
 #include "shell/help_engine.h"
 #include "ui/dialog.h"
 
@@ -30,6 +31,9 @@ int RunClock() {
   clockData.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
   clockData.SetDpi(form.FaceDpi());
   form.SetClockData(&clockData);
+  // The face's words follow the language of the clock's windows; here Windows'
+  // own (the windows' language choice, when it has one, calls this again).
+  form.SetFaceLanguage(LanguageForLangId(GetUserDefaultUILanguage()));
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   form.SetAlarmSounds(&alarmSounds);
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));

@@ -84,6 +84,39 @@ Canvas Label(int w, int h, const std::string& text, int top, int left = -1) {
   return c;
 }
 
+// The face's words in each language, in the short forms of its own calendars
+// and digital clocks, upper case. Each weekday's label keeps a column free on
+// either side of its image; the day label ends where "DAY" ends, next to the
+// date's digits, and starts no further left than column 1. A word wider than
+// that is drawn in narrow letters.
+struct FaceWords {
+  const char* Days[7];  // Sunday to Saturday
+  const char* Day;
+};
+
+const FaceWords kFaceWords[] = {
+    {{"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"}, "DAY"},
+    {{"SO", "MO", "DI", "MI", "DO", "FR", "SA"}, "TAG"},
+    {{"DIM", "LUN", "MAR", "MER", "JEU", "VEN", "SAM"}, "JOUR"},
+    {{"DOM", "LUN", "MAR", "MI\xC3\x89", "JUE", "VIE", "S\xC3\x81" "B"}, "D\xC3\x8D" "A"},  // MIÉ SÁB, DÍA
+    {{"DOM", "LUN", "MAR", "MER", "GIO", "VEN", "SAB"}, "GG"},  // as in GG/MM/AAAA
+    {{"ZO", "MA", "DI", "WO", "DO", "VR", "ZA"}, "DAG"},
+    {{"S\xC3\x96N", "M\xC3\x85N", "TIS", "ONS", "TOR", "FRE", "L\xC3\x96R"}, "DAG"},  // SÖN MÅN LÖR
+    {{"S\xC3\x98N", "MAN", "TIR", "ONS", "TOR", "FRE", "L\xC3\x98R"}, "DAG"},  // SØN LØR
+    {{"NIE", "PON", "WTO", "\xC5\x9ARO", "CZW", "PI\xC4\x84", "SOB"}, "DZIE\xC5\x83"},  // ŚRO PIĄ DZIEŃ
+};
+static_assert(sizeof kFaceWords / sizeof kFaceWords[0] == orlavox::kLanguageCount, "the face's words of every language");
+
+// A word of the face, grid rows from 3: centred in its image, or ending at
+// column `right`. Narrow letters when the usual ones are wider than `room`.
+Canvas Word(int w, int h, const std::string& text, int room, int right = -1) {
+  const bool narrow = TextWidth(text) > room;
+  const int width = TextWidth(text, narrow);
+  Canvas c = Blank(w, h);
+  Ink(c, TextShape(text, right < 0 ? (w - width) / 2 : right - width, 3, 0.72, narrow), 0.7, 0.8);
+  return c;
+}
+
 // Two stacked letters for the 7 x 19 markers of the small display.
 Canvas Marker(char upper) {
   Canvas c = Blank(7, 19);
@@ -187,7 +220,14 @@ Canvas SmallBackground() {
 
 }  // namespace
 
-Canvas FaceImage(ImageList list, int index) {
+const char* FaceWord(orlavox::Language language, int index) {
+  if (!orlavox::IsFaceWord(ImageList::Misc, index)) return nullptr;
+  const int l = static_cast<int>(language);
+  const FaceWords& words = kFaceWords[l < orlavox::kLanguageCount ? l : 0];
+  return index == orlavox::kMiscDayLabel ? words.Day : words.Days[index];
+}
+
+Canvas FaceImage(ImageList list, int index, orlavox::Language language) {
   const orlavox::ImageSize size = orlavox::ImageSizeOf(list, index);
   switch (list) {
     case ImageList::HrMin: return Digit(size.Width, size.Height, kLarge, index);
@@ -195,7 +235,6 @@ Canvas FaceImage(ImageList list, int index) {
     case ImageList::MS: return Digit(size.Width, size.Height, kSmall, index);
     case ImageList::Misc: break;
   }
-  static const char* const kDays[7] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
   switch (index) {
     case orlavox::kMiscAm: return Label(size.Width, size.Height, "AM", 2);
     case orlavox::kMiscPm: return Label(size.Width, size.Height, "PM", 2);
@@ -204,7 +243,7 @@ Canvas FaceImage(ImageList list, int index) {
     // Only the left nine columns show in the colon's cell; the dots sit there,
     // level with the middle of the large digits.
     case orlavox::kMiscBigColon: return Colon(size.Width, size.Height, {4.5, 10.0}, {4.5, 23.0}, 4.4, 0.075, 16.5);
-    case orlavox::kMiscDayLabel: return Label(size.Width, size.Height, "DAY", 3, 7);
+    case orlavox::kMiscDayLabel: return Word(size.Width, size.Height, FaceWord(language, index), 23, 24);
     case orlavox::kMiscBigBackground: return BigBackground();
     case orlavox::kMiscSmallBackground: return SmallBackground();
     case orlavox::kMiscSmallAm: return Marker('A');
@@ -213,7 +252,7 @@ Canvas FaceImage(ImageList list, int index) {
     default: break;
   }
   if (index >= orlavox::kMiscSunday && index <= orlavox::kMiscSaturday)
-    return Label(size.Width, size.Height, kDays[index], 3);
+    return Word(size.Width, size.Height, FaceWord(language, index), size.Width - 2);
   return Blank(size.Width, size.Height);  // blank AM/PM area, patch, marker, colon
 }
 

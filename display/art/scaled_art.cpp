@@ -30,9 +30,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 }  // namespace
 
-orlavox::Picture FaceImageAt(orlavox::ImageList list, int index, int dpi) {
+orlavox::Picture FaceImageAt(orlavox::ImageList list, int index, int dpi, orlavox::Language language) {
   DrawingScale scale(dpi / 96.0);
-  return ToPicture(FaceImage(list, index));
+  return ToPicture(FaceImage(list, index, language));
 }
 
 orlavox::Picture GlyphAt(orlavox::Glyph g, bool enabled, int size) {

@@ -122,6 +122,17 @@ TEST(ClockData, PicturesAtADisplayScale) {
   TClockData store(Self());
   const auto resource = Drawn(store, ImageList::HrMin, 8);
   store.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
+  // Another language's words are drawn at 100 % as well; the other pictures stay the resources'.
+  const auto monday = Drawn(store, ImageList::Misc, 1);
+  store.SetLanguage(Language::German);
+  const auto montag = Drawn(store, ImageList::Misc, 1);
+  const Picture want = artgen::FaceImageAt(ImageList::Misc, 1, 96, Language::German);
+  EXPECT_NE(FirstDifference(*montag, *monday), "");
+  for (int i = 0; i < want.Width * want.Height; ++i)
+    ASSERT_EQ(montag->At(i % want.Width, i / want.Width), uint32_t(want.Bgra[4 * i + 2] << 16 | want.Bgra[4 * i + 1] << 8 | want.Bgra[4 * i]));
+  EXPECT_EQ(FirstDifference(*Drawn(store, ImageList::HrMin, 8), *resource), "");
+  store.SetLanguage(Language::English);
+  EXPECT_EQ(FirstDifference(*Drawn(store, ImageList::Misc, 1), *monday), "");
   store.SetDpi(144);
   Surface s(300, 300);
   EXPECT_TRUE(store.Draw(s.Dc(), ImageList::HrMin, 8, 10, 10));  // 31 x 47 at 150 %: 47 x 71
