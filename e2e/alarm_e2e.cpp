@@ -269,10 +269,9 @@ TEST_F(AlarmE2E, WaveFileInAFolderOfAnyScript) {
   PressKeys(p.WaitForMainWindow(true), {VK_CONTROL, 'A'});
   HWND dialog = WaitForDialog(p.Pid(), "Alarm settings", 5000), edit = nullptr, preview = nullptr, open = nullptr;
   ASSERT_NE(dialog, nullptr);
-  for (const ChildWindow& c : ChildWindows(dialog)) {
+  for (const ChildWindow& c : ChildWindows(dialog))
     if (c.Class == "Edit" && c.Width() == 217) edit = c.Hwnd;
-    if (c.Class == "Button" && c.Text.empty()) preview = c.Hwnd;
-  }
+  preview = FindControl(dialog, "Play current sound");  // the glyph button, named by its hint
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(wave).c_str()));
   PostMessageA(FindControl(dialog, "Browse..."), BM_CLICK, 0, 0);  // sent, it would wait for the file dialog
   ASSERT_TRUE(WaitFor([&] { return (open = FindProcessWindow(p.Pid(), "Open")) != nullptr; }, 10000));
