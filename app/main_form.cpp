@@ -16,7 +16,6 @@
 namespace orlavox {
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTrayIconId = 1;
 
 }  // namespace
@@ -66,6 +65,7 @@ void TMainForm::FormCreate() {
   BuildLangMenu();
   LoadStartVoice();
 
+  WatchSession();
   SetTimer1(timer1Interval_, true);
   ArmWakeTimer();
   HideTaskbarButton();
@@ -148,6 +148,7 @@ void TMainForm::EndRun() {
 
 void TMainForm::FormDestroy() {
   SetTimer1(timer1Interval_, false);
+  UnwatchSession();
   SpeakProc = nullptr;
   // A voice still speaking keeps its code: it goes with the process.
   if (SpeechBusy)
@@ -155,16 +156,6 @@ void TMainForm::FormDestroy() {
   else
     VoiceModule.Reset();
   LanguageList.clear();
-}
-
-void TMainForm::SetTimer1(UINT interval, bool enabled) {
-  timer1Interval_ = interval;
-  timer1Enabled_ = enabled;
-  if (!hwnd_) return;
-  if (enabled)
-    SetTimer(hwnd_, kTimer1, TimerPeriod(interval), nullptr);
-  else
-    KillTimer(hwnd_, kTimer1);
 }
 
 TMainForm::ProbeSnapshot TMainForm::Snapshot() const {
@@ -206,15 +197,37 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ThreadDone();
       return 0;
     case WM_TIMER:
-      if (wp == kTimer1) Timer1Timer();
+      if (wp == kTimer1) {
+        Timer1Timer();
+        ScheduleTimer1();
+      }
       return 0;
     case kFirstTickMessage:
       if (timer1Enabled_) Timer1Timer();
+      ScheduleTimer1();
+      return 0;
+    case kFaceStateMessage:
+      FaceStateChanged();
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Shown, hidden, minimised or restored: the timer is chosen again once it has settled.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+      if (pos && ((pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) || !(pos->flags & SWP_NOSIZE)) &&
+          !faceStatePosted_)
+        faceStatePosted_ = PostMessageA(hwnd_, kFaceStateMessage, 0, 0) != FALSE;
+      break;
+    }
+    case WM_WTSSESSION_CHANGE:
+      SessionMessage(msg, wp, lp);
       return 0;
     case WM_CLOSE:
       if (!RefusesClose()) Close();
       return 0;
     case WM_POWERBROADCAST:
+      if (wp == PBT_POWERSETTINGCHANGE) {
+        SessionMessage(msg, wp, lp);  // the display went off or on
+        return TRUE;
+      }
       // The wake timer for the next ring, set anew before sleep and after it.
       if (wp == PBT_APMSUSPEND || wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) ArmWakeTimer();
       return TRUE;

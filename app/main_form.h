@@ -40,6 +40,9 @@ inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
 // The first tick, as soon as the message loop runs: the window shows at once
 // rather than one UpdateInterval after start-up.
 inline constexpr UINT kFirstTickMessage = WM_APP + 2;
+// The window was shown, hidden, minimised or restored: the timer is chosen
+// again once the change has settled.
+inline constexpr UINT kFaceStateMessage = WM_APP + 3;
 inline constexpr unsigned kSpeakShortCut = GlobalHotKey::kCtrl | GlobalHotKey::kAlt | 'S';  // 49235
 
 class TMainForm : public ui::Window, public AlarmAlertHost {
@@ -70,6 +73,13 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
 
   // --- Clock tick
   void Timer1Timer();
+  // The timer for the next tick: polled while the face is seen, else aimed
+  // at the next minute (main_timer.cpp).
+  void ScheduleTimer1();
+  // The face may have come into sight or gone from it: a face that shows
+  // again is brought up to date at once.
+  void FaceStateChanged();
+  bool FaceSeen() const;
 
   // --- Settings store
   void CheckRegistry();
@@ -292,7 +302,12 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void FitZoom();
   int FittedZoom(int dpi) const;
   void KeepWindowOnScreen();
+  static constexpr UINT_PTR kTimer1 = 1;
   void SetTimer1(UINT interval, bool enabled);
+  // Session and display notifications: locked, display off (main_timer.cpp).
+  void WatchSession();
+  void UnwatchSession();
+  bool SessionMessage(UINT msg, WPARAM wp, LPARAM lp);
   void PopupMainMenuAtCursor();
   void SysTrayDblClick();
   // While a dialog or the alert is open: brings it forward; false when none is.
@@ -310,6 +325,17 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   HANDLE instanceMutex_ = nullptr;  // held until the process ends
   UINT timer1Interval_ = 100;
   bool timer1Enabled_ = false;
+  bool timer1Aimed_ = false;      // the timer wakes at a moment, not every interval
+  UINT timer1Period_ = 0;         // the polled timer's period as set (0: none set)
+  bool sessionLocked_ = false;
+  bool displayOff_ = false;
+  bool faceStatePosted_ = false;
+  struct FreeModule {
+    void operator()(HMODULE m) const { FreeLibrary(m); }
+  };
+  UniqueHandle<HMODULE, FreeModule> wtsapi_;  // the session notifications' library, while registered
+  bool faceSeen_ = false;         // as FaceSeen() found it at the last change
+  HPOWERNOTIFY displayNotify_ = nullptr;
   bool closed_ = false;
   HANDLE speechThread_ = nullptr;   // the speech worker while SpeechBusy
   DWORD closeWaitStart_ = 0;        // when a close was first refused

@@ -117,6 +117,7 @@ void TMainForm::TrayMouseMove() {
   SYSTEMTIME st;
   ReadLocalTime(st);
   SetTrayHint(st);
+  ScheduleTimer1();  // a clock out of sight wakes every second while the pointer rests on its icon
 }
 
 std::string TMainForm::CurrentTimeHint() const {

@@ -30,7 +30,8 @@ bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result);
 // registration, that path as a plain REG_SZ.
 void PrepareTestProcess();
 
-// Test build only: restart the clock at a given moment and rate.
+// Test build only: restart the clock at a given moment and rate (rate 0: the
+// system's clock again).
 void SetTestClock(const TestClockSetting& setting);
 
 // Test build only, with ORLAVOX_TEST_REFUSE_CLOSE set: WM_CLOSE does nothing,
@@ -42,6 +43,8 @@ bool RefusesClose();
 // (10 or more) instead of the setting, so that a long run at a fast clock can
 // pass its faked minutes quicker; the shipped program returns the setting.
 UINT TimerPeriod(UINT updateInterval);
+// Milliseconds of the clock in a real one: 1, but for the test build's fast clock.
+uint32_t ClockRate();
 
 // What the test build supplies in place of Windows' answer; the shipped
 // program supplies nothing. ORLAVOX_TEST_MODERN_STANDBY = 1 or 0: whether the

@@ -24,4 +24,6 @@ void SetTestClock(const TestClockSetting&) {}
 
 UINT TimerPeriod(UINT updateInterval) { return updateInterval; }
 
+uint32_t ClockRate() { return 1; }
+
 }  // namespace orlavox

@@ -37,7 +37,7 @@ struct TestClock {
     Setting = setting;
     QueryPerformanceFrequency(&Frequency);
     QueryPerformanceCounter(&Start);
-    Active = true;
+    Active = setting.Rate != 0;
   }
 };
 
@@ -56,6 +56,8 @@ UINT TimerPeriod(UINT updateInterval) {
   const long ms = n > 0 && n < sizeof text ? std::strtol(text, nullptr, 10) : 0;
   return ms >= 10 && ms <= 1000 ? UINT(ms) : updateInterval;
 }
+
+uint32_t ClockRate() { return g_clock.Active ? g_clock.Setting.Rate : 1; }
 
 namespace {
 std::optional<long> NumberFromEnvironment(const char* name) {

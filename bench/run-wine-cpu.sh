@@ -8,6 +8,9 @@
 # worst. Then all of them run together for [seconds] (default 60; idle CPU
 # under Wine is noisy, give it 120 or more) and it prints the CPU ms of each,
 # the ratio to the bare window and RssAnon (private memory) at the end.
+# Beside them, in the same span, the same bare window ticking once a second
+# and the clock started in the tray (no window: no start-up time), each with
+# its ratio to that once-a-second window too.
 # ORLAVOX_BENCH_FLAGS sets the clock's flag string (1 = start in the tray).
 # ORLAVOX_BENCH_COMPARE names another build of the clock (an older
 # Orlavox.exe) to measure in the same run, with the voices beside it (or,
@@ -29,18 +32,25 @@ trap cleanup EXIT
 
 # The clock in its settings for the measurement: big framed display, the given interval.
 printf -v lnum '01000100%04d0000' "$interval"
+flags=${ORLAVOX_BENCH_FLAGS:-00000000000}
 settings() {
-  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d "${ORLAVOX_BENCH_FLAGS:-00000000000}" /f </dev/null >/dev/null
+  wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v BinSettings /d "${1:-$flags}" /f </dev/null >/dev/null
   wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v LNumSettings /d "$lnum" /f </dev/null >/dev/null
   wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v SNumSettings /d 6000000000 /f </dev/null >/dev/null
   wine reg add 'HKCU\Software\Brenvik\Orlavox Lite' /v CurrentVer /d 2.5 /f </dev/null >/dev/null
 }
 settings
 
-# The programs: name, window class, command. The other clock runs from a
-# folder of its own, with its voices.
-names=(baseline clock) classes=(BaselineTimer OrlavoxMainForm)
-commands=("$baseline $interval" "$ROOT/dist/Orlavox.exe")
+# The programs: name, window class (none: no start-up time), command. The
+# other clocks run from folders of their own, with their voices; each program
+# has a file name of its own, by which its process is found.
+tray="$ROOT/build/bench-tray"
+mkdir -p "$tray"
+cp "$baseline" "$tray/bare_1s.exe"
+cp "$ROOT/dist/Orlavox.exe" "$tray/TrayClock.exe"
+ln -sfn "$ROOT/dist/voice" "$tray/voice"
+names=(baseline clock bare-1s tray) classes=(BaselineTimer OrlavoxMainForm "" "")
+commands=("$baseline $interval" "$ROOT/dist/Orlavox.exe" "$tray/bare_1s.exe 1000" "$tray/TrayClock.exe")
 if [ -n "${ORLAVOX_BENCH_COMPARE:-}" ]; then
   other="$ROOT/build/bench-compare"
   mkdir -p "$other"
@@ -72,7 +82,9 @@ startup_ms() {  # startup_ms <window class> <command>
 median_worst() { sort -n | awk '{v[NR] = $1} END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "median %d ms, worst %d ms", m, v[NR] }'; }
 declare -A starts=()
 for _ in $(seq 1 "$rounds"); do
-  for i in "${!names[@]}"; do starts[$i]+="$(startup_ms "${classes[$i]}" "${commands[$i]}") "; done
+  for i in "${!names[@]}"; do
+    [ -n "${classes[$i]}" ] && starts[$i]+="$(startup_ms "${classes[$i]}" "${commands[$i]}") "
+  done
 done
 settings  # the clocks saved theirs on closing
 
@@ -91,24 +103,31 @@ cpu_ns() { local s=0 v; for f in /proc/"$1"/task/*/schedstat; do read -r v _ <"$
 rss() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
 
 declare -a pids=() c0=() c1=()
-for i in "${!names[@]}"; do
+# The clock in the tray first: it reads its settings as it starts, and only
+# once it has read them are they put back for the others.
+order=("${!names[@]}")
+order=("${order[@]:3}" "${order[@]:0:3}")
+for i in "${order[@]}"; do
+  [ "${names[$i]}" = tray ] && settings "1${flags:1}"
   # shellcheck disable=SC2086
   wine ${commands[$i]} </dev/null >/dev/null 2>&1 &
   pids[$i]=$(pid_of "$(basename "${commands[$i]%% *}")")
+  [ "${names[$i]}" = tray ] && { sleep 10; settings; }
 done
 sleep 5  # past start-up
 load0=$(cut -d' ' -f1-3 /proc/loadavg)
 for i in "${!names[@]}"; do c0[$i]=$(cpu_ns "${pids[$i]}"); done
 sleep "$span"
 for i in "${!names[@]}"; do c1[$i]=$(cpu_ns "${pids[$i]}"); done
-base_ms=$(( (c1[0] - c0[0]) / 1000000 ))
+base_ms=$(( (c1[0] - c0[0]) / 1000000 )) second_ms=$(( (c1[2] - c0[2]) / 1000000 ))
 
 echo "span ${span}s, UpdateInterval ${interval} ms, load before: $load0, after: $(cut -d' ' -f1-3 /proc/loadavg)"
 for i in "${!names[@]}"; do
   ms=$(( (c1[i] - c0[i]) / 1000000 ))
   printf '%-9s start-up %s; %5d ms CPU (%s), RssAnon %s kB (%+d kB)\n' "${names[$i]}:" \
-    "$(tr ' ' '\n' <<<"${starts[$i]}" | grep . | median_worst)" "$ms" \
-    "$(awk -v c="$ms" -v b="$base_ms" 'BEGIN { printf (b > 0 ? "%.2f x baseline" : "-"), c / b }')" \
+    "$( [ -n "${classes[$i]}" ] && tr ' ' '\n' <<<"${starts[$i]}" | grep . | median_worst || echo -)" "$ms" \
+    "$(awk -v c="$ms" -v b="$base_ms" -v s="$second_ms" 'BEGIN { printf (b > 0 ? "%.2f x baseline" : "-"), c / b;
+                                                              printf (s > 0 ? ", %.2f x bare-1s" : ""), c / s }')" \
     "$(rss "${pids[$i]}")" $(( $(rss "${pids[$i]}") - $(rss "${pids[0]}") ))
 done
 [ -n "${ORLAVOX_BENCH_COMPARE:-}" ] && echo "compared: $ORLAVOX_BENCH_COMPARE"

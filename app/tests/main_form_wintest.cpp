@@ -1,6 +1,8 @@
 // The main window in this process: start-up, close deferral and window shapes.
 #include "app/main_form.h"
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -484,6 +486,60 @@ TEST_F(MainFormTest, AnotherTimeZoneIsReadAtOnce) {
   EXPECT_NE(wake, kNoStamp);
   EXPECT_EQ(In(f).WakeAt, wake + 86400);
   SetZoneOffsetSource(nullptr);
+}
+
+
+// Out of sight (locked, the display off, in the tray) the tick wakes at each
+// whole minute only; in sight again it polls, and the face is current at
+// once. What the ticks read is what they did: at 100 ms a clock running 20
+// times faster is read every other second or so.
+TEST_F(MainFormTest, OutOfSightTheTickWakesEachMinute) {
+  {
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kSettingsKey, true));
+    reg.WriteString("CurrentVer", "2.5");  // no notice
+  }
+  SetTestClock(*ParseTestClock("2026-03-01 10:00:40 x20"));
+  TMainForm& f = Start();
+  f.Timer1Timer();  // shows the window
+  auto now = [&] { const TickTime t = f.Snapshot().Tick; return t.Minute * 60 + t.Second; };
+  auto seen = [&](DWORD ms) {  // the times the ticks read meanwhile
+    std::set<int> times;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      Pump();
+      times.insert(now());
+    }
+    return times;
+  };
+  auto display = [&](DWORD state) {  // GUID_CONSOLE_DISPLAY_STATE: 0 off, 1 on
+    struct { GUID Setting; DWORD Length, Data; } s{
+        {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}}, 4, state};
+    SendMessageA(f.Handle(), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, LPARAM(&s));
+  };
+  const std::vector<std::pair<std::function<void()>, std::function<void()>>> outOfSight{
+      {[&] { SendMessageA(f.Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0); },
+       [&] { SendMessageA(f.Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0); }},
+      {[&] { display(0); }, [&] { display(1); }},
+      {[&] { f.HideMainWindow(); }, [&] { f.ShowMainWindow(); }},
+  };
+  EXPECT_GE(seen(500).size(), 3u);
+  for (size_t i = 0; i < outOfSight.size(); ++i) {
+    SCOPED_TRACE(i);
+    outOfSight[i].first();
+    Pump();
+    const int left = now();
+    const std::set<int> quiet = seen(3500);  // a faked minute and more
+    EXPECT_GE(quiet.size(), 2u);
+    for (int t : quiet) EXPECT_TRUE(t == left || t % 60 <= 1) << t;  // at the minute (50 ms late reads :01)
+    outOfSight[i].second();
+    Pump();
+    SYSTEMTIME st;
+    ReadLocalTime(st);
+    EXPECT_LE(st.wMinute * 60 + st.wSecond - now(), 1);  // current at once
+    EXPECT_GE(seen(1000).size(), 3u);                    // and polled again
+  }
+  SetTestClock(TestClockSetting{0, 0});  // the system's clock again
 }
 
 
