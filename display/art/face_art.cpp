@@ -59,9 +59,7 @@ Shape DigitShape(const DigitStyle& st, int digit) {
   std::vector<Shape> lit;
   for (int i = 0; i < 7; ++i)
     if (kSegments[digit] & (1 << i)) lit.push_back(seg[i]);
-  const Shape all = Union(std::move(lit));
-  const double slant = st.Slant;
-  return [all, slant, m](double x, double y) { return all(x - slant * (m - y), y); };
+  return Slanted(Union(std::move(lit)), st.Slant, m);
 }
 
 Canvas Digit(int w, int h, const DigitStyle& st, int index) {
@@ -161,7 +159,7 @@ const Color kHole = {62, 66, 60};
 // The case around the glass: a soft vertical gradient with a bevelled edge.
 void Body(Canvas& c) {
   const double h = c.Height() / c.Scale();
-  c.PaintWith([](double, double) { return true; }, [&](double, double y) { return Mix(kBodyTop, kBodyBottom, y / h); });
+  c.PaintWith(Everywhere(), [=](double, double y) { return Mix(kBodyTop, kBodyBottom, y / h); });
   const double w = c.Width() / c.Scale();
   c.Paint(Polygon({{0, 0}, {w, 0}, {w - 1, 1}, {1, 1}, {1, h - 1}, {0, h}}), kLight);
   c.Paint(Polygon({{w, 0}, {w, h}, {0, h}, {1, h - 1}, {w - 1, h - 1}, {w - 1, 1}}), kDark);

@@ -175,10 +175,10 @@ Canvas ProgramIcon(int size) {
   Canvas icon(size, size, kNone, 0.0);
   const Color ground = {orlavox::kGround.R, orlavox::kGround.G, orlavox::kGround.B};
   // Case, LCD-green dial, marks at the hours, hands at ten past ten.
-  icon.PaintWith(Circle(c, 15.6 * s), [&](double x, double y) {
+  icon.PaintWith(Circle(c, 15.6 * s), [=](double x, double y) {
     return Mix(Color{110, 116, 108}, Color{36, 40, 38}, std::fmin(1.0, (x + y) / (2.0 * size)));
   });
-  icon.PaintWith(Circle(c, 12.6 * s), [&](double x, double y) {
+  icon.PaintWith(Circle(c, 12.6 * s), [=](double x, double y) {
     const double d = std::hypot(x - c.X + 3 * s, y - c.Y + 3 * s) / (14 * s);
     return Mix(Color{198, 206, 188}, ground, std::fmin(1.0, d));
   });

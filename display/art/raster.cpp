@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace artgen {
 namespace {
 
 constexpr int kSamples = 6;  // per axis: 36 samples a pixel at scale 1
 thread_local double tDrawingScale = 1.0;
+thread_local bool tPlain = false;
 
 // Larger pixels of the picture are smaller ones of the shapes: fewer samples
 // give the same smoothness, and a 300 % face is drawn in good time.
@@ -18,15 +21,28 @@ int SamplesAt(double scale) {
 }
 constexpr double kPi = 3.14159265358979323846;
 
-double SegmentDistance(Pt p, Pt a, Pt b) {
+// From the point of segment a-b nearest to p, to p.
+Pt SegmentOffset(Pt p, Pt a, Pt b) {
   const double dx = b.X - a.X, dy = b.Y - a.Y;
   const double len2 = dx * dx + dy * dy;
   double t = len2 > 0 ? ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / len2 : 0;
   t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.X - (a.X + t * dx), p.Y - (a.Y + t * dy));
+  return {p.X - (a.X + t * dx), p.Y - (a.Y + t * dy)};
 }
 
-uint8_t ToByte(double v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 255.0))); }
+// Whether std::hypot(dx, dy) <= r, the same answer without the slow call
+// but at the very edge.
+bool Within(double dx, double dy, double r) {
+  if (r < 0) return false;
+  const double d2 = dx * dx + dy * dy, r2 = r * r;
+  if (d2 < r2 * (1 - 1e-12)) return true;
+  if (d2 > r2 * (1 + 1e-12)) return false;
+  return std::hypot(dx, dy) <= r;
+}
+
+// Lengths for the disc tests, which keep a margin.
+double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+double Length(Pt d) { return Length(d.X, d.Y); }
 
 }  // namespace
 
@@ -35,8 +51,46 @@ Color Mix(Color a, Color b, double t) {
 }
 Color Scale(Color c, double f) { return {c.R * f, c.G * f, c.B * f}; }
 
+namespace {
+
+// Discs are taken as wholly in or out only this far from an edge, well
+// beyond the rounding of the inside-tests.
+constexpr double kMargin = 1e-6;
+
+// The box around points, grown by `grow` and the margin.
+Box Around(const std::vector<Pt>& pts, double grow) {
+  Box b{INFINITY, INFINITY, -INFINITY, -INFINITY};
+  for (const Pt& p : pts) b = {std::min(b.X0, p.X), std::min(b.Y0, p.Y), std::max(b.X1, p.X), std::max(b.Y1, p.Y)};
+  grow += kMargin;
+  return {b.X0 - grow, b.Y0 - grow, b.X1 + grow, b.Y1 + grow};
+}
+
+// A shape that lies inside `bounds` and whose edge is at least
+// clearance(x, y) away from (x, y).
+Shape WithClearance(Shape::Test test, std::function<double(double, double)> clearance, Box bounds) {
+  auto disc = [test, clearance = std::move(clearance)](double x, double y, double r) {
+    if (clearance(x, y) <= r + kMargin) return Cover::Mixed;
+    return test(x, y) ? Cover::Inside : Cover::Outside;
+  };
+  return Shape(std::move(test), std::move(disc), bounds);
+}
+
+// Boxes grown by the margin, so that a point moved into a box's own
+// coordinates and back is never taken as outside it.
+Box Grown(Box b) { return {b.X0 - kMargin, b.Y0 - kMargin, b.X1 + kMargin, b.Y1 + kMargin}; }
+Box Joined(Box a, Box b) { return {std::min(a.X0, b.X0), std::min(a.Y0, b.Y0), std::max(a.X1, b.X1), std::max(a.Y1, b.Y1)}; }
+
+double PolylineDistance(const std::vector<Pt>& pts, Pt p) {
+  if (pts.size() == 1) return Length(p.X - pts[0].X, p.Y - pts[0].Y);
+  double d = INFINITY;
+  for (size_t i = 1; i < pts.size(); ++i) d = std::min(d, Length(SegmentOffset(p, pts[i - 1], pts[i])));
+  return d;
+}
+
+}  // namespace
+
 Shape Polygon(std::vector<Pt> pts) {
-  return [pts = std::move(pts)](double x, double y) {
+  auto test = [pts](double x, double y) {
     bool in = false;
     for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
       const Pt& a = pts[i];
@@ -45,102 +99,193 @@ Shape Polygon(std::vector<Pt> pts) {
     }
     return in;
   };
+  if (pts.empty()) return test;
+  const Box bounds = Around(pts, 0);
+  pts.push_back(pts.front());
+  return WithClearance(std::move(test), [pts = std::move(pts)](double x, double y) { return PolylineDistance(pts, {x, y}); },
+                       bounds);
 }
 
 Shape Capsule(Pt a, Pt b, double r) {
-  return [=](double x, double y) { return SegmentDistance({x, y}, a, b) <= r; };
+  return WithClearance(
+      [=](double x, double y) {
+        const Pt d = SegmentOffset({x, y}, a, b);
+        return Within(d.X, d.Y, r);
+      },
+      [=](double x, double y) { return std::fabs(Length(SegmentOffset({x, y}, a, b)) - r); }, Around({a, b}, r));
 }
 
 Shape Polyline(const std::vector<Pt>& pts, double r) {
-  return [pts, r](double x, double y) {
-    if (pts.size() == 1) return std::hypot(x - pts[0].X, y - pts[0].Y) <= r;
-    for (size_t i = 1; i < pts.size(); ++i)
-      if (SegmentDistance({x, y}, pts[i - 1], pts[i]) <= r) return true;
+  auto test = [pts, r](double x, double y) {
+    if (pts.size() == 1) return Within(x - pts[0].X, y - pts[0].Y, r);
+    for (size_t i = 1; i < pts.size(); ++i) {
+      const Pt d = SegmentOffset({x, y}, pts[i - 1], pts[i]);
+      if (Within(d.X, d.Y, r)) return true;
+    }
     return false;
   };
+  return WithClearance(std::move(test), [pts, r](double x, double y) { return std::fabs(PolylineDistance(pts, {x, y}) - r); },
+                       Around(pts, r));
 }
 
 Shape Circle(Pt c, double r) {
-  return [=](double x, double y) { return std::hypot(x - c.X, y - c.Y) <= r; };
+  return WithClearance([=](double x, double y) { return Within(x - c.X, y - c.Y, r); },
+                       [=](double x, double y) { return std::fabs(Length(x - c.X, y - c.Y) - r); }, Around({c}, r));
 }
 
 Shape Circles(std::vector<Pt> centres, double r) {
-  // Rows of cells 2r high, by the row of each centre.
+  const Box bounds = Around(centres, r);
+  // Rows of cells 2r high, by the row of each centre; in a row, from the left.
   const double cell = 2 * r > 0 ? 2 * r : 1;
-  std::vector<std::pair<long, std::vector<Pt>>> rows;
-  for (const Pt& c : centres) {
-    const long row = long(std::floor(c.Y / cell));
-    auto it = std::find_if(rows.begin(), rows.end(), [row](const auto& e) { return e.first == row; });
-    if (it == rows.end()) {
-      rows.push_back({row, {}});
-      it = rows.end() - 1;
-    }
-    it->second.push_back(c);
-  }
-  return [rows = std::move(rows), r, cell](double x, double y) {
-    const long lo = long(std::floor((y - r) / cell)) - 1, hi = long(std::floor((y + r) / cell)) + 1;
-    for (const auto& row : rows) {
-      if (row.first < lo || row.first > hi) continue;
-      for (const Pt& c : row.second)
-        if (std::hypot(x - c.X, y - c.Y) <= r) return true;
+  std::map<long, std::vector<Pt>> rows;
+  for (const Pt& c : centres) rows[long(std::floor(c.Y / cell))].push_back(c);
+  for (auto& row : rows) std::sort(row.second.begin(), row.second.end(), [](Pt a, Pt b) { return a.X < b.X; });
+  auto shared = std::make_shared<const decltype(rows)>(std::move(rows));
+  // Calls near(c) for each circle whose row lies within `reach` of y and
+  // whose centre within `reach` of x, while it returns false.
+  auto visit = [shared, cell](double x, double y, double reach, const auto& near) {
+    const long lo = long(std::floor((y - reach) / cell)) - 1, hi = long(std::floor((y + reach) / cell)) + 1;
+    for (auto row = shared->lower_bound(lo); row != shared->end() && row->first <= hi; ++row) {
+      const std::vector<Pt>& in = row->second;
+      auto c = std::lower_bound(in.begin(), in.end(), x - reach - kMargin, [](Pt p, double v) { return p.X < v; });
+      for (; c != in.end() && c->X <= x + reach + kMargin; ++c)
+        if (near(*c)) return true;
     }
     return false;
   };
+  auto test = [visit, r](double x, double y) {
+    return visit(x, y, r, [&](Pt c) { return Within(x - c.X, y - c.Y, r); });
+  };
+  // A disc is inside when one circle holds it, outside when every circle near enough stays clear of it.
+  auto disc = [visit, r](double x, double y, double d) {
+    bool mixed = false;
+    const bool inside = visit(x, y, r + d, [&](Pt c) {
+      const double e = Length(x - c.X, y - c.Y);
+      if (e - d <= r + kMargin) mixed = true;
+      return e + d < r - kMargin;
+    });
+    return inside ? Cover::Inside : mixed ? Cover::Mixed : Cover::Outside;
+  };
+  return Shape(std::move(test), std::move(disc), bounds);
 }
 
 Shape Ring(Pt c, double r0, double r1) {
-  return [=](double x, double y) {
-    const double d = std::hypot(x - c.X, y - c.Y);
-    return d >= r0 && d <= r1;
-  };
+  return WithClearance(
+      [=](double x, double y) {
+        const double d = std::hypot(x - c.X, y - c.Y);
+        return d >= r0 && d <= r1;
+      },
+      [=](double x, double y) {
+        const double d = Length(x - c.X, y - c.Y);
+        return std::min(std::fabs(d - r0), std::fabs(d - r1));
+      },
+      Around({c}, r1));
 }
 
 Shape Arc(Pt c, double r0, double r1, double fromDeg, double toDeg) {
-  return [=](double x, double y) {
+  auto test = [=](double x, double y) {
     const double d = std::hypot(x - c.X, y - c.Y);
     if (d < r0 || d > r1) return false;
     double a = std::atan2(y - c.Y, x - c.X) * 180 / kPi;
     while (a < fromDeg) a += 360;
     return a <= toDeg;
   };
+  // The edge: two circles and the two radii at the ends.
+  auto radius = [c, r0, r1](double deg) {
+    const double a = deg * kPi / 180, dx = std::cos(a), dy = std::sin(a);
+    return std::pair<Pt, Pt>{{c.X + r0 * dx, c.Y + r0 * dy}, {c.X + r1 * dx, c.Y + r1 * dy}};
+  };
+  const auto from = radius(fromDeg), to = radius(toDeg);
+  auto clearance = [=](double x, double y) {
+    const double d = Length(x - c.X, y - c.Y);
+    return std::min({std::fabs(d - r0), std::fabs(d - r1), Length(SegmentOffset({x, y}, from.first, from.second)),
+                     Length(SegmentOffset({x, y}, to.first, to.second))});
+  };
+  return WithClearance(std::move(test), std::move(clearance), Around({c}, r1));
 }
 
 Shape RoundRect(double x0, double y0, double x1, double y1, double radius) {
-  return [=](double x, double y) {
+  auto test = [=](double x, double y) {
     if (x < x0 || x > x1 || y < y0 || y > y1) return false;
     const double cx = std::clamp(x, x0 + radius, x1 - radius);
     const double cy = std::clamp(y, y0 + radius, y1 - radius);
-    return std::hypot(x - cx, y - cy) <= radius;
+    return Within(x - cx, y - cy, radius);
   };
+  // Outside the inner rectangle the edge lies `radius` from it; inside, at the nearest side.
+  auto clearance = [=](double x, double y) {
+    const double dx = std::max({x0 + radius - x, 0.0, x - (x1 - radius)});
+    const double dy = std::max({y0 + radius - y, 0.0, y - (y1 - radius)});
+    if (dx > 0 || dy > 0) return std::fabs(Length(dx, dy) - radius);
+    return std::min({x - x0, x1 - x, y - y0, y1 - y});
+  };
+  return WithClearance(std::move(test), std::move(clearance), Around({{x0, y0}, {x1, y1}}, 0));
 }
 
 Shape Union(std::vector<Shape> shapes) {
-  return [shapes = std::move(shapes)](double x, double y) {
-    for (const Shape& s : shapes)
+  Box bounds{INFINITY, INFINITY, -INFINITY, -INFINITY};
+  for (const Shape& s : shapes) bounds = Joined(bounds, s.Bounds());
+  auto shared = std::make_shared<const std::vector<Shape>>(std::move(shapes));
+  auto test = [shared](double x, double y) {
+    for (const Shape& s : *shared)
       if (s(x, y)) return true;
     return false;
   };
+  auto disc = [shared](double x, double y, double r) {
+    Cover cover = Cover::Outside;
+    for (const Shape& s : *shared) {
+      const Cover c = s.Over(x, y, r);
+      if (c == Cover::Inside) return c;
+      if (c == Cover::Mixed) cover = c;
+    }
+    return cover;
+  };
+  return Shape(std::move(test), std::move(disc), bounds);
 }
 
 Shape Minus(Shape a, Shape b) {
-  return [=](double x, double y) { return a(x, y) && !b(x, y); };
+  auto disc = [=](double x, double y, double r) {
+    const Cover ca = a.Over(x, y, r);
+    if (ca == Cover::Outside) return ca;
+    const Cover cb = b.Over(x, y, r);
+    if (cb == Cover::Inside) return Cover::Outside;
+    return ca == Cover::Inside && cb == Cover::Outside ? Cover::Inside : Cover::Mixed;
+  };
+  return Shape([=](double x, double y) { return a(x, y) && !b(x, y); }, std::move(disc), a.Bounds());
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
-  return [=](double x, double y) { return s(x - dx, y - dy); };
+  const Box b = s.Bounds();
+  return Shape([=](double x, double y) { return s(x - dx, y - dy); },
+               [=](double x, double y, double r) { return s.Over(x - dx, y - dy, r); },
+               Grown({b.X0 + dx, b.Y0 + dy, b.X1 + dx, b.Y1 + dy}));
+}
+
+Shape Slanted(Shape s, double slant, double mid) {
+  // A disc of radius r becomes an ellipse inside one of radius r * (1 + |slant|).
+  const double grow = 1 + std::fabs(slant);
+  const Box b = s.Bounds();
+  const double top = slant * (mid - b.Y0), bottom = slant * (mid - b.Y1);
+  return Shape([=](double x, double y) { return s(x - slant * (mid - y), y); },
+               [=](double x, double y, double r) { return s.Over(x - slant * (mid - y), y, r * grow); },
+               Grown({b.X0 + std::min(top, bottom), b.Y0, b.X1 + std::max(top, bottom), b.Y1}));
+}
+
+Shape Everywhere() {
+  return Shape([](double, double) { return true; }, [](double, double, double) { return Cover::Inside; },
+               Box{-1e300, -1e300, 1e300, 1e300});
 }
 
 DrawingScale::DrawingScale(double scale) : previous_(tDrawingScale) { tDrawingScale = scale; }
 DrawingScale::~DrawingScale() { tDrawingScale = previous_; }
 
+PlainDrawing::PlainDrawing() : previous_(tPlain) { tPlain = true; }
+PlainDrawing::~PlainDrawing() { tPlain = previous_; }
+
 Canvas::Canvas(int w, int h, Color fill, double alpha)
-    : scale_(tDrawingScale), samples_(SamplesAt(scale_)), w_(int(std::lround(w * scale_))),
-      h_(int(std::lround(h * scale_))), r_(size_t(w_ * h_), fill.R * alpha), g_(size_t(w_ * h_), fill.G * alpha),
-      b_(size_t(w_ * h_), fill.B * alpha), a_(size_t(w_ * h_), alpha) {}
+    : scale_(tDrawingScale), plain_(tPlain), samples_(SamplesAt(scale_)), w_(int(std::lround(w * scale_))),
+      h_(int(std::lround(h * scale_))), fill_(fill), alpha_(alpha) {}
 
 double Canvas::Coverage(const Shape& s, int x, int y) const {
-  const int k = samples_;
-  int n = 0;
   if (scale_ != 1.0) {
     // Above scale 1 every stroke is wider than half a pixel: a pixel whose
     // corners and centre agree lies wholly inside or outside.
@@ -148,6 +293,13 @@ double Canvas::Coverage(const Shape& s, int x, int y) const {
     const bool c = s((x + 0.5) / scale_, (y + 0.5) / scale_);
     if (s(l, t) == c && s(r, t) == c && s(l, b) == c && s(r, b) == c) return c ? 1.0 : 0.0;
   }
+  return Sampled(s, x, y);
+}
+
+// The share of the samples of pixel (x, y) inside the shape.
+double Canvas::Sampled(const Shape& s, int x, int y) const {
+  const int k = samples_;
+  int n = 0;
   if (scale_ == 1.0) {
     for (int i = 0; i < k; ++i)
       for (int j = 0; j < k; ++j)
@@ -160,12 +312,35 @@ double Canvas::Coverage(const Shape& s, int x, int y) const {
   return double(n) / (k * k);
 }
 
-void Canvas::Paint(const Shape& s, Color c, double opacity) {
-  Paint(s, c, opacity, {0, 0, w_ / scale_, h_ / scale_});
+// Coverage of each pixel of a block of at most kBlock x kBlock, as Coverage
+// gives it, the corners tested once for the pixels that share them.
+void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+  if (scale_ == 1.0) {
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y));
+    return;
+  }
+  bool corner[kBlock + 1][kBlock + 1];
+  for (int y = y0; y <= y1; ++y)
+    for (int x = x0; x <= x1; ++x) corner[y - y0][x - x0] = op.S(x / scale_, y / scale_);
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const bool c = op.S((x + 0.5) / scale_, (y + 0.5) / scale_);
+      const bool(&above)[kBlock + 1] = corner[y - y0], (&below)[kBlock + 1] = corner[y - y0 + 1];
+      const int i = x - x0;
+      const bool same = above[i] == c && above[i + 1] == c && below[i] == c && below[i + 1] == c;
+      Blend(op, band, x, y, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x, y));
+    }
 }
 
+void Canvas::Paint(const Shape& s, Color c, double opacity) { Paint(s, c, opacity, {0, 0, w_ / scale_, h_ / scale_}); }
+
 void Canvas::Paint(const Shape& s, Color c, double opacity, Box box) {
-  PaintWith(s, [c](double, double) { return c; }, opacity, box);
+  const Op op{s, c, nullptr, opacity, box};
+  if (drawn_)
+    Apply(op, all_);
+  else
+    ops_.push_back(op);
 }
 
 void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)>& color, double opacity) {
@@ -173,41 +348,337 @@ void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)
 }
 
 void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)>& color, double opacity, Box box) {
+  const Op op{s, {}, color, opacity, box};
+  if (drawn_)
+    Apply(op, all_);
+  else
+    ops_.push_back(op);
+}
+
+void Canvas::Band::Rows(int y0, int y1, int width) {
+  const size_t n = size_t(width) * size_t(y1 - y0);
+  if (!Data || width != Width || y1 - y0 > Y1 - Y0) {
+    Data.reset(new double[4 * n]);
+    R = Data.get();
+    G = R + n;
+    B = G + n;
+    A = B + n;
+  }
+  Width = width;
+  Y0 = y0;
+  Y1 = y1;
+}
+
+Canvas::Band& Canvas::Band::operator=(const Band& other) {
+  if (this == &other) return *this;
+  Data.reset();
+  Flat = other.Flat;
+  FlatValue = other.FlatValue;
+  if (!other.Data) return *this;
+  Rows(other.Y0, other.Y1, other.Width);
+  const size_t n = size_t(Width) * size_t(Y1 - Y0);
+  std::copy(other.R, other.R + n, R);
+  std::copy(other.G, other.G + n, G);
+  std::copy(other.B, other.B + n, B);
+  std::copy(other.A, other.A + n, A);
+  return *this;
+}
+
+void Canvas::Fill(Band& band) const {
+  const size_t n = size_t(w_) * size_t(band.Y1 - band.Y0);
+  std::fill(band.R, band.R + n, fill_.R * alpha_);
+  std::fill(band.G, band.G + n, fill_.G * alpha_);
+  std::fill(band.B, band.B + n, fill_.B * alpha_);
+  std::fill(band.A, band.A + n, alpha_);
+}
+
+void Canvas::Blend(const Op& op, Band& band, int x, int y, double coverage) const {
+  const double a = coverage * op.Opacity;
+  if (a <= 0) return;
   const double k = scale_;
-  const int x0 = std::max(0, int(std::floor(box.X0 * k))), x1 = std::min(w_, int(std::ceil(box.X1 * k)));
-  const int y0 = std::max(0, int(std::floor(box.Y0 * k))), y1 = std::min(h_, int(std::ceil(box.Y1 * k)));
-  for (int y = y0; y < y1; ++y)
+  const Color c = !op.ColorAt ? op.C : k == 1.0 ? op.ColorAt(x + 0.5, y + 0.5) : op.ColorAt((x + 0.5) / k, (y + 0.5) / k);
+  const size_t i = size_t(y - band.Y0) * size_t(w_) + size_t(x);
+  band.R[i] = band.R[i] * (1 - a) + c.R * a;
+  band.G[i] = band.G[i] * (1 - a) + c.G * a;
+  band.B[i] = band.B[i] * (1 - a) + c.B * a;
+  band.A[i] = band.A[i] * (1 - a) + a;
+}
+
+// Blend with every pixel covered, row by row.
+void Canvas::Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+  const double a = 1.0 * op.Opacity, keep = 1 - a, k = scale_;
+  if (a <= 0) return;
+  for (int y = y0; y < y1; ++y) {
+    const size_t row = size_t(y - band.Y0) * size_t(w_);
+    double *r = &band.R[row], *g = &band.G[row], *b = &band.B[row], *al = &band.A[row];
+    if (!op.ColorAt) {
+      const double cr = op.C.R * a, cg = op.C.G * a, cb = op.C.B * a;
+      if (keep == 0.0) {  // opaque: the same values as blending over what is there, drawn or not
+        std::fill(r + x0, r + x1, cr);
+        std::fill(g + x0, g + x1, cg);
+        std::fill(b + x0, b + x1, cb);
+        std::fill(al + x0, al + x1, a);
+        continue;
+      }
+      for (int x = x0; x < x1; ++x) {
+        r[x] = r[x] * keep + cr;
+        g[x] = g[x] * keep + cg;
+        b[x] = b[x] * keep + cb;
+        al[x] = al[x] * keep + a;
+      }
+      continue;
+    }
     for (int x = x0; x < x1; ++x) {
-      const double a = Coverage(s, x, y) * opacity;
-      if (a <= 0) continue;
-      const Color c = k == 1.0 ? color(x + 0.5, y + 0.5) : color((x + 0.5) / k, (y + 0.5) / k);
-      const size_t i = size_t(y * w_ + x);
-      r_[i] = r_[i] * (1 - a) + c.R * a;
-      g_[i] = g_[i] * (1 - a) + c.G * a;
-      b_[i] = b_[i] * (1 - a) + c.B * a;
-      a_[i] = a_[i] * (1 - a) + a;
+      const Color c = k == 1.0 ? op.ColorAt(x + 0.5, y + 0.5) : op.ColorAt((x + 0.5) / k, (y + 0.5) / k);
+      if (keep == 0.0) {  // opaque: what is there may not have been drawn yet
+        r[x] = c.R * a;
+        g[x] = c.G * a;
+        b[x] = c.B * a;
+        al[x] = a;
+        continue;
+      }
+      r[x] = r[x] * keep + c.R * a;
+      g[x] = g[x] * keep + c.G * a;
+      b[x] = b[x] * keep + c.B * a;
+      al[x] = al[x] * keep + a;
+    }
+  }
+}
+
+// The pixels x0..x1-1, y0..y1-1, over which the shape is `cover`: skipped
+// or filled whole when the shape is sure, else halved until each pixel is
+// tested.
+void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1, Cover cover) const {
+  if (cover == Cover::Outside) return;
+  if (cover == Cover::Inside) {
+    Flood(op, band, x0, y0, x1, y1);
+    return;
+  }
+  if (x1 - x0 <= kBlock && y1 - y0 <= kBlock) {
+    Block(op, band, x0, y0, x1, y1);
+    return;
+  }
+  const int xm = x1 - x0 > kBlock ? (x0 + x1) / 2 : x1, ym = y1 - y0 > kBlock ? (y0 + y1) / 2 : y1;
+  Visit(op, band, x0, y0, xm, ym);
+  if (xm < x1) Visit(op, band, xm, y0, x1, ym);
+  if (ym < y1) {
+    Visit(op, band, x0, ym, xm, y1);
+    if (xm < x1) Visit(op, band, xm, ym, x1, y1);
+  }
+}
+
+void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+  const double k = scale_;
+  Visit(op, band, x0, y0, x1, y1, op.S.Over((x0 + x1) / (2 * k), (y0 + y1) / (2 * k), Length(x1 - x0, y1 - y0) / (2 * k)));
+}
+
+// The pixels of the op's box inside x0..x1-1, y0..y1-1.
+Canvas::Span Canvas::Clip(const Op& op, int x0, int y0, int x1, int y1) const {
+  const double k = scale_;
+  const Box& box = op.Where;
+  return {std::max(x0, int(std::floor(box.X0 * k))), std::max(y0, int(std::floor(box.Y0 * k))),
+          std::min(x1, int(std::ceil(box.X1 * k))), std::min(y1, int(std::ceil(box.Y1 * k)))};
+}
+
+void Canvas::Apply(const Op& op, Band& band) const {
+  const Span s = Clip(op, 0, band.Y0, w_, band.Y1);
+  if (plain_) {
+    for (int y = s.Y0; y < s.Y1; ++y)
+      for (int x = s.X0; x < s.X1; ++x) Blend(op, band, x, y, Coverage(op.S, x, y));
+    return;
+  }
+  for (int y = s.Y0; y < s.Y1; y += kTile)
+    for (int x = s.X0; x < s.X1; x += kTile) Visit(op, band, x, y, std::min(x + kTile, s.X1), std::min(y + kTile, s.Y1));
+}
+
+// Tile by tile, every operation on a tile while it is in the cache. A tile
+// starts at the last operation that covers all of it opaquely: what lay
+// beneath is replaced whole, so it is not drawn. With `flat`, a tile whose
+// operations each cover all of it or none of it, in one colour, is one
+// colour: its value is kept once (Band::Flat) and its pixels left alone.
+void Canvas::Render(Band& band, bool flat) const {
+  const double k = scale_;
+  std::vector<Cover> covers(ops_.size());
+  std::vector<Span> spans(ops_.size());
+  const int across = (w_ + kTile - 1) / kTile;
+  band.Flat.assign(flat ? size_t(across) * size_t((band.Y1 - band.Y0 + kTile - 1) / kTile) : 0, false);
+  band.FlatValue.resize(band.Flat.size() * 4);
+  for (int ty = band.Y0; ty < band.Y1; ty += kTile)
+    for (int tx = 0; tx < w_; tx += kTile) {
+      const int tx1 = std::min(tx + kTile, w_), ty1 = std::min(ty + kTile, band.Y1);
+      auto whole = [&](const Span& s) { return s.X0 == tx && s.Y0 == ty && s.X1 == tx1 && s.Y1 == ty1; };
+      size_t first = ops_.size();
+      bool covered = false;
+      while (first > 0 && !covered) {
+        const Op& op = ops_[--first];
+        const Span s = spans[first] = Clip(op, tx, ty, tx1, ty1);
+        covers[first] = s.X0 >= s.X1 || s.Y0 >= s.Y1
+                            ? Cover::Outside
+                            : op.S.Over((s.X0 + s.X1) / (2 * k), (s.Y0 + s.Y1) / (2 * k), Length(s.X1 - s.X0, s.Y1 - s.Y0) / (2 * k));
+        covered = covers[first] == Cover::Inside && op.Opacity == 1.0 && whole(s);
+      }
+      bool one = flat;
+      for (size_t i = first; i < ops_.size() && one; ++i)
+        one = covers[i] == Cover::Outside || (covers[i] == Cover::Inside && !ops_[i].ColorAt && whole(spans[i]));
+      if (one) {
+        // The tile's one pixel, blended as Flood blends each.
+        double v[4] = {fill_.R * alpha_, fill_.G * alpha_, fill_.B * alpha_, alpha_};
+        for (size_t i = first; i < ops_.size(); ++i) {
+          const double a = 1.0 * ops_[i].Opacity, keep = 1 - a;
+          if (covers[i] != Cover::Inside || a <= 0) continue;
+          const Color& c = ops_[i].C;
+          v[0] = v[0] * keep + c.R * a;
+          v[1] = v[1] * keep + c.G * a;
+          v[2] = v[2] * keep + c.B * a;
+          v[3] = v[3] * keep + a;
+        }
+        const size_t t = size_t((ty - band.Y0) / kTile) * size_t(across) + size_t(tx / kTile);
+        band.Flat[t] = true;
+        std::copy(v, v + 4, &band.FlatValue[t * 4]);
+        continue;
+      }
+      if (!covered) {
+        for (int y = ty; y < ty1; ++y) {
+          const size_t row = size_t(y - band.Y0) * size_t(w_);
+          std::fill(&band.R[row + tx], &band.R[row + tx1], fill_.R * alpha_);
+          std::fill(&band.G[row + tx], &band.G[row + tx1], fill_.G * alpha_);
+          std::fill(&band.B[row + tx], &band.B[row + tx1], fill_.B * alpha_);
+          std::fill(&band.A[row + tx], &band.A[row + tx1], alpha_);
+        }
+      }
+      for (size_t i = first; i < ops_.size(); ++i) {
+        const Span& s = spans[i];
+        Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+      }
     }
 }
 
-void Canvas::Set(int x, int y, Color c, double alpha) {
-  const size_t i = size_t(y * w_ + x);
-  r_[i] = c.R * alpha;
-  g_[i] = c.G * alpha;
-  b_[i] = c.B * alpha;
-  a_[i] = alpha;
+void Canvas::Draw() const {
+  if (drawn_) return;
+  all_.Rows(0, h_, w_);
+  Fill(all_);
+  if (plain_)
+    for (const Op& op : ops_) Apply(op, all_);
+  else
+    Render(all_, false);
+  drawn_ = true;
 }
 
-void Canvas::Pixel(int x, int y, uint8_t& r, uint8_t& g, uint8_t& b, uint8_t& a) const {
+void Canvas::Set(int x, int y, Color c, double alpha) {
+  Draw();
   const size_t i = size_t(y * w_ + x);
-  const double al = a_[i];
-  a = ToByte(al * 255);
-  if (a == 0) {
-    r = g = b = 0;
+  all_.R[i] = c.R * alpha;
+  all_.G[i] = c.G * alpha;
+  all_.B[i] = c.B * alpha;
+  all_.A[i] = alpha;
+}
+
+namespace {
+
+// std::lround of the value kept in 0..255, without the library call. Above
+// 0.5, v + 0.5 is exact or rounds no further than to the next whole number
+// (it crosses no power of two it is not meant to); below, it could round
+// 0.49999999999999994 up.
+inline uint8_t RoundByte(double v) {
+  v = v > 255.0 ? 255.0 : v;
+  return uint8_t(v >= 0.5 ? int(v + 0.5) : 0);
+}
+
+void Straight(double r, double g, double b, double al, uint8_t* out) {
+  out[3] = RoundByte(al * 255);
+  if (out[3] == 0) {
+    out[0] = out[1] = out[2] = 0;
+  } else if (al == 1.0) {
+    out[0] = RoundByte(r);
+    out[1] = RoundByte(g);
+    out[2] = RoundByte(b);
+  } else {
+    out[0] = RoundByte(r / al);
+    out[1] = RoundByte(g / al);
+    out[2] = RoundByte(b / al);
+  }
+}
+
+}  // namespace
+
+void Canvas::Pixel(int x, int y, uint8_t& r, uint8_t& g, uint8_t& b, uint8_t& a) const {
+  Draw();
+  const size_t i = size_t(y * w_ + x);
+  uint8_t px[4];
+  Straight(all_.R[i], all_.G[i], all_.B[i], all_.A[i], px);
+  r = px[0];
+  g = px[1];
+  b = px[2];
+  a = px[3];
+}
+
+namespace {
+
+// One row of straight colour in doubles to premultiplied B, G, R, A bytes:
+// every pixel as an opaque one first (a loop without branches, which the
+// compiler runs several pixels at a time), then the others again.
+void BgraRow(const double* r, const double* g, const double* b, const double* a, int w, uint8_t* out) {
+  auto opaque = [](double v) {
+    v = v > 255.0 ? 255.0 : v;
+    const int up = int(v + 0.5);
+    return uint8_t(v >= 0.5 ? up : 0);
+  };
+  for (int x = 0; x < w; ++x) {
+    out[4 * x] = opaque(b[x]);
+    out[4 * x + 1] = opaque(g[x]);
+    out[4 * x + 2] = opaque(r[x]);
+    out[4 * x + 3] = 255;
+  }
+  for (int x = 0; x < w; ++x) {
+    if (a[x] == 1.0) continue;
+    uint8_t px[4];
+    Straight(r[x], g[x], b[x], a[x], px);
+    const unsigned alpha = px[3];
+    out[4 * x] = uint8_t((px[2] * alpha + 127) / 255);
+    out[4 * x + 1] = uint8_t((px[1] * alpha + 127) / 255);
+    out[4 * x + 2] = uint8_t((px[0] * alpha + 127) / 255);
+    out[4 * x + 3] = px[3];
+  }
+}
+
+}  // namespace
+
+void Canvas::Bgra(uint8_t* out) const {
+  const int across = (w_ + kTile - 1) / kTile;
+  std::vector<uint8_t> flat(size_t(across) * 4);
+  auto emit = [&](const Band& band) {
+    for (int y = band.Y0; y < band.Y1; ++y) {
+      const size_t at = size_t(y - band.Y0) * size_t(w_), tiles = size_t((y - band.Y0) / kTile) * size_t(across);
+      uint8_t* row = out + size_t(y) * size_t(w_) * 4;
+      for (int tx = 0; tx < w_; tx += kTile) {
+        const int n = std::min(kTile, w_ - tx);
+        const size_t t = tiles + size_t(tx / kTile);
+        if (t >= band.Flat.size() || !band.Flat[t]) {
+          BgraRow(&band.R[at + tx], &band.G[at + tx], &band.B[at + tx], &band.A[at + tx], n, row + size_t(tx) * 4);
+          continue;
+        }
+        uint8_t* one = &flat[size_t(tx / kTile) * 4];
+        if ((y - band.Y0) % kTile == 0) {
+          const double* v = &band.FlatValue[t * 4];
+          BgraRow(v, v + 1, v + 2, v + 3, 1, one);
+        }
+        for (int x = 0; x < n; ++x) std::copy(one, one + 4, row + size_t(tx + x) * 4);
+      }
+    }
+  };
+  if (drawn_ || plain_) {
+    Draw();
+    emit(all_);
     return;
   }
-  r = ToByte(r_[i] / al);
-  g = ToByte(g_[i] / al);
-  b = ToByte(b_[i] / al);
+  // Bands of whole tiles, about 32 K pixels each.
+  const int rows = std::max(kTile, 32768 / std::max(w_, 1) / kTile * kTile);
+  Band band;
+  for (int y = 0; y < h_; y += rows) {
+    band.Rows(y, std::min(h_, y + rows), w_);
+    Render(band, true);
+    emit(band);
+  }
 }
 
 }  // namespace artgen

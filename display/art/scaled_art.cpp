@@ -13,16 +13,7 @@ orlavox::Picture ToPicture(const Canvas& c) {
   p.Width = c.Width();
   p.Height = c.Height();
   p.Bgra.resize(size_t(p.Width) * size_t(p.Height) * 4);
-  uint8_t* out = p.Bgra.data();
-  for (int y = 0; y < p.Height; ++y)
-    for (int x = 0; x < p.Width; ++x, out += 4) {
-      uint8_t r, g, b, a;
-      c.Pixel(x, y, r, g, b, a);
-      out[0] = uint8_t((b * a + 127) / 255);
-      out[1] = uint8_t((g * a + 127) / 255);
-      out[2] = uint8_t((r * a + 127) / 255);
-      out[3] = a;
-    }
+  c.Bgra(p.Bgra.data());
   return p;
 }
 
