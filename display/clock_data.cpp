@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "resources/resource_ids.h"
@@ -83,10 +84,38 @@ void TClockData::SetSources(FacePictureSource faces, GlyphPictureSource glyphs) 
   glyphSource_ = glyphs;
 }
 
-void TClockData::SetDpi(int dpi) {
-  if (dpi <= 0 || dpi == dpi_) return;
-  dpi_ = dpi;
-  for (auto& list : scaled_) list.clear();
+int TClockData::SetDpi(int dpi) {
+  if (dpi <= 0) return dpi_;
+  for (;;) {
+    const int use = faceSource_ ? scales_.Usable(dpi) : 96;
+    if (use == dpi_) return dpi_;
+    for (auto& list : scaled_) list.clear();
+    dpi_ = use;
+    if (use == 96) return dpi_;
+    if (DrawScaled()) {
+      scales_.Drawn(use);
+      return dpi_;
+    }
+    scales_.Failed(use);
+  }
+}
+
+// Every picture of the face at the store's scale; false when one could not be
+// drawn (the others are let go again).
+bool TClockData::DrawScaled() {
+  try {
+    for (int l = 0; l < kImageListCount; ++l) {
+      const auto list = static_cast<ImageList>(l);
+      auto& scaled = scaled_[size_t(l)];
+      scaled.resize(present_[size_t(l)].size());
+      for (int i = 0; i < ImageCount(list); ++i)
+        if (present_[size_t(l)][size_t(i)] && !(scaled[size_t(i)] = FromPicture(faceSource_(list, i, dpi_)))) throw std::bad_alloc();
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    for (auto& list : scaled_) list.clear();
+    return false;
+  }
 }
 
 TClockData::TClockData(HINSTANCE module) {
@@ -124,19 +153,12 @@ TClockData::TClockData(HINSTANCE module) {
   loaded_ = ok;
 }
 
-HBITMAP TClockData::Scaled(ImageList list, int index) const {
-  auto& scaled = scaled_[size_t(list)];
-  if (scaled.size() != present_[size_t(list)].size()) scaled.resize(present_[size_t(list)].size());
-  UniqueBitmap& bmp = scaled[size_t(index)];
-  if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_));
-  return bmp.Get();
-}
-
 bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
   const StripPlace place = StripPlaceOf(list, index);
   if (!dc || place.Strip < 0 || !present_[size_t(list)][size_t(index)]) return false;
-  if (dpi_ != 96 && faceSource_) {
-    HBITMAP bmp = Scaled(list, index);
+  if (dpi_ != 96) {
+    const auto& scaled = scaled_[size_t(list)];
+    HBITMAP bmp = size_t(index) < scaled.size() ? scaled[size_t(index)].Get() : nullptr;
     BITMAP info{};
     if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
     SelectGuard select(dc_.Get(), bmp);
