@@ -104,13 +104,9 @@ int TClockData::SetDpi(int dpi) {
 // drawn (the others are let go again).
 bool TClockData::DrawScaled() {
   try {
-    for (int l = 0; l < kImageListCount; ++l) {
-      const auto list = static_cast<ImageList>(l);
-      auto& scaled = scaled_[size_t(l)];
-      scaled.resize(present_[size_t(l)].size());
-      for (int i = 0; i < ImageCount(list); ++i)
-        if (present_[size_t(l)][size_t(i)] && !(scaled[size_t(i)] = FromPicture(faceSource_(list, i, dpi_)))) throw std::bad_alloc();
-    }
+    for (int l = 0; l < kImageListCount; ++l)
+      for (int i = 0; i < ImageCount(static_cast<ImageList>(l)); ++i)
+        if (present_[size_t(l)][size_t(i)] && !Scaled(static_cast<ImageList>(l), i)) throw std::bad_alloc();
     return true;
   } catch (const std::bad_alloc&) {
     for (auto& list : scaled_) list.clear();
@@ -153,12 +149,19 @@ TClockData::TClockData(HINSTANCE module) {
   loaded_ = ok;
 }
 
+HBITMAP TClockData::Scaled(ImageList list, int index) const {
+  auto& scaled = scaled_[size_t(list)];
+  if (scaled.size() != present_[size_t(list)].size()) scaled.resize(present_[size_t(list)].size());
+  UniqueBitmap& bmp = scaled[size_t(index)];
+  if (!bmp) bmp = FromPicture(faceSource_(list, index, dpi_));
+  return bmp.Get();
+}
+
 bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
   const StripPlace place = StripPlaceOf(list, index);
   if (!dc || place.Strip < 0 || !present_[size_t(list)][size_t(index)]) return false;
-  if (dpi_ != 96) {
-    const auto& scaled = scaled_[size_t(list)];
-    HBITMAP bmp = size_t(index) < scaled.size() ? scaled[size_t(index)].Get() : nullptr;
+  if (dpi_ != 96 && faceSource_) {
+    HBITMAP bmp = Scaled(list, index);
     BITMAP info{};
     if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
     SelectGuard select(dc_.Get(), bmp);

@@ -60,11 +60,13 @@ class TClockData {
   int dpi_ = 96;
   FacePictureSource faceSource_ = nullptr;
   GlyphPictureSource glyphSource_ = nullptr;
-  // Pictures drawn for the current scale, and glyphs by size, filled as they are drawn.
-  bool DrawScaled();
-  std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
-  DrawnScales scales_;
+  // Pictures drawn for the current scale, and glyphs by size: a cache, filled as they are drawn.
+  HBITMAP Scaled(ImageList list, int index) const;
+  mutable std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
   mutable std::map<int, UniqueBitmap> scaledGlyphs_;  // by size * 64 + glyph * 2 + disabled
+  // Which scales were drawn and which could not be; all pictures at the scale.
+  DrawnScales scales_;
+  bool DrawScaled();
 };
 
 }  // namespace orlavox

@@ -28,11 +28,12 @@ int RunClock() {
   TClockData clockData(GetModuleHandleA(nullptr));
   // Above 100 % the face's pictures are drawn by the artwork's own code.
   clockData.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
+  clockData.SetDpi(form.FaceDpi());
   form.SetClockData(&clockData);
-  form.ChangeMode();  // the face at the scale the store draws it at
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   form.SetAlarmSounds(&alarmSounds);
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));
+  form.ChangeMode();  // the face at the scale the store could draw it at
   const int code = app.Run();
   form.FormDestroy();
   app.SetMainForm(nullptr);
