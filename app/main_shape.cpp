@@ -1,6 +1,8 @@
 // The main window's shape, place, zoom and display scale: the frame and region
 // of each display size, the drag by the face, and the zoom that fits the
 // monitor's work area.
+#include <algorithm>
+
 #include "app/main_form.h"
 #include "ui/dpi.h"
 #include "ui/monitors.h"
@@ -145,14 +147,16 @@ int TMainForm::FittedZoom(int dpi) const {
                      FrameOf(BorderOf(Mode(), windowless), dpi), work->Width, work->Height);
 }
 
-// The face's pictures, glyphs and caption font follow the fitted zoom.
+// The face's pictures, glyphs and caption font follow the fitted zoom, never
+// larger than the largest monitor shows the face; where the pictures cannot
+// be drawn, at the smaller scale the image store falls back to.
 void TMainForm::FitZoom() {
   const int zoom = FittedZoom(monitorDpi_);
   shownZoom_ = zoom;
-  const int dpi = ui::ZoomedDpi(monitorDpi_, zoom);
+  int dpi = std::min(ui::ZoomedDpi(monitorDpi_, zoom), LargestFaceDpi(ui::Monitors(), Mode()));
+  if (ClockData) dpi = ClockData->SetDpi(dpi);
   if (dpi == faceDpi_ && minimizeFont_) return;
   faceDpi_ = dpi;
-  if (ClockData) ClockData->SetDpi(faceDpi_);
   minimizeFont_.Reset(CreateFontA(ui::ScaledFont(-11, faceDpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                   "MS Sans Serif"));

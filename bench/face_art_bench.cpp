@@ -1,15 +1,20 @@
 // What drawing the face's pictures costs at a display scale: the time and the
 // peak of heap memory (counter peak_MB) of each group of pictures, and of the
 // whole face drawn picture by picture as the image store asks for them, at
-// face DPI 144, 288, 864 and 1440. Every operator new of this program is
-// counted, so the peak is that of the drawing, its result included.
+// face DPI 144, 288, 864 and 1440, and the same drawn the plain way (every
+// pixel of every shape tested, the whole picture in doubles at once, as the
+// drawing was before it skipped: plain:1) as the yardstick. Every operator
+// new of this program is counted, so the peak is that of the drawing, its
+// result included.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <new>
 #include <vector>
 
+#include "display/art/raster.h"
 #include "display/art/scaled_art.h"
 #include "display/face_images.h"
 
@@ -71,6 +76,8 @@ std::vector<Item> Pictures(int group) {
 void BM_FacePictures(benchmark::State& state) {
   const std::vector<Item> items = Pictures(int(state.range(0)));
   const int dpi = int(state.range(1));
+  std::unique_ptr<artgen::PlainDrawing> plain;
+  if (state.range(2)) plain = std::make_unique<artgen::PlainDrawing>();
   size_t peak = 0, pixels = 0;
   for (auto _ : state) {
     const size_t before = gLive;
@@ -88,9 +95,10 @@ void BM_FacePictures(benchmark::State& state) {
 }
 
 void Groups(benchmark::internal::Benchmark* b) {
-  b->ArgNames({"group", "dpi"});
-  for (int dpi : {144, 288, 864, 1440})
-    for (int g = kHrMin; g <= kWholeFace; ++g) b->Args({g, dpi});
+  b->ArgNames({"group", "dpi", "plain"});
+  for (int plain : {0, 1})
+    for (int dpi : {144, 288, 864, 1440})
+      for (int g = kHrMin; g <= kWholeFace; ++g) b->Args({g, dpi, plain});
 }
 BENCHMARK(BM_FacePictures)->Apply(Groups)->Unit(benchmark::kMillisecond)->MinTime(0.2);
 

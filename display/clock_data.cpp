@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "resources/resource_ids.h"
@@ -83,10 +84,34 @@ void TClockData::SetSources(FacePictureSource faces, GlyphPictureSource glyphs) 
   glyphSource_ = glyphs;
 }
 
-void TClockData::SetDpi(int dpi) {
-  if (dpi <= 0 || dpi == dpi_) return;
-  dpi_ = dpi;
-  for (auto& list : scaled_) list.clear();
+int TClockData::SetDpi(int dpi) {
+  if (dpi <= 0) return dpi_;
+  for (;;) {
+    const int use = faceSource_ ? scales_.Usable(dpi) : 96;
+    if (use == dpi_) return dpi_;
+    for (auto& list : scaled_) list.clear();
+    dpi_ = use;
+    if (use == 96) return dpi_;
+    if (DrawScaled()) {
+      scales_.Drawn(use);
+      return dpi_;
+    }
+    scales_.Failed(use);
+  }
+}
+
+// Every picture of the face at the store's scale; false when one could not be
+// drawn (the others are let go again).
+bool TClockData::DrawScaled() {
+  try {
+    for (int l = 0; l < kImageListCount; ++l)
+      for (int i = 0; i < ImageCount(static_cast<ImageList>(l)); ++i)
+        if (present_[size_t(l)][size_t(i)] && !Scaled(static_cast<ImageList>(l), i)) throw std::bad_alloc();
+    return true;
+  } catch (const std::bad_alloc&) {
+    for (auto& list : scaled_) list.clear();
+    return false;
+  }
 }
 
 void TClockData::SetLanguage(Language language) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "display/drawn_scales.h"
 #include "display/face_images.h"
 #include "display/picture.h"
 #include "ui/gdi.h"
@@ -28,9 +29,12 @@ class TClockData {
 
   // The display scale of the face (dots per inch, zoom included). At 96 the
   // store draws its resources; at any other scale it draws the pictures the
-  // sources draw for that scale, made the first time each is needed.
+  // sources draw for that scale, all of them at once, and keeps them until
+  // the scale changes. A scale whose pictures cannot be drawn (out of
+  // memory) is remembered and not tried again: the store falls back to the
+  // nearest smaller scale drawn before, or to 96. Returns the scale in force.
   void SetSources(FacePictureSource faces, GlyphPictureSource glyphs);
-  void SetDpi(int dpi);
+  int SetDpi(int dpi);
   int Dpi() const { return dpi_; }
   // The language of the face's words (IsFaceWord): English ones come from the
   // resources like every other picture; those of another language are drawn
@@ -66,6 +70,9 @@ class TClockData {
   HBITMAP Scaled(ImageList list, int index) const;
   mutable std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
   mutable std::map<int, UniqueBitmap> scaledGlyphs_;  // by size * 64 + glyph * 2 + disabled
+  // Which scales were drawn and which could not be; all pictures at the scale.
+  DrawnScales scales_;
+  bool DrawScaled();
 };
 
 }  // namespace orlavox

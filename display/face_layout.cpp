@@ -1,5 +1,7 @@
 #include "display/face_layout.h"
 
+#include <algorithm>
+
 #include "ui/scale.h"
 
 namespace orlavox {
@@ -133,6 +135,15 @@ int FittingZoom(int zoom, DisplayMode mode, bool windowless, int captionHeight, 
     if (w.Width <= areaWidth && w.Height <= areaHeight) break;
   }
   return zoom < ui::kZoomMin ? ui::kZoomMin : zoom;
+}
+
+int LargestFaceDpi(const std::vector<ui::MonitorArea>& monitors, DisplayMode mode) {
+  int largest = ui::kBaseDpi;
+  for (const ui::MonitorArea& m : monitors) {
+    const int zoom = FittingZoom(ui::kZoomMax, mode, true, 0, m.Dpi, {}, m.Work.Width, m.Work.Height);
+    largest = std::max(largest, ui::ZoomedDpi(m.Dpi, zoom));
+  }
+  return largest;
 }
 
 }  // namespace orlavox

@@ -6,8 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "display/face_images.h"
+#include "ui/monitor_place.h"
 
 namespace orlavox {
 
@@ -150,5 +152,10 @@ WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight, int d
 // window fits a work area of areaWidth x areaHeight; 100 when none does.
 int FittingZoom(int zoom, DisplayMode mode, bool windowless, int captionHeight, int monitorDpi, FrameSize frame,
                 int areaWidth, int areaHeight);
+
+// The largest face DPI any of the monitors can show the face at in `mode`:
+// a monitor's DPI times the largest zoom at which the frameless face fits
+// its work area (100 % when none does). The face is never drawn larger.
+int LargestFaceDpi(const std::vector<ui::MonitorArea>& monitors, DisplayMode mode);
 
 }  // namespace orlavox

@@ -37,6 +37,7 @@ int RunClock() {
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   form.SetAlarmSounds(&alarmSounds);
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));
+  form.ChangeMode();  // the face at the scale the store could draw it at
   const int code = app.Run();
   form.FormDestroy();
   app.SetMainForm(nullptr);

@@ -90,13 +90,17 @@ double PolylineDistance(const std::vector<Pt>& pts, Pt p) {
 }  // namespace
 
 Shape Polygon(std::vector<Pt> pts) {
-  auto test = [pts](double x, double y) {
+  // Each edge a-b with b - a worked out once: the same values every test.
+  struct Edge {
+    double AX, AY, BY, DX, DY;
+  };
+  std::vector<Edge> edges;
+  for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
+    edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
+  auto test = [edges = std::move(edges)](double x, double y) {
     bool in = false;
-    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-      const Pt& a = pts[i];
-      const Pt& b = pts[j];
-      if ((a.Y > y) != (b.Y > y) && x < (b.X - a.X) * (y - a.Y) / (b.Y - a.Y) + a.X) in = !in;
-    }
+    for (const Edge& e : edges)
+      if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
     return in;
   };
   if (pts.empty()) return test;

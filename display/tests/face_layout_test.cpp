@@ -1,5 +1,7 @@
 #include "display/face_layout.h"
 
+#include "display/drawn_scales.h"
+
 #include <gtest/gtest.h>
 
 namespace orlavox {
@@ -106,6 +108,37 @@ TEST(FaceLayout, MenuTextsAndShortcuts) {
   EXPECT_EQ(radios, 2);
   EXPECT_EQ(separators, 5);
   EXPECT_EQ(ShortcutText({}), "");
+}
+
+// The face is drawn no larger than the largest monitor shows it: a 4K
+// laptop at 300 % holds the big face at zoom 300 % (864 DPI), a 1080p one at
+// 100 % (288 DPI) beside it does not raise that; the small face fits more.
+TEST(FaceScale, NoLargerThanTheLargestMonitorShows) {
+  const ui::MonitorArea laptop{{0, 0, 3840, 2160}, {0, 0, 3840, 2100}, true, 288};
+  const ui::MonitorArea office{{3840, 0, 1920, 1080}, {3840, 0, 1920, 1040}, false, 96};
+  EXPECT_EQ(LargestFaceDpi({laptop, office}, DisplayMode::Big), 864);
+  EXPECT_EQ(LargestFaceDpi({office}, DisplayMode::Big), 288);
+  const ui::MonitorArea small{{0, 0, 1000, 768}, {0, 0, 1000, 740}, true, 192};  // 292 x 2 x 1.75 > 1000
+  EXPECT_EQ(LargestFaceDpi({small}, DisplayMode::Big), 288);
+  EXPECT_EQ(LargestFaceDpi({small}, DisplayMode::Small), 576);
+  EXPECT_EQ(LargestFaceDpi({{{0, 0, 100, 100}, {0, 0, 100, 100}, true, 120}}, DisplayMode::Big), 120);
+}
+
+// A scale whose pictures could not be drawn is not tried again: the face
+// takes the nearest smaller scale drawn, else the resources' 96.
+TEST(FaceScale, AFailedScaleFallsBackToTheNearestSmallerDrawn) {
+  DrawnScales scales;
+  EXPECT_EQ(scales.Usable(864), 864);
+  scales.Drawn(144);
+  scales.Drawn(288);
+  scales.Failed(864);
+  EXPECT_EQ(scales.Usable(864), 288);
+  EXPECT_EQ(scales.Usable(576), 576);  // not known to fail
+  scales.Failed(288);
+  EXPECT_EQ(scales.Usable(864), 144);
+  EXPECT_EQ(scales.Usable(288), 144);
+  scales.Failed(144);
+  EXPECT_EQ(scales.Usable(864), 96);
 }
 
 }  // namespace
