@@ -80,11 +80,24 @@ Shape WithClearance(Shape::Test test, std::function<double(double, double)> clea
 Box Grown(Box b) { return {b.X0 - kMargin, b.Y0 - kMargin, b.X1 + kMargin, b.Y1 + kMargin}; }
 Box Joined(Box a, Box b) { return {std::min(a.X0, b.X0), std::min(a.Y0, b.Y0), std::max(a.X1, b.X1), std::max(a.Y1, b.Y1)}; }
 
+// The root of the least square is the least root: one root for all edges.
 double PolylineDistance(const std::vector<Pt>& pts, Pt p) {
   if (pts.size() == 1) return Length(p.X - pts[0].X, p.Y - pts[0].Y);
-  double d = INFINITY;
-  for (size_t i = 1; i < pts.size(); ++i) d = std::min(d, Length(SegmentOffset(p, pts[i - 1], pts[i])));
-  return d;
+  double d2 = INFINITY;
+  for (size_t i = 1; i < pts.size(); ++i) {
+    const Pt d = SegmentOffset(p, pts[i - 1], pts[i]);
+    d2 = std::min(d2, d.X * d.X + d.Y * d.Y);
+  }
+  return std::sqrt(d2);
+}
+
+// Whether boxes a and b share a point.
+bool Meet(const Box& a, const Box& b) { return a.X0 <= b.X1 && b.X0 <= a.X1 && a.Y0 <= b.Y1 && b.Y0 <= a.Y1; }
+
+// Nowhere: what a shape is from a box none of its parts reaches.
+Shape Nowhere() {
+  return Shape([](double, double) { return false; }, [](double, double, double) { return Cover::Outside; },
+               Box{INFINITY, INFINITY, -INFINITY, -INFINITY});
 }
 
 }  // namespace
@@ -94,20 +107,39 @@ Shape Polygon(std::vector<Pt> pts) {
   struct Edge {
     double AX, AY, BY, DX, DY;
   };
-  std::vector<Edge> edges;
+  using Edges = std::vector<Edge>;
+  Edges edges;
   for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
     edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
-  auto test = [edges = std::move(edges)](double x, double y) {
-    bool in = false;
-    for (const Edge& e : edges)
-      if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
-    return in;
+  auto crossings = [](const Edges& edges) {
+    return [edges](double x, double y) {
+      bool in = false;
+      for (const Edge& e : edges)
+        if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      return in;
+    };
   };
-  if (pts.empty()) return test;
+  if (pts.empty()) return crossings(edges);
   const Box bounds = Around(pts, 0);
   pts.push_back(pts.front());
-  return WithClearance(std::move(test), [pts = std::move(pts)](double x, double y) { return PolylineDistance(pts, {x, y}); },
-                       bounds);
+  Shape::Test test = crossings(edges);
+  auto disc = std::make_shared<const Shape::DiscTest>([test, pts = std::move(pts)](double x, double y, double r) {
+    if (PolylineDistance(pts, {x, y}) <= r + kMargin) return Cover::Mixed;
+    return test(x, y) ? Cover::Inside : Cover::Outside;
+  });
+  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
+  // From a box, an edge that no point of it passes at its height, or that
+  // lies wholly left of it, never counts; the discs are still tested
+  // against every edge.
+  auto near = [edges = std::move(edges), crossings, over, bounds](const Box& box) {
+    Edges kept;
+    for (const Edge& e : edges) {
+      const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
+      if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept.push_back(e);
+    }
+    return Shape(crossings(kept), over, bounds);
+  };
+  return Shape(std::move(test), over, bounds, std::move(near));
 }
 
 Shape Capsule(Pt a, Pt b, double r) {
@@ -128,8 +160,26 @@ Shape Polyline(const std::vector<Pt>& pts, double r) {
     }
     return false;
   };
-  return WithClearance(std::move(test), [pts, r](double x, double y) { return std::fabs(PolylineDistance(pts, {x, y}) - r); },
-                       Around(pts, r));
+  const Shape whole = WithClearance(
+      std::move(test), [pts, r](double x, double y) { return std::fabs(PolylineDistance(pts, {x, y}) - r); }, Around(pts, r));
+  if (pts.size() < 3) return whole;
+  // From a box, the strokes that come near it.
+  auto near = [whole, pts, r](const Box& box) {
+    std::vector<std::pair<Pt, Pt>> kept;
+    for (size_t i = 1; i < pts.size(); ++i)
+      if (Meet(Around({pts[i - 1], pts[i]}, r), box)) kept.push_back({pts[i - 1], pts[i]});
+    return Shape(
+        [kept, r](double x, double y) {
+          for (const auto& k : kept) {
+            const Pt d = SegmentOffset({x, y}, k.first, k.second);
+            if (Within(d.X, d.Y, r)) return true;
+          }
+          return false;
+        },
+        [whole](double x, double y, double d) { return whole.Over(x, y, d); }, whole.Bounds());
+  };
+  return Shape([whole](double x, double y) { return whole(x, y); }, [whole](double x, double y, double d) { return whole.Over(x, y, d); },
+               whole.Bounds(), std::move(near));
 }
 
 Shape Circle(Pt c, double r) {
@@ -141,16 +191,24 @@ Shape Circles(std::vector<Pt> centres, double r) {
   const Box bounds = Around(centres, r);
   // Rows of cells 2r high, by the row of each centre; in a row, from the left.
   const double cell = 2 * r > 0 ? 2 * r : 1;
-  std::map<long, std::vector<Pt>> rows;
-  for (const Pt& c : centres) rows[long(std::floor(c.Y / cell))].push_back(c);
-  for (auto& row : rows) std::sort(row.second.begin(), row.second.end(), [](Pt a, Pt b) { return a.X < b.X; });
+  std::map<long, std::vector<Pt>> byRow;
+  for (const Pt& c : centres) byRow[long(std::floor(c.Y / cell))].push_back(c);
+  // Every row from the first to the last, empty ones too, so that a row is
+  // found by its number.
+  const long first = byRow.empty() ? 0 : byRow.begin()->first, last = byRow.empty() ? -1 : byRow.rbegin()->first;
+  std::vector<std::vector<Pt>> rows(size_t(last - first + 1));
+  for (auto& row : byRow) {
+    std::sort(row.second.begin(), row.second.end(), [](Pt a, Pt b) { return a.X < b.X; });
+    rows[size_t(row.first - first)] = std::move(row.second);
+  }
   auto shared = std::make_shared<const decltype(rows)>(std::move(rows));
   // Calls near(c) for each circle whose row lies within `reach` of y and
   // whose centre within `reach` of x, while it returns false.
-  auto visit = [shared, cell](double x, double y, double reach, const auto& near) {
-    const long lo = long(std::floor((y - reach) / cell)) - 1, hi = long(std::floor((y + reach) / cell)) + 1;
-    for (auto row = shared->lower_bound(lo); row != shared->end() && row->first <= hi; ++row) {
-      const std::vector<Pt>& in = row->second;
+  auto visit = [shared, cell, first, last](double x, double y, double reach, const auto& near) {
+    const double lo = std::max(std::floor((y - reach) / cell) - 1, double(first));
+    const double hi = std::min(std::floor((y + reach) / cell) + 1, double(last));
+    for (long row = long(lo); row <= long(hi) && lo <= hi; ++row) {
+      const std::vector<Pt>& in = (*shared)[size_t(row - first)];
       auto c = std::lower_bound(in.begin(), in.end(), x - reach - kMargin, [](Pt p, double v) { return p.X < v; });
       for (; c != in.end() && c->X <= x + reach + kMargin; ++c)
         if (near(*c)) return true;
@@ -170,7 +228,22 @@ Shape Circles(std::vector<Pt> centres, double r) {
     });
     return inside ? Cover::Inside : mixed ? Cover::Mixed : Cover::Outside;
   };
-  return Shape(std::move(test), std::move(disc), bounds);
+  // From a box, the circles that come near it, tested one by one.
+  auto over = std::make_shared<const Shape::DiscTest>(std::move(disc));
+  auto near = [shared, over, r, bounds](const Box& box) {
+    std::vector<Pt> kept;
+    for (const std::vector<Pt>& row : *shared)
+      for (const Pt& c : row)
+        if (Meet(Around({c}, r), box)) kept.push_back(c);
+    return Shape(
+        [kept, r](double x, double y) {
+          for (const Pt& c : kept)
+            if (Within(x - c.X, y - c.Y, r)) return true;
+          return false;
+        },
+        [over](double x, double y, double d) { return (*over)(x, y, d); }, bounds);
+  };
+  return Shape(std::move(test), [over](double x, double y, double d) { return (*over)(x, y, d); }, bounds, std::move(near));
 }
 
 Shape Ring(Pt c, double r0, double r1) {
@@ -243,7 +316,15 @@ Shape Union(std::vector<Shape> shapes) {
     }
     return cover;
   };
-  return Shape(std::move(test), std::move(disc), bounds);
+  auto near = [shared](const Box& box) {
+    std::vector<Shape> kept;
+    for (const Shape& s : *shared)
+      if (Meet(s.Bounds(), box)) kept.push_back(s.Near(box));
+    if (kept.empty()) return Nowhere();
+    if (kept.size() == 1) return kept.front();
+    return Union(std::move(kept));
+  };
+  return Shape(std::move(test), std::move(disc), bounds, std::move(near));
 }
 
 Shape Minus(Shape a, Shape b) {
@@ -254,14 +335,16 @@ Shape Minus(Shape a, Shape b) {
     if (cb == Cover::Inside) return Cover::Outside;
     return ca == Cover::Inside && cb == Cover::Outside ? Cover::Inside : Cover::Mixed;
   };
-  return Shape([=](double x, double y) { return a(x, y) && !b(x, y); }, std::move(disc), a.Bounds());
+  auto near = [a, b](const Box& box) { return Minus(a.Near(box), b.Near(box)); };
+  return Shape([=](double x, double y) { return a(x, y) && !b(x, y); }, std::move(disc), a.Bounds(), std::move(near));
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
   const Box b = s.Bounds();
   return Shape([=](double x, double y) { return s(x - dx, y - dy); },
                [=](double x, double y, double r) { return s.Over(x - dx, y - dy, r); },
-               Grown({b.X0 + dx, b.Y0 + dy, b.X1 + dx, b.Y1 + dy}));
+               Grown({b.X0 + dx, b.Y0 + dy, b.X1 + dx, b.Y1 + dy}),
+               [=](const Box& box) { return Shifted(s.Near(Grown({box.X0 - dx, box.Y0 - dy, box.X1 - dx, box.Y1 - dy})), dx, dy); });
 }
 
 Shape Slanted(Shape s, double slant, double mid) {
@@ -271,7 +354,12 @@ Shape Slanted(Shape s, double slant, double mid) {
   const double top = slant * (mid - b.Y0), bottom = slant * (mid - b.Y1);
   return Shape([=](double x, double y) { return s(x - slant * (mid - y), y); },
                [=](double x, double y, double r) { return s.Over(x - slant * (mid - y), y, r * grow); },
-               Grown({b.X0 + std::min(top, bottom), b.Y0, b.X1 + std::max(top, bottom), b.Y1}));
+               Grown({b.X0 + std::min(top, bottom), b.Y0, b.X1 + std::max(top, bottom), b.Y1}), [=](const Box& box) {
+                 // The box's points, moved back: its top and bottom edges move the most.
+                 const double t = slant * (mid - box.Y0), u = slant * (mid - box.Y1);
+                 const Box back = Grown({box.X0 - std::max(t, u), box.Y0, box.X1 - std::min(t, u), box.Y1});
+                 return Slanted(s.Near(back), slant, mid);
+               });
 }
 
 Shape Everywhere() {
@@ -359,6 +447,15 @@ void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)
     ops_.push_back(op);
 }
 
+void Canvas::PaintDown(const Shape& s, const std::function<Color(double)>& color, double opacity) {
+  Op op{s, {}, [color](double, double y) { return color(y); }, opacity, {0, 0, w_ / scale_, h_ / scale_}};
+  op.Down = true;
+  if (drawn_)
+    Apply(op, all_);
+  else
+    ops_.push_back(op);
+}
+
 void Canvas::Band::Rows(int y0, int y1, int width) {
   const size_t n = size_t(width) * size_t(y1 - y0);
   if (!Data || width != Width || y1 - y0 > Y1 - Y0) {
@@ -429,6 +526,17 @@ void Canvas::Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
         g[x] = g[x] * keep + cg;
         b[x] = b[x] * keep + cb;
         al[x] = al[x] * keep + a;
+      }
+      continue;
+    }
+    if (op.Down && x0 < x1) {
+      const Color c = k == 1.0 ? op.ColorAt(x0 + 0.5, y + 0.5) : op.ColorAt((x0 + 0.5) / k, (y + 0.5) / k);
+      const double cr = c.R * a, cg = c.G * a, cb = c.B * a;
+      for (int x = x0; x < x1; ++x) {
+        r[x] = keep == 0.0 ? cr : r[x] * keep + cr;
+        g[x] = keep == 0.0 ? cg : g[x] * keep + cg;
+        b[x] = keep == 0.0 ? cb : b[x] * keep + cb;
+        al[x] = keep == 0.0 ? a : al[x] * keep + a;
       }
       continue;
     }
@@ -552,7 +660,14 @@ void Canvas::Render(Band& band, bool flat) const {
       }
       for (size_t i = first; i < ops_.size(); ++i) {
         const Span& s = spans[i];
-        Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+        if (covers[i] != Cover::Mixed) {
+          Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+          continue;
+        }
+        // Its edge crosses the tile: only the parts of the shape near the tile are tested.
+        Op near = ops_[i];
+        near.S = near.S.Near(Grown({s.X0 / k, s.Y0 / k, s.X1 / k, s.Y1 / k}));
+        Visit(near, band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
       }
     }
 }
