@@ -4,6 +4,9 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace artgen {
 namespace {
@@ -742,13 +745,31 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const int up = int(v + 0.5);
     return uint8_t(v >= 0.5 ? up : 0);
   };
-  for (int x = 0; x < w; ++x) {
+  int x = 0;
+#ifdef __SSE2__
+  // Two pixels at a time, each channel as `opaque` makes it: the minimum
+  // keeps a NaN (its second operand), which then fails the test for 0.5.
+  const __m128d top = _mm_set1_pd(255.0), half = _mm_set1_pd(0.5);
+  auto bytes = [&](const double* v) {
+    const __m128d c = _mm_min_pd(top, _mm_loadu_pd(v));
+    const __m128i up = _mm_cvttpd_epi32(_mm_add_pd(c, half));
+    // The two 64-bit masks to the two low 32-bit lanes, beside the two values.
+    const __m128i keep = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmpge_pd(c, half)), _MM_SHUFFLE(2, 2, 2, 0));
+    return _mm_and_si128(up, keep);
+  };
+  for (; x + 2 <= w; x += 2) {
+    const __m128i px = _mm_or_si128(_mm_or_si128(bytes(b + x), _mm_slli_epi32(bytes(g + x), 8)),
+                                    _mm_or_si128(_mm_slli_epi32(bytes(r + x), 16), _mm_set1_epi32(-16777216)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * x), px);
+  }
+#endif
+  for (; x < w; ++x) {
     out[4 * x] = opaque(b[x]);
     out[4 * x + 1] = opaque(g[x]);
     out[4 * x + 2] = opaque(r[x]);
     out[4 * x + 3] = 255;
   }
-  for (int x = 0; x < w; ++x) {
+  for (x = 0; x < w; ++x) {
     if (a[x] == 1.0) continue;
     uint8_t px[4];
     Straight(r[x], g[x], b[x], a[x], px);
@@ -764,7 +785,8 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
 
 void Canvas::Bgra(uint8_t* out) const {
   const int across = (w_ + kTile - 1) / kTile;
-  std::vector<uint8_t> flat(size_t(across) * 4);
+  // A row of each flat tile's pixels, made at the tile's top row.
+  std::vector<uint8_t> flat(size_t(across) * kTile * 4);
   auto emit = [&](const Band& band) {
     for (int y = band.Y0; y < band.Y1; ++y) {
       const size_t at = size_t(y - band.Y0) * size_t(w_), tiles = size_t((y - band.Y0) / kTile) * size_t(across);
@@ -776,12 +798,13 @@ void Canvas::Bgra(uint8_t* out) const {
           BgraRow(&band.R[at + tx], &band.G[at + tx], &band.B[at + tx], &band.A[at + tx], n, row + size_t(tx) * 4);
           continue;
         }
-        uint8_t* one = &flat[size_t(tx / kTile) * 4];
+        uint8_t* one = &flat[size_t(tx / kTile) * kTile * 4];
         if ((y - band.Y0) % kTile == 0) {
           const double* v = &band.FlatValue[t * 4];
           BgraRow(v, v + 1, v + 2, v + 3, 1, one);
+          for (int x = 1; x < kTile; ++x) std::copy(one, one + 4, one + x * 4);
         }
-        for (int x = 0; x < n; ++x) std::copy(one, one + 4, row + size_t(tx + x) * 4);
+        std::copy(one, one + size_t(n) * 4, row + size_t(tx) * 4);
       }
     }
   };
