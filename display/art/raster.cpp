@@ -97,6 +97,12 @@ double PolylineDistance(const std::vector<Pt>& pts, Pt p) {
 // Whether boxes a and b share a point.
 bool Meet(const Box& a, const Box& b) { return a.X0 <= b.X1 && b.X0 <= a.X1 && a.Y0 <= b.Y1 && b.Y0 <= a.Y1; }
 
+// Whether the segment a-b, grown by r and the margin as Around grows it, meets box b.
+bool Meet(Pt a, Pt b, double r, const Box& box) {
+  r += kMargin;
+  return Meet({std::min(a.X, b.X) - r, std::min(a.Y, b.Y) - r, std::max(a.X, b.X) + r, std::max(a.Y, b.Y) + r}, box);
+}
+
 // Nowhere: what a shape is from a box none of its parts reaches.
 Shape Nowhere() {
   return Shape([](double, double) { return false; }, [](double, double, double) { return Cover::Outside; },
@@ -170,7 +176,7 @@ Shape Polyline(const std::vector<Pt>& pts, double r) {
   auto near = [whole, pts, r](const Box& box) {
     std::vector<std::pair<Pt, Pt>> kept;
     for (size_t i = 1; i < pts.size(); ++i)
-      if (Meet(Around({pts[i - 1], pts[i]}, r), box)) kept.push_back({pts[i - 1], pts[i]});
+      if (Meet(pts[i - 1], pts[i], r, box)) kept.push_back({pts[i - 1], pts[i]});
     return Shape(
         [kept, r](double x, double y) {
           for (const auto& k : kept) {
@@ -237,7 +243,7 @@ Shape Circles(std::vector<Pt> centres, double r) {
     std::vector<Pt> kept;
     for (const std::vector<Pt>& row : *shared)
       for (const Pt& c : row)
-        if (Meet(Around({c}, r), box)) kept.push_back(c);
+        if (Meet(c, c, r, box)) kept.push_back(c);
     return Shape(
         [kept, r](double x, double y) {
           for (const Pt& c : kept)

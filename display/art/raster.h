@@ -177,7 +177,7 @@ class Canvas {
   struct Span {
     int X0, Y0, X1, Y1;
   };
-  static constexpr int kTile = 16, kBlock = 2;
+  static constexpr int kTile = 16, kBlock = 4;
   void Fill(Band& band) const;
   Span Clip(const Op& op, int x0, int y0, int x1, int y1) const;
   void Apply(const Op& op, Band& band) const;
