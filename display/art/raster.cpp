@@ -421,16 +421,20 @@ void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
       for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y));
     return;
   }
+  // The coordinates of the corners and centres, each worked out once.
+  double left[kBlock + 1], top[kBlock + 1], across[kBlock], down[kBlock];
+  for (int i = 0; i <= x1 - x0; ++i) left[i] = (x0 + i) / scale_;
+  for (int j = 0; j <= y1 - y0; ++j) top[j] = (y0 + j) / scale_;
+  for (int i = 0; i < x1 - x0; ++i) across[i] = (x0 + i + 0.5) / scale_;
+  for (int j = 0; j < y1 - y0; ++j) down[j] = (y0 + j + 0.5) / scale_;
   bool corner[kBlock + 1][kBlock + 1];
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) corner[y - y0][x - x0] = op.S(x / scale_, y / scale_);
-  for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) {
-      const bool c = op.S((x + 0.5) / scale_, (y + 0.5) / scale_);
-      const bool(&above)[kBlock + 1] = corner[y - y0], (&below)[kBlock + 1] = corner[y - y0 + 1];
-      const int i = x - x0;
-      const bool same = above[i] == c && above[i + 1] == c && below[i] == c && below[i + 1] == c;
-      Blend(op, band, x, y, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x, y));
+  for (int j = 0; j <= y1 - y0; ++j)
+    for (int i = 0; i <= x1 - x0; ++i) corner[j][i] = op.S(left[i], top[j]);
+  for (int j = 0; j < y1 - y0; ++j)
+    for (int i = 0; i < x1 - x0; ++i) {
+      const bool c = op.S(across[i], down[j]);
+      const bool same = corner[j][i] == c && corner[j][i + 1] == c && corner[j + 1][i] == c && corner[j + 1][i + 1] == c;
+      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j));
     }
 }
 
