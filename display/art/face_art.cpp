@@ -159,7 +159,7 @@ const Color kHole = {62, 66, 60};
 // The case around the glass: a soft vertical gradient with a bevelled edge.
 void Body(Canvas& c) {
   const double h = c.Height() / c.Scale();
-  c.PaintWith(Everywhere(), [=](double, double y) { return Mix(kBodyTop, kBodyBottom, y / h); });
+  c.PaintDown(Everywhere(), [=](double y) { return Mix(kBodyTop, kBodyBottom, y / h); });
   const double w = c.Width() / c.Scale();
   c.Paint(Polygon({{0, 0}, {w, 0}, {w - 1, 1}, {1, 1}, {1, h - 1}, {0, h}}), kLight);
   c.Paint(Polygon({{w, 0}, {w, h}, {0, h}, {1, h - 1}, {w - 1, h - 1}, {w - 1, 1}}), kDark);

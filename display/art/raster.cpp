@@ -4,6 +4,9 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace artgen {
 namespace {
@@ -80,11 +83,30 @@ Shape WithClearance(Shape::Test test, std::function<double(double, double)> clea
 Box Grown(Box b) { return {b.X0 - kMargin, b.Y0 - kMargin, b.X1 + kMargin, b.Y1 + kMargin}; }
 Box Joined(Box a, Box b) { return {std::min(a.X0, b.X0), std::min(a.Y0, b.Y0), std::max(a.X1, b.X1), std::max(a.Y1, b.Y1)}; }
 
+// The root of the least square is the least root: one root for all edges.
 double PolylineDistance(const std::vector<Pt>& pts, Pt p) {
   if (pts.size() == 1) return Length(p.X - pts[0].X, p.Y - pts[0].Y);
-  double d = INFINITY;
-  for (size_t i = 1; i < pts.size(); ++i) d = std::min(d, Length(SegmentOffset(p, pts[i - 1], pts[i])));
-  return d;
+  double d2 = INFINITY;
+  for (size_t i = 1; i < pts.size(); ++i) {
+    const Pt d = SegmentOffset(p, pts[i - 1], pts[i]);
+    d2 = std::min(d2, d.X * d.X + d.Y * d.Y);
+  }
+  return std::sqrt(d2);
+}
+
+// Whether boxes a and b share a point.
+bool Meet(const Box& a, const Box& b) { return a.X0 <= b.X1 && b.X0 <= a.X1 && a.Y0 <= b.Y1 && b.Y0 <= a.Y1; }
+
+// Whether the segment a-b, grown by r and the margin as Around grows it, meets box b.
+bool Meet(Pt a, Pt b, double r, const Box& box) {
+  r += kMargin;
+  return Meet({std::min(a.X, b.X) - r, std::min(a.Y, b.Y) - r, std::max(a.X, b.X) + r, std::max(a.Y, b.Y) + r}, box);
+}
+
+// Nowhere: what a shape is from a box none of its parts reaches.
+Shape Nowhere() {
+  return Shape([](double, double) { return false; }, [](double, double, double) { return Cover::Outside; },
+               Box{INFINITY, INFINITY, -INFINITY, -INFINITY});
 }
 
 }  // namespace
@@ -94,20 +116,39 @@ Shape Polygon(std::vector<Pt> pts) {
   struct Edge {
     double AX, AY, BY, DX, DY;
   };
-  std::vector<Edge> edges;
+  using Edges = std::vector<Edge>;
+  Edges edges;
   for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
     edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
-  auto test = [edges = std::move(edges)](double x, double y) {
-    bool in = false;
-    for (const Edge& e : edges)
-      if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
-    return in;
+  auto crossings = [](const Edges& edges) {
+    return [edges](double x, double y) {
+      bool in = false;
+      for (const Edge& e : edges)
+        if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      return in;
+    };
   };
-  if (pts.empty()) return test;
+  if (pts.empty()) return crossings(edges);
   const Box bounds = Around(pts, 0);
   pts.push_back(pts.front());
-  return WithClearance(std::move(test), [pts = std::move(pts)](double x, double y) { return PolylineDistance(pts, {x, y}); },
-                       bounds);
+  Shape::Test test = crossings(edges);
+  auto disc = std::make_shared<const Shape::DiscTest>([test, pts = std::move(pts)](double x, double y, double r) {
+    if (PolylineDistance(pts, {x, y}) <= r + kMargin) return Cover::Mixed;
+    return test(x, y) ? Cover::Inside : Cover::Outside;
+  });
+  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
+  // From a box, an edge that no point of it passes at its height, or that
+  // lies wholly left of it, never counts; the discs are still tested
+  // against every edge.
+  auto near = [edges = std::move(edges), crossings, over, bounds](const Box& box) {
+    Edges kept;
+    for (const Edge& e : edges) {
+      const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
+      if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept.push_back(e);
+    }
+    return Shape(crossings(kept), over, bounds);
+  };
+  return Shape(std::move(test), over, bounds, std::move(near));
 }
 
 Shape Capsule(Pt a, Pt b, double r) {
@@ -128,8 +169,26 @@ Shape Polyline(const std::vector<Pt>& pts, double r) {
     }
     return false;
   };
-  return WithClearance(std::move(test), [pts, r](double x, double y) { return std::fabs(PolylineDistance(pts, {x, y}) - r); },
-                       Around(pts, r));
+  const Shape whole = WithClearance(
+      std::move(test), [pts, r](double x, double y) { return std::fabs(PolylineDistance(pts, {x, y}) - r); }, Around(pts, r));
+  if (pts.size() < 3) return whole;
+  // From a box, the strokes that come near it.
+  auto near = [whole, pts, r](const Box& box) {
+    std::vector<std::pair<Pt, Pt>> kept;
+    for (size_t i = 1; i < pts.size(); ++i)
+      if (Meet(pts[i - 1], pts[i], r, box)) kept.push_back({pts[i - 1], pts[i]});
+    return Shape(
+        [kept, r](double x, double y) {
+          for (const auto& k : kept) {
+            const Pt d = SegmentOffset({x, y}, k.first, k.second);
+            if (Within(d.X, d.Y, r)) return true;
+          }
+          return false;
+        },
+        [whole](double x, double y, double d) { return whole.Over(x, y, d); }, whole.Bounds());
+  };
+  return Shape([whole](double x, double y) { return whole(x, y); }, [whole](double x, double y, double d) { return whole.Over(x, y, d); },
+               whole.Bounds(), std::move(near));
 }
 
 Shape Circle(Pt c, double r) {
@@ -141,16 +200,24 @@ Shape Circles(std::vector<Pt> centres, double r) {
   const Box bounds = Around(centres, r);
   // Rows of cells 2r high, by the row of each centre; in a row, from the left.
   const double cell = 2 * r > 0 ? 2 * r : 1;
-  std::map<long, std::vector<Pt>> rows;
-  for (const Pt& c : centres) rows[long(std::floor(c.Y / cell))].push_back(c);
-  for (auto& row : rows) std::sort(row.second.begin(), row.second.end(), [](Pt a, Pt b) { return a.X < b.X; });
+  std::map<long, std::vector<Pt>> byRow;
+  for (const Pt& c : centres) byRow[long(std::floor(c.Y / cell))].push_back(c);
+  // Every row from the first to the last, empty ones too, so that a row is
+  // found by its number.
+  const long first = byRow.empty() ? 0 : byRow.begin()->first, last = byRow.empty() ? -1 : byRow.rbegin()->first;
+  std::vector<std::vector<Pt>> rows(size_t(last - first + 1));
+  for (auto& row : byRow) {
+    std::sort(row.second.begin(), row.second.end(), [](Pt a, Pt b) { return a.X < b.X; });
+    rows[size_t(row.first - first)] = std::move(row.second);
+  }
   auto shared = std::make_shared<const decltype(rows)>(std::move(rows));
   // Calls near(c) for each circle whose row lies within `reach` of y and
   // whose centre within `reach` of x, while it returns false.
-  auto visit = [shared, cell](double x, double y, double reach, const auto& near) {
-    const long lo = long(std::floor((y - reach) / cell)) - 1, hi = long(std::floor((y + reach) / cell)) + 1;
-    for (auto row = shared->lower_bound(lo); row != shared->end() && row->first <= hi; ++row) {
-      const std::vector<Pt>& in = row->second;
+  auto visit = [shared, cell, first, last](double x, double y, double reach, const auto& near) {
+    const double lo = std::max(std::floor((y - reach) / cell) - 1, double(first));
+    const double hi = std::min(std::floor((y + reach) / cell) + 1, double(last));
+    for (long row = long(lo); row <= long(hi) && lo <= hi; ++row) {
+      const std::vector<Pt>& in = (*shared)[size_t(row - first)];
       auto c = std::lower_bound(in.begin(), in.end(), x - reach - kMargin, [](Pt p, double v) { return p.X < v; });
       for (; c != in.end() && c->X <= x + reach + kMargin; ++c)
         if (near(*c)) return true;
@@ -170,7 +237,22 @@ Shape Circles(std::vector<Pt> centres, double r) {
     });
     return inside ? Cover::Inside : mixed ? Cover::Mixed : Cover::Outside;
   };
-  return Shape(std::move(test), std::move(disc), bounds);
+  // From a box, the circles that come near it, tested one by one.
+  auto over = std::make_shared<const Shape::DiscTest>(std::move(disc));
+  auto near = [shared, over, r, bounds](const Box& box) {
+    std::vector<Pt> kept;
+    for (const std::vector<Pt>& row : *shared)
+      for (const Pt& c : row)
+        if (Meet(c, c, r, box)) kept.push_back(c);
+    return Shape(
+        [kept, r](double x, double y) {
+          for (const Pt& c : kept)
+            if (Within(x - c.X, y - c.Y, r)) return true;
+          return false;
+        },
+        [over](double x, double y, double d) { return (*over)(x, y, d); }, bounds);
+  };
+  return Shape(std::move(test), [over](double x, double y, double d) { return (*over)(x, y, d); }, bounds, std::move(near));
 }
 
 Shape Ring(Pt c, double r0, double r1) {
@@ -243,7 +325,15 @@ Shape Union(std::vector<Shape> shapes) {
     }
     return cover;
   };
-  return Shape(std::move(test), std::move(disc), bounds);
+  auto near = [shared](const Box& box) {
+    std::vector<Shape> kept;
+    for (const Shape& s : *shared)
+      if (Meet(s.Bounds(), box)) kept.push_back(s.Near(box));
+    if (kept.empty()) return Nowhere();
+    if (kept.size() == 1) return kept.front();
+    return Union(std::move(kept));
+  };
+  return Shape(std::move(test), std::move(disc), bounds, std::move(near));
 }
 
 Shape Minus(Shape a, Shape b) {
@@ -254,14 +344,16 @@ Shape Minus(Shape a, Shape b) {
     if (cb == Cover::Inside) return Cover::Outside;
     return ca == Cover::Inside && cb == Cover::Outside ? Cover::Inside : Cover::Mixed;
   };
-  return Shape([=](double x, double y) { return a(x, y) && !b(x, y); }, std::move(disc), a.Bounds());
+  auto near = [a, b](const Box& box) { return Minus(a.Near(box), b.Near(box)); };
+  return Shape([=](double x, double y) { return a(x, y) && !b(x, y); }, std::move(disc), a.Bounds(), std::move(near));
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
   const Box b = s.Bounds();
   return Shape([=](double x, double y) { return s(x - dx, y - dy); },
                [=](double x, double y, double r) { return s.Over(x - dx, y - dy, r); },
-               Grown({b.X0 + dx, b.Y0 + dy, b.X1 + dx, b.Y1 + dy}));
+               Grown({b.X0 + dx, b.Y0 + dy, b.X1 + dx, b.Y1 + dy}),
+               [=](const Box& box) { return Shifted(s.Near(Grown({box.X0 - dx, box.Y0 - dy, box.X1 - dx, box.Y1 - dy})), dx, dy); });
 }
 
 Shape Slanted(Shape s, double slant, double mid) {
@@ -271,7 +363,12 @@ Shape Slanted(Shape s, double slant, double mid) {
   const double top = slant * (mid - b.Y0), bottom = slant * (mid - b.Y1);
   return Shape([=](double x, double y) { return s(x - slant * (mid - y), y); },
                [=](double x, double y, double r) { return s.Over(x - slant * (mid - y), y, r * grow); },
-               Grown({b.X0 + std::min(top, bottom), b.Y0, b.X1 + std::max(top, bottom), b.Y1}));
+               Grown({b.X0 + std::min(top, bottom), b.Y0, b.X1 + std::max(top, bottom), b.Y1}), [=](const Box& box) {
+                 // The box's points, moved back: its top and bottom edges move the most.
+                 const double t = slant * (mid - box.Y0), u = slant * (mid - box.Y1);
+                 const Box back = Grown({box.X0 - std::max(t, u), box.Y0, box.X1 - std::min(t, u), box.Y1});
+                 return Slanted(s.Near(back), slant, mid);
+               });
 }
 
 Shape Everywhere() {
@@ -324,16 +421,20 @@ void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
       for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y));
     return;
   }
+  // The coordinates of the corners and centres, each worked out once.
+  double left[kBlock + 1], top[kBlock + 1], across[kBlock], down[kBlock];
+  for (int i = 0; i <= x1 - x0; ++i) left[i] = (x0 + i) / scale_;
+  for (int j = 0; j <= y1 - y0; ++j) top[j] = (y0 + j) / scale_;
+  for (int i = 0; i < x1 - x0; ++i) across[i] = (x0 + i + 0.5) / scale_;
+  for (int j = 0; j < y1 - y0; ++j) down[j] = (y0 + j + 0.5) / scale_;
   bool corner[kBlock + 1][kBlock + 1];
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) corner[y - y0][x - x0] = op.S(x / scale_, y / scale_);
-  for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) {
-      const bool c = op.S((x + 0.5) / scale_, (y + 0.5) / scale_);
-      const bool(&above)[kBlock + 1] = corner[y - y0], (&below)[kBlock + 1] = corner[y - y0 + 1];
-      const int i = x - x0;
-      const bool same = above[i] == c && above[i + 1] == c && below[i] == c && below[i + 1] == c;
-      Blend(op, band, x, y, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x, y));
+  for (int j = 0; j <= y1 - y0; ++j)
+    for (int i = 0; i <= x1 - x0; ++i) corner[j][i] = op.S(left[i], top[j]);
+  for (int j = 0; j < y1 - y0; ++j)
+    for (int i = 0; i < x1 - x0; ++i) {
+      const bool c = op.S(across[i], down[j]);
+      const bool same = corner[j][i] == c && corner[j][i + 1] == c && corner[j + 1][i] == c && corner[j + 1][i + 1] == c;
+      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j));
     }
 }
 
@@ -353,6 +454,15 @@ void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)
 
 void Canvas::PaintWith(const Shape& s, const std::function<Color(double, double)>& color, double opacity, Box box) {
   const Op op{s, {}, color, opacity, box};
+  if (drawn_)
+    Apply(op, all_);
+  else
+    ops_.push_back(op);
+}
+
+void Canvas::PaintDown(const Shape& s, const std::function<Color(double)>& color, double opacity) {
+  Op op{s, {}, [color](double, double y) { return color(y); }, opacity, {0, 0, w_ / scale_, h_ / scale_}};
+  op.Down = true;
   if (drawn_)
     Apply(op, all_);
   else
@@ -429,6 +539,17 @@ void Canvas::Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
         g[x] = g[x] * keep + cg;
         b[x] = b[x] * keep + cb;
         al[x] = al[x] * keep + a;
+      }
+      continue;
+    }
+    if (op.Down && x0 < x1) {
+      const Color c = k == 1.0 ? op.ColorAt(x0 + 0.5, y + 0.5) : op.ColorAt((x0 + 0.5) / k, (y + 0.5) / k);
+      const double cr = c.R * a, cg = c.G * a, cb = c.B * a;
+      for (int x = x0; x < x1; ++x) {
+        r[x] = keep == 0.0 ? cr : r[x] * keep + cr;
+        g[x] = keep == 0.0 ? cg : g[x] * keep + cg;
+        b[x] = keep == 0.0 ? cb : b[x] * keep + cb;
+        al[x] = keep == 0.0 ? a : al[x] * keep + a;
       }
       continue;
     }
@@ -552,7 +673,14 @@ void Canvas::Render(Band& band, bool flat) const {
       }
       for (size_t i = first; i < ops_.size(); ++i) {
         const Span& s = spans[i];
-        Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+        if (covers[i] != Cover::Mixed) {
+          Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+          continue;
+        }
+        // Its edge crosses the tile: only the parts of the shape near the tile are tested.
+        Op near = ops_[i];
+        near.S = near.S.Near(Grown({s.X0 / k, s.Y0 / k, s.X1 / k, s.Y1 / k}));
+        Visit(near, band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
       }
     }
 }
@@ -627,13 +755,31 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const int up = int(v + 0.5);
     return uint8_t(v >= 0.5 ? up : 0);
   };
-  for (int x = 0; x < w; ++x) {
+  int x = 0;
+#ifdef __SSE2__
+  // Two pixels at a time, each channel as `opaque` makes it: the minimum
+  // keeps a NaN (its second operand), which then fails the test for 0.5.
+  const __m128d top = _mm_set1_pd(255.0), half = _mm_set1_pd(0.5);
+  auto bytes = [&](const double* v) {
+    const __m128d c = _mm_min_pd(top, _mm_loadu_pd(v));
+    const __m128i up = _mm_cvttpd_epi32(_mm_add_pd(c, half));
+    // The two 64-bit masks to the two low 32-bit lanes, beside the two values.
+    const __m128i keep = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmpge_pd(c, half)), _MM_SHUFFLE(2, 2, 2, 0));
+    return _mm_and_si128(up, keep);
+  };
+  for (; x + 2 <= w; x += 2) {
+    const __m128i px = _mm_or_si128(_mm_or_si128(bytes(b + x), _mm_slli_epi32(bytes(g + x), 8)),
+                                    _mm_or_si128(_mm_slli_epi32(bytes(r + x), 16), _mm_set1_epi32(-16777216)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * x), px);
+  }
+#endif
+  for (; x < w; ++x) {
     out[4 * x] = opaque(b[x]);
     out[4 * x + 1] = opaque(g[x]);
     out[4 * x + 2] = opaque(r[x]);
     out[4 * x + 3] = 255;
   }
-  for (int x = 0; x < w; ++x) {
+  for (x = 0; x < w; ++x) {
     if (a[x] == 1.0) continue;
     uint8_t px[4];
     Straight(r[x], g[x], b[x], a[x], px);
@@ -649,7 +795,8 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
 
 void Canvas::Bgra(uint8_t* out) const {
   const int across = (w_ + kTile - 1) / kTile;
-  std::vector<uint8_t> flat(size_t(across) * 4);
+  // A row of each flat tile's pixels, made at the tile's top row.
+  std::vector<uint8_t> flat(size_t(across) * kTile * 4);
   auto emit = [&](const Band& band) {
     for (int y = band.Y0; y < band.Y1; ++y) {
       const size_t at = size_t(y - band.Y0) * size_t(w_), tiles = size_t((y - band.Y0) / kTile) * size_t(across);
@@ -661,12 +808,13 @@ void Canvas::Bgra(uint8_t* out) const {
           BgraRow(&band.R[at + tx], &band.G[at + tx], &band.B[at + tx], &band.A[at + tx], n, row + size_t(tx) * 4);
           continue;
         }
-        uint8_t* one = &flat[size_t(tx / kTile) * 4];
+        uint8_t* one = &flat[size_t(tx / kTile) * kTile * 4];
         if ((y - band.Y0) % kTile == 0) {
           const double* v = &band.FlatValue[t * 4];
           BgraRow(v, v + 1, v + 2, v + 3, 1, one);
+          for (int x = 1; x < kTile; ++x) std::copy(one, one + 4, one + x * 4);
         }
-        for (int x = 0; x < n; ++x) std::copy(one, one + 4, row + size_t(tx + x) * 4);
+        std::copy(one, one + size_t(n) * 4, row + size_t(tx) * 4);
       }
     }
   };

@@ -37,25 +37,35 @@ class Shape {
  public:
   using Test = std::function<bool(double x, double y)>;
   using DiscTest = std::function<Cover(double x, double y, double r)>;
+  // The shape as seen from a box: it answers as the whole one at every point
+  // of the box, with only the parts near the box to test.
+  using NearTest = std::function<Shape(const Box& box)>;
   Shape() = default;
   template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, Shape> &&
                                               std::is_invocable_r_v<bool, F&, double, double>>>
-  Shape(F test) : test_(std::move(test)) {}
+  Shape(F test) : parts_(std::make_shared<const Parts>(Parts{Test(std::move(test)), {}, {}})) {}
   // `test` is false outside `bounds`; `disc` answers Inside or Outside only
   // when every point of the disc passes or fails `test`.
-  Shape(Test test, DiscTest disc, Box bounds) : test_(std::move(test)), disc_(std::move(disc)), bounds_(bounds) {}
+  Shape(Test test, DiscTest disc, Box bounds, NearTest near = {})
+      : parts_(std::make_shared<const Parts>(Parts{std::move(test), std::move(disc), std::move(near)})), bounds_(bounds) {}
   bool operator()(double x, double y) const {
-    return x >= bounds_.X0 && x <= bounds_.X1 && y >= bounds_.Y0 && y <= bounds_.Y1 && test_(x, y);
+    return x >= bounds_.X0 && x <= bounds_.X1 && y >= bounds_.Y0 && y <= bounds_.Y1 && parts_ && parts_->Inside(x, y);
   }
   Cover Over(double x, double y, double r) const {
     if (x + r < bounds_.X0 || x - r > bounds_.X1 || y + r < bounds_.Y0 || y - r > bounds_.Y1) return Cover::Outside;
-    return disc_ ? disc_(x, y, r) : Cover::Mixed;
+    return parts_ && parts_->Disc ? parts_->Disc(x, y, r) : Cover::Mixed;
   }
+  Shape Near(const Box& box) const { return parts_ && parts_->Near ? parts_->Near(box) : *this; }
   const Box& Bounds() const { return bounds_; }
 
  private:
-  Test test_;
-  DiscTest disc_;
+  // Shared by the copies: a shape is copied into every shape made of it.
+  struct Parts {
+    Test Inside;
+    DiscTest Disc;
+    NearTest Near;
+  };
+  std::shared_ptr<const Parts> parts_;
   Box bounds_{-1e300, -1e300, 1e300, 1e300};
 };
 
@@ -126,6 +136,9 @@ class Canvas {
   // Per-pixel colour chosen by the pixel centre (gradients).
   void PaintWith(const Shape& s, const std::function<Color(double x, double y)>& color, double opacity = 1.0);
   void PaintWith(const Shape& s, const std::function<Color(double x, double y)>& color, double opacity, Box box);
+  // Colour chosen by the height of the pixel centre alone (vertical
+  // gradients): worked out once a row.
+  void PaintDown(const Shape& s, const std::function<Color(double y)>& color, double opacity = 1.0);
   void Set(int x, int y, Color c, double alpha = 1.0);
   // Coverage of the shape in pixel (x, y), 0..1.
   double Coverage(const Shape& s, int x, int y) const;
@@ -144,6 +157,7 @@ class Canvas {
     std::function<Color(double x, double y)> ColorAt;  // none: C everywhere
     double Opacity;
     Box Where;
+    bool Down = false;  // ColorAt is the same along a row
   };
   // Pixels of rows y0..y1-1, channel by channel.
   struct Band {
@@ -163,7 +177,7 @@ class Canvas {
   struct Span {
     int X0, Y0, X1, Y1;
   };
-  static constexpr int kTile = 16, kBlock = 2;
+  static constexpr int kTile = 16, kBlock = 4;
   void Fill(Band& band) const;
   Span Clip(const Op& op, int x0, int y0, int x1, int y1) const;
   void Apply(const Op& op, Band& band) const;
