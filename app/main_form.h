@@ -333,7 +333,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   struct FreeModule {
     void operator()(HMODULE m) const { FreeLibrary(m); }
   };
-  UniqueHandle<HMODULE, FreeModule> wtsapi_;  // the session notifications' library, while registered
+  bool sessionWatched_ = false;  // registered for the session's lock and unlock
   bool faceSeen_ = false;         // as FaceSeen() found it at the last change
   HPOWERNOTIFY displayNotify_ = nullptr;
   bool closed_ = false;

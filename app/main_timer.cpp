@@ -82,20 +82,25 @@ void TMainForm::FaceStateChanged() {
   }
 }
 
+// The session notifications' library is wanted only to register and to
+// unregister: loaded for each and let go at once, the registration being the
+// system's. It takes no room in the clock's memory while the clock runs.
 void TMainForm::WatchSession() {
   displayNotify_ = RegisterPowerSettingNotification(hwnd_, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
-  wtsapi_.Reset(LoadSystemLibrary(L"wtsapi32.dll"));
+  const UniqueHandle<HMODULE, FreeModule> wtsapi(LoadSystemLibrary(L"wtsapi32.dll"));
   using Register = BOOL(WINAPI*)(HWND, DWORD);
-  const auto watch = Export<Register>(wtsapi_.Get(), "WTSRegisterSessionNotification");
-  if (!watch || !watch(hwnd_, kNotifyForThisSession)) wtsapi_.Reset();
+  const auto watch = Export<Register>(wtsapi.Get(), "WTSRegisterSessionNotification");
+  sessionWatched_ = watch && watch(hwnd_, kNotifyForThisSession);
 }
 
 void TMainForm::UnwatchSession() {
   if (displayNotify_) UnregisterPowerSettingNotification(displayNotify_);
   displayNotify_ = nullptr;
+  if (!sessionWatched_) return;
+  sessionWatched_ = false;
+  const UniqueHandle<HMODULE, FreeModule> wtsapi(LoadSystemLibrary(L"wtsapi32.dll"));
   using Unregister = BOOL(WINAPI*)(HWND);
-  if (const auto unwatch = Export<Unregister>(wtsapi_.Get(), "WTSUnRegisterSessionNotification")) unwatch(hwnd_);
-  wtsapi_.Reset();
+  if (const auto unwatch = Export<Unregister>(wtsapi.Get(), "WTSUnRegisterSessionNotification")) unwatch(hwnd_);
 }
 
 bool TMainForm::SessionMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,5 +1,6 @@
 #include "display/clock_data.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -165,7 +166,35 @@ HBITMAP TClockData::Scaled(ImageList list, int index) const {
   return bmp.Get();
 }
 
-bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
+bool TClockData::SelectStrip(int strip) const {
+  HBITMAP bmp = strips_[size_t(strip)].Get();
+  if (bmp != selectedStrip_) {
+    const HGDIOBJ old = SelectObject(dc_.Get(), bmp);
+    if (!old || old == HGDI_ERROR) return false;
+    selectedStrip_ = bmp;
+  }
+  return true;
+}
+
+namespace {
+
+// Copies the w x h picture at (srcX, srcY) of `from` to (x, y) of `dc`, only
+// the part inside `clip` when there is one. Nothing inside: nothing to copy.
+bool CopyClipped(HDC dc, int x, int y, int w, int h, HDC from, int srcX, int srcY, const RECT* clip) {
+  int left = x, top = y, right = x + w, bottom = y + h;
+  if (clip) {
+    left = std::max(left, int(clip->left));
+    top = std::max(top, int(clip->top));
+    right = std::min(right, int(clip->right));
+    bottom = std::min(bottom, int(clip->bottom));
+    if (left >= right || top >= bottom) return true;
+  }
+  return BitBlt(dc, left, top, right - left, bottom - top, from, srcX + left - x, srcY + top - y, SRCCOPY);
+}
+
+}  // namespace
+
+bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y, const RECT* clip) const {
   const StripPlace place = StripPlaceOf(list, index);
   if (!dc || place.Strip < 0 || !present_[size_t(list)][size_t(index)]) return false;
   if ((dpi_ != 96 || (language_ != Language::English && IsFaceWord(list, index))) && faceSource_) {
@@ -173,11 +202,10 @@ bool TClockData::Draw(HDC dc, ImageList list, int index, int x, int y) const {
     BITMAP info{};
     if (!bmp || GetObjectA(bmp, sizeof info, &info) != sizeof info) return false;
     SelectGuard select(dc_.Get(), bmp);
-    return select.Ok() && BitBlt(dc, x, y, info.bmWidth, info.bmHeight, dc_.Get(), 0, 0, SRCCOPY);
+    return select.Ok() && CopyClipped(dc, x, y, info.bmWidth, info.bmHeight, dc_.Get(), 0, 0, clip);
   }
   const ImageSize size = ImageSizeOf(list, index);
-  SelectGuard select(dc_.Get(), strips_[size_t(place.Strip)].Get());
-  return select.Ok() && BitBlt(dc, x, y, size.Width, size.Height, dc_.Get(), place.Left, 0, SRCCOPY);
+  return SelectStrip(place.Strip) && CopyClipped(dc, x, y, size.Width, size.Height, dc_.Get(), place.Left, 0, clip);
 }
 
 bool TClockData::DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size) const {

@@ -44,9 +44,10 @@ class TClockData {
 
   // Draws image `index` of `list` opaque at its own size (at the store's
   // scale) with its top-left corner at pixel (x, y) of `dc`, clipped by
-  // whatever clipping `dc` has. False when there is no such image or the
-  // blit fails.
-  bool Draw(HDC dc, ImageList list, int index, int x, int y) const;
+  // whatever clipping `dc` has and, when given, by `clip` (pixels of `dc`):
+  // only the part inside is copied, the DC's own state left alone. False
+  // when there is no such image or the blit fails.
+  bool Draw(HDC dc, ImageList list, int index, int x, int y, const RECT* clip = nullptr) const;
 
   // Draws a button glyph, size x size (16 at 100 %), blended over what `dc`
   // shows at (x, y).
@@ -68,6 +69,10 @@ class TClockData {
   GlyphPictureSource glyphSource_ = nullptr;
   // Pictures drawn for the current scale, and glyphs by size: a cache, filled as they are drawn.
   HBITMAP Scaled(ImageList list, int index) const;
+  // The strip last drawn from stays in the memory DC: the next image from it
+  // is one BitBlt. The other bitmaps go in and out again around their blit.
+  bool SelectStrip(int strip) const;
+  mutable HBITMAP selectedStrip_ = nullptr;
   mutable std::array<std::vector<UniqueBitmap>, kImageListCount> scaled_;
   mutable std::map<int, UniqueBitmap> scaledGlyphs_;  // by size * 64 + glyph * 2 + disabled
   // Which scales were drawn and which could not be; all pictures at the scale.

@@ -7,15 +7,14 @@ namespace orlavox {
 
 bool DrawPlan(HDC dc, const FacePlan& plan, const TClockData* store, DisplayMode mode) {
   if (!store || !dc) return false;
+  const int dpi = store->Dpi();
   for (const DrawStep& step : plan) {
     // Cells and places are the panel's pixels at 96 DPI, scaled to the store's.
-    const int dpi = store->Dpi();
     const PanelRect cell = CellRect(step.Target, mode);
-    SavedDc saved(dc);
-    if (!saved.Ok() || IntersectClipRect(dc, ui::Scaled(cell.Left, dpi), ui::Scaled(cell.Top, dpi),
-                                         ui::Scaled(cell.Right(), dpi), ui::Scaled(cell.Bottom(), dpi)) == ERROR)
-      return false;
-    if (!store->Draw(dc, step.List, step.Index, ui::Scaled(cell.Left + step.X, dpi), ui::Scaled(cell.Top + step.Y, dpi)))
+    const RECT clip{ui::Scaled(cell.Left, dpi), ui::Scaled(cell.Top, dpi), ui::Scaled(cell.Right(), dpi),
+                    ui::Scaled(cell.Bottom(), dpi)};
+    if (!store->Draw(dc, step.List, step.Index, ui::Scaled(cell.Left + step.X, dpi), ui::Scaled(cell.Top + step.Y, dpi),
+                     &clip))
       return false;
   }
   return true;

@@ -192,12 +192,15 @@ TEST_F(FaceRender, ImagesAreClippedToTheirCell) {
   FacePlan plan;
   plan.Add(Cell::Col, ImageList::HrMin, 8, -10, -5);
   ASSERT_TRUE(DrawPlan(s.Dc(), plan, &store, DisplayMode::Big));
+  Surface whole(292, 130, 0x123456);  // the same digit unclipped: the part inside is its own
+  ASSERT_TRUE(store.Draw(whole.Dc(), ImageList::HrMin, 8, 71, 38));
   int inside = 0;
   for (int y = 0; y < 130; ++y)
     for (int x = 0; x < 292; ++x) {
       const bool inCell = x >= 81 && x < 90 && y >= 43 && y < 76;
       const bool inImage = x >= 71 && x < 102 && y >= 38 && y < 85;
       if (inCell && inImage) {
+        ASSERT_EQ(s.At(x, y), whole.At(x, y)) << x << "," << y;
         inside += s.At(x, y) != 0x123456;
       } else {
         ASSERT_EQ(s.At(x, y), 0x123456u) << x << "," << y;
