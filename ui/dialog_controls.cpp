@@ -7,6 +7,8 @@
 
 #include "ui/dpi.h"
 #include "ui/scale.h"
+#include "ui/text_fit.h"
+#include "ui/text_room.h"
 #include "win/wide_text.h"
 #include "win/system_library.h"
 
@@ -20,7 +22,8 @@ SIZE TextSize(HFONT font, const std::string& text) {
   MemoryDc dc(screen.Get());
   SelectGuard sel(dc.Get(), font);
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc.Get(), text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  const std::wstring wide = Wide(text);
+  DrawTextW(dc.Get(), wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -66,6 +69,7 @@ void Dialog::CreateControls() {
     const char* cls = "STATIC";
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
+    item.Place = p;
     switch (s.Kind) {
       case ControlKind::GroupBox:
       case ControlKind::Panel: {
@@ -171,6 +175,32 @@ void Dialog::CreateControls() {
     }
     SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Row->Position));
   }
+  FitToTexts();
+}
+
+void Dialog::FitToTexts() {
+  std::vector<FitItem> fit(items_.size());
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const Item& it = items_[i];
+    const ControlRow& s = *it.Row;
+    const Item* container = s.Parent.empty() ? nullptr : Find(s.Parent);
+    FitItem& f = fit[i];
+    f.Parent = container ? int(container - items_.data()) : s.Parent.empty() ? -1 : int(items_.size());
+    f.Rect = it.Place;
+    if (s.Kind == ControlKind::Combo) f.Rect.Height = Scaled(s.Pos, dpi_).Height;  // the closed box
+    f.ToNeighbour = (s.Kind == ControlKind::Label || s.Kind == ControlKind::Link) && s.Pos.Width == 0;
+    f.Need = it.Hwnd ? TextWidthNeeded(it.Hwnd, dpi_) : 0;
+    if (f.ToNeighbour && f.Need > 0) f.Need += Scaled(4, dpi_);  // not touching its neighbour
+  }
+  const FitLayout fitted = FitTexts(fit, Scaled(form_.ClientWidth, dpi_), Scaled(4, dpi_));
+  clientWidth_ = fitted.ClientWidth;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const PixelRect& was = fit[i].Rect;
+    const PixelRect& now = fitted.Rects[i];
+    if (!items_[i].Hwnd || (now.Left == was.Left && now.Width == was.Width)) continue;
+    const PixelRect& p = items_[i].Place;
+    MoveWindow(items_[i].Hwnd, now.Left, p.Top, now.Width, p.Height, FALSE);
+  }
 }
 
 // Moved to a monitor of another scale: the same table at the new scale, in
@@ -187,6 +217,7 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     const ControlRow& s = *it.Row;
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
+    it.Place = p;
     // Up-downs too: without an align style they stay where they are put.
     MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
     SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -194,8 +225,13 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     if (s.Kind == ControlKind::Combo)
       SendMessageA(it.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
   }
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitToTexts();
+  // The window Windows suggests, as wide as the texts need at this scale.
+  int width = suggested.right - suggested.left;
+  if (clientWidth_ != Scaled(form_.ClientWidth, dpi_))
+    width = WindowSizeAt(dpi_, DWORD(GetWindowLongA(hwnd_, GWL_STYLE)), DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE))).Width;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width, suggested.bottom - suggested.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   rescaling_ = false;
 }

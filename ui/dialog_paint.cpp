@@ -67,6 +67,8 @@ LRESULT ControlContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return SendMessageA(dialog_, msg, wp, lp);
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETFONT:  // the caption's font, to measure it by
+      return reinterpret_cast<LRESULT>(font_);
     case WM_PAINT: {
       PaintDc pdc(hwnd_);
       Paint(pdc.Get());
