@@ -37,6 +37,11 @@
 #define IDR_ALARM_SOUND_WHISTLE 4003
 #define IDR_ALARM_SOUND_FANFARE 4004
 
+// The words of the clock's windows, one UTF-8 file per language (RCDATA,
+// resources/lang/): language l (its place in lang/languages.def) is
+// IDR_LANG_FIRST + l.
+#define IDR_LANG_FIRST 4100
+
 // Commands of the main popup menu.
 #define IDM_SPEAK 40001
 #define IDM_ALARM_SETUP 40002
