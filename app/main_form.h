@@ -31,7 +31,6 @@ namespace orlavox {
 class TClockData;
 struct FacePlan;
 
-inline constexpr const char* kApplicationTitle = "Multilingual Orlavox";
 inline constexpr const char* kMutexName = "OrlavoxLite";
 // Sent by the speech worker when the voice has finished.
 inline constexpr UINT kThreadDoneMessage = WM_APP + 1;

@@ -15,7 +15,7 @@ void TMainForm::BuildMainPopupMenu() {
     }
     ui::PopupMenu::Item it;
     it.Name = info.Name;
-    it.Caption = info.Caption;
+    it.Caption = Tr(info.Caption);
     it.ShortCut = info.OnlyWithGlobalShortcut ? std::string() : ShortcutText(info.Keys);
     it.Radio = info.Kind == MenuKind::Radio;
     const unsigned command = info.Command;
@@ -61,7 +61,7 @@ void TMainForm::CreateButtons() {
   for (const ButtonInfo& info : Buttons()) {
     ui::SpeedButton& b = ButtonFor(info.Id);
     const PanelRect& r = info.Big;
-    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, info.Hint);
+    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, Tr(info.Hint));
     if (info.Face != Glyph::None) {
       const Glyph g = info.Face;
       b.SetGlyph([this, g](HDC dc, int x, int y, bool enabled) {
