@@ -67,6 +67,7 @@ struct MoreOptionsFormValues {
   bool QuietOn = false, HoldBackFullScreen = false, WakeForAlarm = false;
   std::string FromHour, FromMinute, ToHour, ToMinute, SnoozeMinutes;
   bool FromPm = false, ToPm = false;
+  int WindowLanguage = 0;  // the language of the windows: LanguageChoiceIndex (resources/lang_text.h)
 };
 inline constexpr TypingRange kSnoozeTyping{0, 60};
 // Writes the accepted values into `o`: a minute or a snooze time out of its

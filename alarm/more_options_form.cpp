@@ -13,9 +13,17 @@ using namespace ui;
 
 constexpr DWORD kMoreOptionsHelpTopic = 30;
 constexpr const MoreOptionsIds& c = kMoreOptionsForm;
-// The room the reason under the wake check takes: the alarm box, the buttons
+// The room the reason under the wake check takes: the alarm box, the rows
 // below it and the form grow by it when the reason is shown.
 constexpr int kReasonRoom = 16;
+// The row of the windows' language, below the alarm box.
+constexpr int kLanguageRoom = 30;
+
+std::vector<std::string> LanguageChoices() {
+  std::vector<std::string> items{Tr(Str::options_LanguageCombo_Automatic)};
+  for (const LanguageInfo& info : kLanguages) items.push_back(info.OwnName);
+  return items;
+}
 
 void AddTimeBox(std::vector<ControlRow>& t, const QuietTimeIds& box, const std::string& caption, int tab, int left) {
   const TimeEntryIds& e = box.Time;
@@ -40,9 +48,13 @@ std::vector<ControlRow> MoreOptionsTable(bool modernStandby) {
       UpDown(c.SnoozeUpDown, c.AlarmBox, 1, {89, 20, 15, 21}, c.SnoozeEdit).Range(1, 60).At(5),
       Label("MinutesLabel", c.AlarmBox, {112, 24, 0, 0}, Tr(Str::options_MinutesLabel)),
       Check(c.WakeCheck, c.AlarmBox, 2, {8, 48, 297, 17}, Tr(Str::options_WakeCheck)),
-      BitBtn(c.BitBtn1, kOnForm, 5, {9, 205 + grow, 73, 33}, ButtonRole::Ok, Tr(Str::options_BitBtn1)),
-      BitBtn(c.HelpButton, kOnForm, 6, {128, 205 + grow, 75, 33}, ButtonRole::Help, Tr(Str::options_HelpButton)),
-      BitBtn(c.BitBtn2, kOnForm, 7, {251, 205 + grow, 73, 33}, ButtonRole::Cancel, Tr(Str::options_BitBtn2)),
+      Label("LanguageLabel", kOnForm, {8, 207 + grow, 0, 0}, Tr(Str::options_LanguageLabel)),
+      Combo(c.LanguageCombo, kOnForm, 5, {180, 203 + grow, 145, 21}, LanguageChoices()),
+      BitBtn(c.BitBtn1, kOnForm, 6, {9, 205 + kLanguageRoom + grow, 73, 33}, ButtonRole::Ok, Tr(Str::options_BitBtn1)),
+      BitBtn(c.HelpButton, kOnForm, 7, {128, 205 + kLanguageRoom + grow, 75, 33}, ButtonRole::Help,
+             Tr(Str::options_HelpButton)),
+      BitBtn(c.BitBtn2, kOnForm, 8, {251, 205 + kLanguageRoom + grow, 73, 33}, ButtonRole::Cancel,
+             Tr(Str::options_BitBtn2)),
   };
   if (modernStandby)
     t.push_back(Label(c.WakeReason, c.AlarmBox, {8, 68, 0, 0}, Tr(Str::options_WakeReason)));
@@ -54,7 +66,7 @@ std::vector<ControlRow> MoreOptionsTable(bool modernStandby) {
 }  // namespace
 
 TMoreOptionsForm::TMoreOptionsForm(const MoreOptions& options, bool hour24, bool modernStandby)
-    : Dialog(Form(Tr(Str::options_caption), 332, 246 + (modernStandby ? kReasonRoom : 0)), MoreOptionsTable(modernStandby)),
+    : Dialog(Form(Tr(Str::options_caption), 332, 246 + kLanguageRoom + (modernStandby ? kReasonRoom : 0)), MoreOptionsTable(modernStandby)),
       options_(options),
       modernStandby_(modernStandby),
       from_(*this, c.From.Time, hour24, ShowError),
@@ -75,6 +87,7 @@ void TMoreOptionsForm::FormCreate() {
   SetPosition(c.SnoozeUpDown, options_.SnoozeMinutes);
   SetChecked(c.WakeCheck, options_.WakeForAlarm && !modernStandby_);
   SetEnabled(c.WakeCheck, !modernStandby_);
+  SetItemIndex(c.LanguageCombo, WindowLanguageChoice);
 }
 
 void TMoreOptionsForm::FormShow() {
@@ -102,6 +115,7 @@ MoreOptionsFormValues TMoreOptionsForm::ReadValues() const {
   v.HoldBackFullScreen = Checked(c.FullScreenCheck);
   v.SnoozeMinutes = Text(c.SnoozeEdit);
   v.WakeForAlarm = modernStandby_ ? options_.WakeForAlarm : Checked(c.WakeCheck);
+  v.WindowLanguage = ItemIndex(c.LanguageCombo);
   return v;
 }
 
