@@ -1,6 +1,7 @@
 #include "alarm/alarm_alert.h"
 
 #include "alarm/alarm_sound_player.h"
+#include "resources/lang_text.h"
 
 namespace orlavox {
 namespace {
@@ -29,14 +30,14 @@ constexpr struct {
 }  // namespace
 
 TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine)
-    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
+    : Dialog(Form(Tr(Str::alert_caption), 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(),
              {
                  Panel(c.Panel1, kOnForm, kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
                  Label("Label1", c.Panel1, {4, 16, 189, 17}, firstLine).Centred(),
-                 Label("Label2", c.Panel1, {8, 36, 185, 17}, "Press OK to confirm the alarm.").Centred(),
-                 BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+                 Label("Label2", c.Panel1, {8, 36, 185, 17}, Tr(Str::alert_Label2)).Centred(),
+                 BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, Tr(Str::alert_BitBtn1)),
                  // Beside OK; the panel and OK stay where they always were.
-                 ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, "&Snooze"),
+                 ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, Tr(Str::alert_SnoozeButton)),
              }),
       host_(host) {
   OnClick(c.SnoozeButton, [this] {

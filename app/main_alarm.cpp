@@ -14,7 +14,7 @@ void TMainForm::Alarm(int64_t lateMinutes) {
   const std::string firstLine =
       lateMinutes > 0
           ? LateAlarmLine(ClockSettings.AlarmHour, ClockSettings.AlarmMinute, ClockSettings.Hour24, lateMinutes)
-          : std::string(kAlarmFirstLine);
+          : Tr(Str::alert_Label1);
   auto alert = std::make_unique<TAlarmAlertForm>(*this, firstLine);
   // Set before the alert opens: the ticks inside its modal loop must not open another.
   AlarmActive = true;

@@ -182,6 +182,15 @@ bool LanguageForCode(std::string_view code, Language& language) {
   return false;
 }
 
+int LanguageChoiceIndex(std::string_view storedCode) {
+  Language language;
+  return LanguageForCode(storedCode, language) ? 1 + int(language) : 0;
+}
+
+std::string LanguageChoiceCode(int index) {
+  return index >= 1 && index <= kLanguageCount ? kLanguages[index - 1].Code : "";
+}
+
 Language ChooseWindowLanguage(std::string_view storedCode, uint16_t uiLangId) {
   Language chosen;
   return LanguageForCode(storedCode, chosen) ? chosen : LanguageForLangId(uiLangId);

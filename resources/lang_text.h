@@ -52,6 +52,12 @@ const std::string& Tr(Str id);
 std::string Tr(Str id, std::initializer_list<std::string_view> args);
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);
 
+// The language choice of "More options" as a place in its list: 0 for
+// Automatic, 1 + the language's place in kLanguages for a language; and back
+// to the code stored ("" for Automatic and for a place out of the list).
+int LanguageChoiceIndex(std::string_view storedCode);
+std::string LanguageChoiceCode(int index);
+
 // A language by the code of its file ("de"); false for an unknown code.
 bool LanguageForCode(std::string_view code, Language& language);
 // The language of the windows: the one the user chose in "More options"

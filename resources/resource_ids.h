@@ -3,6 +3,9 @@
 // button glyphs and the alarm's built-in sounds. Plain macros, so that the resource compiler reads this file
 // as well as C++ code. The artwork generator writes the bitmaps under these ids.
 
+// The program's version as the windows show it.
+#define ORLAVOX_VERSION_TEXT "2.5"
+
 // The program's own icon comes first, so that Explorer shows it for the exe.
 #define IDI_PROGRAM 1
 // The tray clock's dial without hands (16 x 16, 16 colours).

@@ -66,7 +66,7 @@ void Dialog::CreateControls() {
     if (s.Tab != kNoTab && s.Kind != ControlKind::UpDown) style |= WS_TABSTOP;
     if (StartsGroup(table_, order, k)) style |= WS_GROUP;
     DWORD ex = 0;
-    const char* cls = "STATIC";
+    const wchar_t* cls = L"STATIC";
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
     item.Place = p;
@@ -91,40 +91,38 @@ void Dialog::CreateControls() {
         style |= s.Centre ? SS_CENTER : (s.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
         if (s.Kind == ControlKind::Link) style |= SS_NOTIFY;
         break;
-      case ControlKind::Check: cls = "BUTTON"; style |= BS_AUTOCHECKBOX; break;
-      case ControlKind::Radio: cls = "BUTTON"; style |= BS_AUTORADIOBUTTON; break;
+      case ControlKind::Check: cls = L"BUTTON"; style |= BS_AUTOCHECKBOX; break;
+      case ControlKind::Radio: cls = L"BUTTON"; style |= BS_AUTORADIOBUTTON; break;
       case ControlKind::Edit:
-        cls = "EDIT";
+        cls = L"EDIT";
         style |= ES_AUTOHSCROLL | (s.IsReadOnly ? ES_READONLY : 0);
         ex |= WS_EX_CLIENTEDGE;
         break;
       case ControlKind::UpDown:
-        cls = UPDOWN_CLASSA;
+        cls = UPDOWN_CLASSW;
         style |= UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | (s.Wraps ? UDS_WRAP : 0);
         break;
       case ControlKind::Combo:
-        cls = "COMBOBOX";
+        cls = L"COMBOBOX";
         style |= CBS_DROPDOWNLIST | WS_VSCROLL;
         break;
-      case ControlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
-      case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
+      case ControlKind::Button: cls = L"BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
+      case ControlKind::BitBtn: cls = L"BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
       case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
       case ControlKind::RichView:
         if (!richEdit_) richEdit_ = LoadSystemLibrary(L"riched20.dll");
-        cls = RICHEDIT_CLASSA;
+        cls = RICHEDIT_CLASSW;
         style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
         ex |= WS_EX_CLIENTEDGE;
         break;
     }
-    if (s.Kind == ControlKind::Edit)  // a Unicode edit: a path in any script stays whole
-      item.Hwnd = CreateWindowExW(ex, L"EDIT", Wide(s.Caption).c_str(), style, p.Left, p.Top, p.Width, p.Height,
-                                  parent, id, Instance(), nullptr);
-    else {
-      // The rich-text control does not follow a change of scale: made aware
-      // of the system's scale only, it is left to Windows to stretch.
+    {
+      // Unicode controls: a path or a word in any script stays whole. The
+      // rich-text control does not follow a change of scale: made aware of
+      // the system's scale only, it is left to Windows to stretch.
       std::optional<SystemAwareScope> stretched;
       if (s.Kind == ControlKind::RichView) stretched.emplace();
-      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : s.Caption.c_str(), style,
+      item.Hwnd = CreateWindowExW(ex, cls, s.Kind == ControlKind::Image ? nullptr : Wide(s.Caption).c_str(), style,
                                   p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
     }
     if (!item.Hwnd) continue;
@@ -140,7 +138,8 @@ void Dialog::CreateControls() {
         break;
       }
       case ControlKind::Combo:
-        for (const std::string& text : s.Items) SendMessageA(item.Hwnd, CB_ADDSTRING, 0, LPARAM(text.c_str()));
+        for (const std::string& text : s.Items)
+          SendMessageW(item.Hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
         // The closed box is as high as the table says.
         SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
         break;
@@ -152,16 +151,17 @@ void Dialog::CreateControls() {
     }
     if (!s.HintText.empty()) {
       if (!tooltip_)
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                    Instance(), nullptr);
-      TOOLINFOA ti{};
+      std::wstring hint = Wide(s.HintText);
+      TOOLINFOW ti{};
       ti.cbSize = sizeof ti;
       ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       ti.hwnd = hwnd_;
       ti.uId = reinterpret_cast<UINT_PTR>(item.Hwnd);
-      ti.lpszText = const_cast<char*>(s.HintText.c_str());
-      if (tooltip_) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+      ti.lpszText = hint.data();
+      if (tooltip_) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
   }
   // Up-downs hold their buddies once both exist; the buddy then shows the

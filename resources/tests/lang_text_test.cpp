@@ -77,6 +77,9 @@ TEST(LangFiles, TextsFallBackToEnglishAndFillTheirPlaceholders) {
   EXPECT_EQ(ChooseWindowLanguage("pl", 0x0407), Language::Polish);
   EXPECT_EQ(ChooseWindowLanguage("", 0x0407), Language::German);
   EXPECT_EQ(ChooseWindowLanguage("xx", 0x0411), Language::English);
+  EXPECT_EQ(LanguageChoiceIndex("pl"), 9);
+  EXPECT_EQ(LanguageChoiceIndex("xx") + LanguageChoiceIndex(""), 0);
+  EXPECT_EQ(LanguageChoiceCode(9) + LanguageChoiceCode(1) + LanguageChoiceCode(0) + LanguageChoiceCode(10), "plen");
 }
 
 }  // namespace
