@@ -1,6 +1,7 @@
 #include "settings/notices.h"
 
 #include "resources/lang_text.h"
+#include "settings/clock_settings.h"
 #include "shell/help_engine.h"
 
 namespace orlavox {
