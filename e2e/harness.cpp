@@ -1,5 +1,7 @@
 #include "e2e/harness.h"
 
+#include <algorithm>
+
 #include <tlhelp32.h>
 
 #include "win/wide_text.h"
@@ -417,9 +419,15 @@ struct ControlSearch {
   HWND Found;
 };
 
+// A text without its mnemonic's mark: "&Browse..." is "Browse...".
+std::string WithoutMnemonic(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+  return text;
+}
+
 BOOL CALLBACK FindControlProc(HWND hwnd, LPARAM lp) {
   auto* d = reinterpret_cast<ControlSearch*>(lp);
-  if (d->Text == ControlText(hwnd)) {
+  if (WithoutMnemonic(d->Text) == WithoutMnemonic(ControlText(hwnd))) {
     d->Found = hwnd;
     return FALSE;
   }
