@@ -270,7 +270,7 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
     EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
   };
   check(alarm, "the alarm dialog", 332, 297);
-  check(more, "More options", 332, 246);
+  check(more, "More options", 332, 276);  // with the language choice
   check(settings, "Settings", 381, 190);
 }
 
