@@ -1,6 +1,7 @@
 #include "alarm/time_entry.h"
 
 #include "resources/lang_text.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 

@@ -33,7 +33,7 @@ class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
 
 // The text of the open typing error box, " with an icon" when it shows one; closes it.
 std::string ErrorBoxText() {
-  HWND b = FindWindowA("#32770", kTypingErrorCaption);
+  HWND b = FindWindowA("#32770", "Error");
   std::string box(64, '\0');
   box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
   for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -268,7 +268,7 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
     EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
   };
   check(alarm, "the alarm dialog", 332, 297);
-  check(more, "More options", 332, 246);
+  check(more, "More options", 332, 276);
   check(settings, "Settings", 381, 190);
 }
 
