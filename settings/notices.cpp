@@ -1,7 +1,7 @@
 #include "settings/notices.h"
 
 #include "resources/lang_text.h"
-#include "settings/clock_settings.h"
+#include "resources/resource_ids.h"
 #include "shell/help_engine.h"
 
 namespace orlavox {
@@ -48,9 +48,12 @@ TNewVerForm::TNewVerForm()
     : Dialog(Form(Tr(Str::upgrade_caption), 362, 225).NoSystemMenu().PlacedAt(kNewVerFormLeft, kNewVerFormTop),
              {
                  Panel(c.Panel1, kOnForm, 0, {8, 8, 345, 145}),
-                 Label("StaticText1", c.Panel1, {4, 8, 333, 20}, Tr(Str::upgrade_StaticText1, {kCurrentVersion})).Centred().InBold().Height(-13),
+                 Label("StaticText1", c.Panel1, {4, 8, 333, 20}, Tr(Str::upgrade_StaticText1, {ORLAVOX_VERSION_TEXT}))
+                     .Centred()
+                     .InBold()
+                     .Height(-13),
                  Label("StaticText2", c.Panel1, {12, 28, 325, 44},
-                       Tr(Str::upgrade_StaticText2, {kCurrentVersion}))
+                       Tr(Str::upgrade_StaticText2, {ORLAVOX_VERSION_TEXT}))
                      .Centred(),
                  Label("StaticText3", c.Panel1, {12, 93, 325, 29},
                        Tr(Str::upgrade_StaticText3))

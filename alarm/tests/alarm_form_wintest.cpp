@@ -8,8 +8,6 @@
 #include "alarm/alarm_editor_form.h"
 #include "alarm/alarms_form.h"
 #include "alarm/more_options_form.h"
-#include "resources/lang_text.h"
-#include "win/wide_text.h"
 #include "settings/settings_dialog.h"
 #include "ui/dpi.h"
 #include "ui/tests/scripted_dialog.h"
@@ -37,7 +35,7 @@ class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
 
 // The text of the open typing error box, " with an icon" when it shows one; closes it.
 std::string ErrorBoxText() {
-  HWND b = FindWindowW(L"#32770", Wide(Tr(Str::msg_errorCaption)).c_str());
+  HWND b = FindWindowA("#32770", "Error");
   std::string box(64, '\0');
   box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
   for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -274,7 +272,7 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
     EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
   };
   check(alarm, "the alarm dialog", 332, 297);
-  check(more, "More options", 332, 246);
+  check(more, "More options", 332, 276);
   check(settings, "Settings", 381, 190);
   check(alarms, "Alarms", 470, 302);
   check(editor, "the alarm editor", 372, 362);
