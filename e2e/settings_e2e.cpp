@@ -102,7 +102,8 @@ TEST_F(SettingsE2E, WindowsSpeakTheUsersLanguage) {
   };
   for (const Dialog& d : {Dialog{'S', Str::settings_caption, Str::settings_OnTopCheck, Str::settings_BitBtn2},
                           Dialog{'A', Str::alarm_caption, Str::alarm_AlarmAnnCheck, Str::alarm_BitBtn2},
-                          Dialog{'O', Str::options_caption, Str::options_QuietCheck, Str::options_BitBtn2}}) {
+                          Dialog{'O', Str::options_caption, Str::options_QuietCheck, Str::options_BitBtn2},
+                          Dialog{'L', Str::alarms_caption, Str::alarms_DeleteButton, Str::alarms_CancelButton}}) {
     ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, d.Key}));
     HWND dialog = WaitForDialog(p.Pid(), German(d.Caption));
     ASSERT_NE(dialog, nullptr) << de[size_t(d.Caption)];
@@ -127,16 +128,27 @@ TEST_F(SettingsE2E, WindowsSpeakTheUsersLanguage) {
     return dialog;
   };
   const WORD D = VK_DOWN;
-  HWND about = fromMenu({D, D, D, D, D, D, D, D, VK_RETURN}, Str::about_caption);
+  HWND about = fromMenu({D, D, D, D, D, D, D, D, D, VK_RETURN}, Str::about_caption);
   ASSERT_NE(about, nullptr);
   EXPECT_NE(FindControl(about, German(Str::about_StaticText5)), nullptr);
   EXPECT_TRUE(ClickControl(about, de[size_t(Str::about_BitBtn1)]));
-  HWND edition = fromMenu({D, D, D, D, D, D, D, D, D, VK_RETURN}, Str::edition_caption);
+  HWND edition = fromMenu({D, D, D, D, D, D, D, D, D, D, VK_RETURN}, Str::edition_caption);
   ASSERT_NE(edition, nullptr);
   EXPECT_NE(FindControl(edition, German(Str::edition_StaticText1)), nullptr);
   EXPECT_TRUE(ClickControl(edition, German(Str::edition_CloseButton)));
 
-  // Polski, the last of the list, chosen: the next dialog is Polish.
+  // Polski, the last of the list, chosen: the next dialog is Polish, and so is the face's weekday.
+  auto weekdayOnScreen = [&] {
+    POINT o{0, 0};
+    ClientToScreen(main, &o);
+    HDC screen = GetDC(nullptr);
+    unsigned sum = 0;
+    for (int y = 82; y < 96; ++y)
+      for (int x = 21; x < 195; ++x) sum = sum * 31 + GetPixel(screen, o.x + x, o.y + y);
+    ReleaseDC(nullptr, screen);
+    return sum;
+  };
+  const unsigned germanWeekday = weekdayOnScreen();
   ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, 'O'}));
   HWND more = WaitForDialog(p.Pid(), de[size_t(Str::options_caption)]);
   ASSERT_NE(more, nullptr);
@@ -147,6 +159,7 @@ TEST_F(SettingsE2E, WindowsSpeakTheUsersLanguage) {
   EXPECT_TRUE(ClickControl(more, de[size_t(Str::options_BitBtn1)]));
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(more); }, 5000));
   EXPECT_EQ(ReadValue(kSettingsKey, "WindowLanguage"), "pl");
+  EXPECT_TRUE(WaitFor([&] { return weekdayOnScreen() != germanWeekday; }, 3000));
   ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, 'S'}));
   HWND settings = WaitForDialog(p.Pid(), pl[size_t(Str::settings_caption)]);
   ASSERT_NE(settings, nullptr);

@@ -8,6 +8,7 @@
 #include "alarm/alarm_editor_form.h"
 #include "alarm/alarms_form.h"
 #include "alarm/more_options_form.h"
+#include "resources/lang_text.h"
 #include "settings/settings_dialog.h"
 #include "ui/dpi.h"
 #include "ui/tests/scripted_dialog.h"
