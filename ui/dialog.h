@@ -241,6 +241,7 @@ class Dialog : public Window {
   int dpi_ = 96;
   bool running_ = false;
   bool rescaling_ = false;  // inside DpiChanged: the window's own resize raises no second one
+  bool scalableFace_ = false;  // a text needs letters "MS Sans Serif" lacks: the scalable face at every scale
 };
 
 // A container of the dialog layer: forwards its children's notifications to
