@@ -164,6 +164,7 @@ TEST_F(SettingsE2E, WindowsSpeakTheUsersLanguage) {
   HWND settings = WaitForDialog(p.Pid(), pl[size_t(Str::settings_caption)]);
   ASSERT_NE(settings, nullptr);
   EXPECT_NE(FindControl(settings, pl[size_t(Str::settings_GroupBox1)]), nullptr);  // "Wyświetlanie"
+  SaveScreenshot(OutputDir() + "settings-pl.bmp");
   EXPECT_TRUE(ClickControl(settings, pl[size_t(Str::settings_BitBtn2)]));
   EXPECT_TRUE(p.Close());
 }

@@ -279,10 +279,10 @@ class Dialog : public Window {
   HMODULE richEdit_ = nullptr;
   int result_ = kResultNone;
   int dpi_ = 96;
-  bool beyondLatin1_ = false;  // words with letters "MS Sans Serif" lacks (Polish)
   int clientWidth_ = 0;  // the client's width at dpi_ with the texts fitted; 0 before
   bool running_ = false;
   bool rescaling_ = false;  // inside DpiChanged: the window's own resize raises no second one
+  bool scalableFace_ = false;  // a text needs letters "MS Sans Serif" lacks: the scalable face at every scale
 };
 
 // A container of the dialog layer: forwards its children's notifications to
