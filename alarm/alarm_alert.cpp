@@ -1,6 +1,7 @@
 #include "alarm/alarm_alert.h"
 
 #include "alarm/alarm_sound_player.h"
+#include "resources/lang_text.h"
 
 namespace orlavox {
 namespace {
@@ -32,10 +33,10 @@ std::vector<ControlRow> AlertTable(const std::string& firstLine, const std::stri
   std::vector<ControlRow> rows{
       Panel(c.Panel1, kOnForm, kNoTab, {8, 8, 201, 65}).Ground(RGB(255, 255, 0)),
       Label("Label1", c.Panel1, {4, 16 - shift, 189, 17}, firstLine).Centred(),
-      Label("Label2", c.Panel1, {8, 36 + shift, 185, 17}, "Press OK to confirm the alarm.").Centred(),
-      BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, "OK"),
+      Label("Label2", c.Panel1, {8, 36 + shift, 185, 17}, Tr(Str::alert_Label2)).Centred(),
+      BitBtn(c.BitBtn1, kOnForm, 0, {72, 91, 75, 25}, ButtonRole::Ok, Tr(Str::alert_BitBtn1)),
       // Beside OK; the panel and OK stay where they always were.
-      ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, "&Snooze"),
+      ui::Button(c.SnoozeButton, kOnForm, 1, {153, 91, 56, 25}, Tr(Str::alert_SnoozeButton)),
   };
   if (!names.empty()) rows.push_back(Label("NameLabel", c.Panel1, {4, 24, 193, 17}, names).Centred().InBold());
   return rows;
@@ -44,7 +45,7 @@ std::vector<ControlRow> AlertTable(const std::string& firstLine, const std::stri
 }  // namespace
 
 TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine, const std::string& names)
-    : Dialog(Form("Alarm!", 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(), AlertTable(firstLine, names)),
+    : Dialog(Form(Tr(Str::alert_caption), 219, 130).NoSystemMenu().WithTaskbarButton().AlwaysOnTop(), AlertTable(firstLine, names)),
       host_(host) {
   OnClick(c.SnoozeButton, [this] {
     DisableAlarmTimer();

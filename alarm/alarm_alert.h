@@ -8,6 +8,7 @@
 
 #include "alarm/alarm_alert_host.h"
 #include "alarm/alarm_sound_player.h"
+#include "resources/lang_text.h"
 #include "ui/dialog.h"
 
 namespace orlavox {
@@ -19,13 +20,12 @@ inline constexpr DWORD kAlarmVoiceWaitMs = 8000;
 
 // The alert's result when the user snoozed it.
 inline constexpr int kResultSnooze = 3;
-inline constexpr const char* kAlarmFirstLine = "Your alarm time has arrived!";
 
 class TAlarmAlertForm : public ui::Dialog {
  public:
   // firstLine: the panel's first line; a late ring names its lateness there.
   // names: the names of the alarms ringing, shown under it when not empty.
-  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = kAlarmFirstLine,
+  explicit TAlarmAlertForm(AlarmAlertHost& host, const std::string& firstLine = Tr(Str::alert_Label1),
                            const std::string& names = "");
   ~TAlarmAlertForm() override;
 

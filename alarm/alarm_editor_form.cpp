@@ -2,6 +2,7 @@
 
 #include "alarm/alarm_form.h"
 #include "display/face_images.h"
+#include "resources/lang_text.h"
 #include "shell/help_engine.h"
 #include "win/wide_text.h"
 
@@ -12,67 +13,39 @@ using namespace ui;
 
 constexpr const AlarmEditorIds& c = kAlarmEditor;
 
-// Every word the editor shows, but the day names, which are the locale's.
-struct EditorWords {
-  const char* NewCaption = "New alarm";
-  const char* EditCaption = "Edit alarm";
-  const char* AlarmBox = "Alarm";
-  const char* On = "Alarm &on";
-  const char* Hour = "Hour";
-  const char* Minute = "Minute";
-  const char* Am = "AM";
-  const char* Pm = "PM";
-  const char* Name = "&Name";
-  const char* DaysBox = "Days";
-  const char* Once = "Only once";
-  const char* SoundBox = "Sound";
-  const char* Sound = "Sound";
-  std::vector<std::string> Sounds() const { return {"System beep", "Yipe", "Lazer", "Whistle", "Fanfare", "Wave file..."}; }
-  const char* Preview = "Play current sound";
-  const char* Interval = "Sound interval";
-  const char* Seconds = "seconds";
-  const char* WaveFile = "Wave file";
-  const char* Browse = "Browse...";
-  const char* Announce = "Announce the time before playing the sound";
-  const char* Ok = "&OK";
-  const char* Cancel = "&Cancel";
-  const char* Help = "&Help";
-};
-constexpr EditorWords w{};
-
 std::vector<ControlRow> EditorTable(const LocaleWeek& week, const std::array<int, 7>& order) {
   std::vector<ControlRow> t = {
-      GroupBox(c.AlarmBox, kOnForm, 0, {8, 8, 356, 93}, w.AlarmBox),
-      Check(c.OnCheck, c.AlarmBox, 0, {8, 20, 97, 17}, w.On),
-      LabelFor(c.HourEdit, "HourLabel", c.AlarmBox, {8, 44, 0, 0}, w.Hour),
+      GroupBox(c.AlarmBox, kOnForm, 0, {8, 8, 356, 93}, Tr(Str::editor_AlarmBox)),
+      Check(c.OnCheck, c.AlarmBox, 0, {8, 20, 97, 17}, Tr(Str::editor_OnCheck)),
+      LabelFor(c.HourEdit, "HourLabel", c.AlarmBox, {8, 44, 0, 0}, Tr(Str::editor_HourLabel)),
       Edit(c.HourEdit, c.AlarmBox, 1, {8, 60, 29, 21}, "0").MaxLength(2),
       UpDown(c.HourUpDown, c.AlarmBox, 2, {37, 60, 16, 21}, c.HourEdit).Range(0, 23).WrapAround(),
-      LabelFor(c.MinEdit, "MinuteLabel", c.AlarmBox, {60, 44, 0, 0}, w.Minute),
+      LabelFor(c.MinEdit, "MinuteLabel", c.AlarmBox, {60, 44, 0, 0}, Tr(Str::editor_MinuteLabel)),
       Edit(c.MinEdit, c.AlarmBox, 3, {60, 60, 29, 21}, "0").MaxLength(2),
       UpDown(c.MinUpDown, c.AlarmBox, 4, {89, 60, 16, 21}, c.MinEdit).Range(0, 59).WrapAround(),
-      Radio(c.AMRadio, c.AlarmBox, 5, {112, 54, 37, 21}, w.Am),
-      Radio(c.PMRadio, c.AlarmBox, 6, {112, 70, 37, 17}, w.Pm),
-      LabelFor(c.NameEdit, "NameLabel", c.AlarmBox, {160, 44, 0, 0}, w.Name),
+      Radio(c.AMRadio, c.AlarmBox, 5, {112, 54, 37, 21}, Tr(Str::editor_AMRadio)),
+      Radio(c.PMRadio, c.AlarmBox, 6, {112, 70, 37, 17}, Tr(Str::editor_PMRadio)),
+      LabelFor(c.NameEdit, "NameLabel", c.AlarmBox, {160, 44, 0, 0}, Tr(Str::editor_NameLabel)),
       Edit(c.NameEdit, c.AlarmBox, 7, {160, 60, 188, 21}, "").MaxLength(int(kMaxAlarmNameChars)),
-      GroupBox(c.DaysBox, kOnForm, 1, {8, 108, 356, 69}, w.DaysBox),
-      Check(c.OnceCheck, c.DaysBox, 7, {8, 44, 160, 17}, w.Once),
-      GroupBox(c.SoundBox, kOnForm, 2, {8, 184, 356, 129}, w.SoundBox),
-      LabelFor(c.SoundCombo, "SoundLabel", c.SoundBox, {9, 18, 0, 0}, w.Sound),
-      Combo(c.SoundCombo, c.SoundBox, 0, {8, 34, 145, 21}, w.Sounds()),
+      GroupBox(c.DaysBox, kOnForm, 1, {8, 108, 356, 69}, Tr(Str::editor_DaysBox)),
+      Check(c.OnceCheck, c.DaysBox, 7, {8, 44, 160, 17}, Tr(Str::editor_OnceCheck)),
+      GroupBox(c.SoundBox, kOnForm, 2, {8, 184, 356, 129}, Tr(Str::editor_SoundBox)),
+      LabelFor(c.SoundCombo, "SoundLabel", c.SoundBox, {9, 18, 0, 0}, Tr(Str::editor_SoundLabel)),
+      Combo(c.SoundCombo, c.SoundBox, 0, {8, 34, 145, 21}, AlarmSoundNames()),
       BitBtn(c.PreviewButton, c.SoundBox, 1, {153, 34, 21, 20}, ButtonRole::Custom, "")
           .Glyph(int(Glyph::Play))
-          .Hint(w.Preview),
-      LabelFor(c.IntervalEdit, "IntervalLabel", c.SoundBox, {185, 18, 0, 0}, w.Interval),
+          .Hint(Tr(Str::editor_PreviewButton_hint)),
+      LabelFor(c.IntervalEdit, "IntervalLabel", c.SoundBox, {185, 18, 0, 0}, Tr(Str::editor_IntervalLabel)),
       Edit(c.IntervalEdit, c.SoundBox, 2, {184, 34, 33, 21}, "1").ReadOnly().MaxLength(2),
       UpDown(c.IntervalUpDown, c.SoundBox, 3, {217, 34, 15, 21}, c.IntervalEdit).Range(0, 60).At(1),
-      Label("SecondsLabel", c.SoundBox, {240, 37, 0, 0}, w.Seconds),
-      LabelFor(c.WaveFileEdit, "WaveFileLabel", c.SoundBox, {9, 60, 0, 0}, w.WaveFile),
+      Label("SecondsLabel", c.SoundBox, {240, 37, 0, 0}, Tr(Str::editor_SecondsLabel)),
+      LabelFor(c.WaveFileEdit, "WaveFileLabel", c.SoundBox, {9, 60, 0, 0}, Tr(Str::editor_WaveFileLabel)),
       Edit(c.WaveFileEdit, c.SoundBox, 4, {8, 76, 217, 21}, ""),
-      Button(c.BrButton, c.SoundBox, 5, {237, 76, 63, 21}, w.Browse),
-      Check(c.AnnounceCheck, c.SoundBox, 6, {8, 105, 257, 17}, w.Announce),
-      BitBtn(c.OkButton, kOnForm, 3, {9, 321, 73, 33}, ButtonRole::Ok, w.Ok),
-      BitBtn(c.HelpButton, kOnForm, 4, {150, 321, 75, 33}, ButtonRole::Help, w.Help),
-      BitBtn(c.CancelButton, kOnForm, 5, {291, 321, 73, 33}, ButtonRole::Cancel, w.Cancel),
+      Button(c.BrButton, c.SoundBox, 5, {237, 76, 63, 21}, Tr(Str::editor_BrButton)),
+      Check(c.AnnounceCheck, c.SoundBox, 6, {8, 105, 257, 17}, Tr(Str::editor_AnnounceCheck)),
+      BitBtn(c.OkButton, kOnForm, 3, {9, 321, 73, 33}, ButtonRole::Ok, Tr(Str::editor_OkButton)),
+      BitBtn(c.HelpButton, kOnForm, 4, {150, 321, 75, 33}, ButtonRole::Help, Tr(Str::editor_HelpButton)),
+      BitBtn(c.CancelButton, kOnForm, 5, {291, 321, 73, 33}, ButtonRole::Cancel, Tr(Str::editor_CancelButton)),
   };
   for (int i = 0; i < 7; ++i)
     t.push_back(Check(c.Days[i], c.DaysBox, i, {8 + 49 * i, 20, 47, 17}, week.ShortNames[size_t(order[size_t(i)])]));
@@ -98,7 +71,7 @@ LocaleWeek UserLocaleWeek() {
 
 TAlarmEditorForm::TAlarmEditorForm(const AlarmEntry& alarm, bool isNew, bool hour24, const LocaleWeek& week,
                                    const AlarmSoundList* sounds)
-    : Dialog(Form(isNew ? w.NewCaption : w.EditCaption, 372, 362), EditorTable(week, WeekOrder(week))),
+    : Dialog(Form(Tr(isNew ? Str::editor_newCaption : Str::editor_editCaption), 372, 362), EditorTable(week, WeekOrder(week))),
       alarm_(alarm),
       hour24_(hour24),
       order_(WeekOrder(week)),
@@ -164,8 +137,8 @@ AlarmEditorValues TAlarmEditorForm::ReadValues() const {
 
 bool TAlarmEditorForm::FormOkQuery() {
   const AlarmEditorValues v = ReadValues();
-  if (const char* problem = AlarmEditorProblem(v); *problem) {
-    ShowError(problem);
+  if (const std::string problem = AlarmEditorProblem(v); !problem.empty()) {
+    ShowError(problem.c_str());
     Focus(c.Days[0]);
     return false;
   }

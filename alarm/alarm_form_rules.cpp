@@ -1,5 +1,7 @@
 #include "alarm/alarm_form_rules.h"
 
+#include "resources/lang_text.h"
+
 namespace orlavox {
 
 std::optional<int> ParseSignedDecimal(std::string_view text) {
@@ -48,8 +50,8 @@ TypingCheck CheckTyped(std::string_view text, TypingRange range) {
 
 const char* TypingMessage(TypingCheck check) {
   switch (check) {
-    case TypingCheck::NotNumeric: return "Only numeric values allowed!";
-    case TypingCheck::OutOfRange: return "Numeric value out of range!";
+    case TypingCheck::NotNumeric: return Tr(Str::msg_notNumeric).c_str();
+    case TypingCheck::OutOfRange: return Tr(Str::msg_outOfRange).c_str();
     case TypingCheck::Accepted: break;
   }
   return "";

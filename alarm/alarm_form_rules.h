@@ -39,9 +39,8 @@ inline constexpr TypingRange kAnnounceTyping{0, 60};
 inline TypingRange HourTyping(bool hour24) { return hour24 ? TypingRange{0, 23} : TypingRange{0, 12}; }
 TypingCheck CheckTyped(std::string_view text, TypingRange range);
 // The message for a refused text, shown in a plain box with the caption
-// kTypingErrorCaption; "" when accepted.
+// "Error" (in the windows' language, as the message); "" when accepted.
 const char* TypingMessage(TypingCheck check);
-inline constexpr const char* kTypingErrorCaption = "Error";
 
 // The minute after the focus leaves it: one character gets a leading "0".
 std::string PadMinute(const std::string& text);
@@ -68,6 +67,7 @@ struct MoreOptionsFormValues {
   bool QuietOn = false, HoldBackFullScreen = false, WakeForAlarm = false;
   std::string FromHour, FromMinute, ToHour, ToMinute, SnoozeMinutes;
   bool FromPm = false, ToPm = false;
+  int WindowLanguage = 0;  // the language of the windows: LanguageChoiceIndex (resources/lang_text.h)
 };
 inline constexpr TypingRange kSnoozeTyping{0, 60};
 // Writes the accepted values into `o`: a minute or a snooze time out of its

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "resources/lang_text.h"
+
 namespace orlavox {
 
 int64_t AlarmOccurrence(int64_t nowMinute, int alarmHour, int alarmMinute) {
@@ -48,16 +50,17 @@ int64_t NextWakeLocal(int64_t nowLocal, int64_t nowUtc, bool alarmOn, int alarmH
 }
 
 std::string LateAlarmLine(int alarmHour, int alarmMinute, bool hour24, int64_t late) {
-  char text[64];
-  char time[16];
+  char time[48];
   if (hour24)
     std::snprintf(time, sizeof time, "%02d:%02d", alarmHour, alarmMinute);
   else
     std::snprintf(time, sizeof time, "%d:%02d %s", alarmHour % 12 == 0 ? 12 : alarmHour % 12, alarmMinute,
-                  alarmHour < 12 ? "AM" : "PM");
-  std::snprintf(text, sizeof text, "%s alarm, %lld minute%s late!", time, static_cast<long long>(late),
-                late == 1 ? "" : "s");
-  return text;
+                  Tr(alarmHour < 12 ? Str::alarm_AMRadio : Str::alarm_PMRadio).c_str());
+  const int64_t ones = late % 10, tens = late % 100;
+  const Str form = late == 1                                           ? Str::alert_lateOne
+                   : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? Str::alert_lateFew
+                                                                         : Str::alert_lateMany;
+  return Tr(form, {time, std::to_string(late)});
 }
 
 }  // namespace orlavox

@@ -1,6 +1,7 @@
 #include "alarm/alarms_form.h"
 
 #include "alarm/alarm_editor_form.h"
+#include "resources/lang_text.h"
 #include "shell/help_engine.h"
 #include "win/wide_text.h"
 
@@ -11,36 +12,17 @@ using namespace ui;
 
 constexpr const AlarmsFormIds& c = kAlarmsForm;
 
-// Every word the dialog shows; the rows' words are kAlarmsListWords.
-struct AlarmsWords {
-  const char* Caption = "Alarms";
-  const char* ListLabel = "A&larms:";
-  const char* On = "On";
-  const char* Time = "Time";
-  const char* Days = "Days";
-  const char* Name = "Name";
-  const char* Sound = "Sound";
-  const char* New = "&New...";
-  const char* Edit = "&Edit...";
-  const char* Delete = "&Delete";
-  const char* Ok = "&OK";
-  const char* Cancel = "&Cancel";
-  const char* Help = "&Help";
-  const char* DeleteQuestion = "Delete the alarm at %s?";  // %s: the time and the name in quotes
-};
-constexpr AlarmsWords w{};
-
 std::vector<ControlRow> AlarmsTable() {
   return {
-      LabelFor(c.AlarmList, "ListLabel", kOnForm, {8, 8, 0, 0}, w.ListLabel),
+      LabelFor(c.AlarmList, "ListLabel", kOnForm, {8, 8, 0, 0}, Tr(Str::alarms_ListLabel)),
       ListView(c.AlarmList, kOnForm, 0, {8, 24, 454, 196},
-               {{w.On, 36}, {w.Time, 70}, {w.Days, 126}, {w.Name, 130}, {w.Sound, 84}}),
-      Button(c.NewButton, kOnForm, 1, {8, 228, 75, 25}, w.New),
-      Button(c.EditButton, kOnForm, 2, {91, 228, 75, 25}, w.Edit),
-      Button(c.DeleteButton, kOnForm, 3, {174, 228, 75, 25}, w.Delete),
-      BitBtn(c.OkButton, kOnForm, 4, {9, 261, 73, 33}, ButtonRole::Ok, w.Ok),
-      BitBtn(c.HelpButton, kOnForm, 5, {198, 261, 75, 33}, ButtonRole::Help, w.Help),
-      BitBtn(c.CancelButton, kOnForm, 6, {389, 261, 73, 33}, ButtonRole::Cancel, w.Cancel),
+               {{Tr(Str::alarms_column_On), 36}, {Tr(Str::alarms_column_Time), 70}, {Tr(Str::alarms_column_Days), 126}, {Tr(Str::alarms_column_Name), 130}, {Tr(Str::alarms_column_Sound), 84}}),
+      Button(c.NewButton, kOnForm, 1, {8, 228, 75, 25}, Tr(Str::alarms_NewButton)),
+      Button(c.EditButton, kOnForm, 2, {91, 228, 75, 25}, Tr(Str::alarms_EditButton)),
+      Button(c.DeleteButton, kOnForm, 3, {174, 228, 75, 25}, Tr(Str::alarms_DeleteButton)),
+      BitBtn(c.OkButton, kOnForm, 4, {9, 261, 73, 33}, ButtonRole::Ok, Tr(Str::alarms_OkButton)),
+      BitBtn(c.HelpButton, kOnForm, 5, {198, 261, 75, 33}, ButtonRole::Help, Tr(Str::alarms_HelpButton)),
+      BitBtn(c.CancelButton, kOnForm, 6, {389, 261, 73, 33}, ButtonRole::Cancel, Tr(Str::alarms_CancelButton)),
   };
 }
 
@@ -48,13 +30,13 @@ std::vector<ControlRow> AlarmsTable() {
 
 TAlarmsForm::TAlarmsForm(std::vector<AlarmEntry> alarms, bool hour24, const LocaleWeek& week,
                          const AlarmSoundList* sounds)
-    : Dialog(Form(w.Caption, 470, 302), AlarmsTable()),
+    : Dialog(Form(Tr(Str::alarms_caption), 470, 302), AlarmsTable()),
       alarms_(std::move(alarms)),
       hour24_(hour24),
       week_(week),
       sounds_(sounds) {
   Confirm = [this](const std::string& question) {
-    return MessageBoxW(Handle(), Wide(question).c_str(), Wide(w.Caption).c_str(), MB_YESNO | MB_ICONQUESTION) ==
+    return MessageBoxW(Handle(), Wide(question).c_str(), Wide(Tr(Str::alarms_caption)).c_str(), MB_YESNO | MB_ICONQUESTION) ==
            IDYES;
   };
   EditAlarm = [this](AlarmEntry& alarm, bool isNew) {
@@ -141,9 +123,7 @@ void TAlarmsForm::DeleteClick() {
   const AlarmEntry& a = alarms_[size_t(row)];
   std::string what = AlarmTimeText(a.Hour, a.Minute, hour24_);
   if (!a.Name.empty()) what += " \"" + a.Name + "\"";
-  std::string question = w.DeleteQuestion;
-  question.replace(question.find("%s"), 2, what);
-  if (Confirm(question)) {
+  if (Confirm(Tr(Str::alarms_deleteQuestion, {what}))) {
     alarms_.erase(alarms_.begin() + row);
     Refresh(row < int(alarms_.size()) ? row : row - 1);
   }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "alarm/alarm_form_rules.h"
+#include "resources/lang_text.h"
 
 namespace orlavox {
 
@@ -21,13 +22,13 @@ std::array<int, 7> WeekOrder(const LocaleWeek& week) {
 }
 
 std::string DaysText(const AlarmEntry& a, const LocaleWeek& week) {
-  const AlarmsListWords& w = kAlarmsListWords;
-  if (a.Once) return w.Once;
+  if (a.Once) return Tr(Str::alarms_once);
   const uint8_t days = a.Days & kEveryDay;
-  if (days == kEveryDay) return w.EveryDay;
-  if (days == kWeekdays) return w.Weekdays;
-  if (days == kWeekend) return w.Weekend;
-  if (days == 0) return w.NoDays;
+  const auto& name = week.ShortNames;
+  if (days == kEveryDay) return Tr(Str::alarms_everyDay);
+  if (days == kWeekdays) return name[1] + "\xE2\x80\x93" + name[5];  // with an en dash
+  if (days == kWeekend) return name[6] + ", " + name[0];
+  if (days == 0) return Tr(Str::alarms_never);
   std::string text;
   for (int d : WeekOrder(week))
     if (days & (1u << d)) text += (text.empty() ? "" : ", ") + week.ShortNames[size_t(d)];
@@ -38,7 +39,13 @@ std::string SoundText(const AlarmEntry& a) {
   if (a.Sound < 0 || a.Sound > 5) return {};
   const size_t slash = a.WaveFile.find_last_of("\\/");
   if (a.Sound == 5 && slash + 1 < a.WaveFile.size()) return a.WaveFile.substr(slash + 1);
-  return kAlarmsListWords.Sounds[a.Sound];
+  return a.Sound == 5 ? Tr(Str::alarms_waveFile) : AlarmSoundNames()[size_t(a.Sound)];
+}
+
+std::vector<std::string> AlarmSoundNames() {
+  return {Tr(Str::alarm_AlarmSoundCombo_SystemBeep), Tr(Str::alarm_AlarmSoundCombo_Yipe),
+          Tr(Str::alarm_AlarmSoundCombo_Lazer),      Tr(Str::alarm_AlarmSoundCombo_Whistle),
+          Tr(Str::alarm_AlarmSoundCombo_Fanfare),    Tr(Str::alarm_AlarmSoundCombo_WaveFile)};
 }
 
 std::string AlarmTimeText(int hour, int minute, bool hour24) {
@@ -50,8 +57,8 @@ std::string AlarmTimeText(int hour, int minute, bool hour24) {
   return text;
 }
 
-const char* AlarmEditorProblem(const AlarmEditorValues& v) {
-  return !v.Once && (v.Days & kEveryDay) == 0 ? kNoDayMessage : "";
+std::string AlarmEditorProblem(const AlarmEditorValues& v) {
+  return !v.Once && (v.Days & kEveryDay) == 0 ? Tr(Str::editor_noDay) : "";
 }
 
 std::string ClipAlarmName(const std::string& name) {

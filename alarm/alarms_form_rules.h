@@ -23,22 +23,14 @@ LocaleWeek LocaleWeekFrom(int localeFirstDay, const std::array<std::string, 7>& 
 // The weekdays in the locale's order, starting from its first day.
 std::array<int, 7> WeekOrder(const LocaleWeek& week);
 
-// The visible words of the list's rows.
-struct AlarmsListWords {
-  const char* EveryDay = "Every day";
-  const char* Weekdays = "Mon\xE2\x80\x93" "Fri";  // with an en dash
-  const char* Weekend = "Sat, Sun";
-  const char* Once = "Once";
-  const char* NoDays = "Never";
-  const char* Sounds[6] = {"System beep", "Yipe", "Lazer", "Whistle", "Fanfare", "Wave file"};
-};
-inline constexpr AlarmsListWords kAlarmsListWords{};
-
-// The Days column: "Once", "Every day", "Mon–Fri", "Sat, Sun", or else the
-// days' short names in the locale's order.
+// The Days column, in the windows' language: "Once", "Every day", "Never",
+// or the locale's short names: "Mon–Fri", "Sat, Sun", else the days in the
+// locale's order.
 std::string DaysText(const AlarmEntry& a, const LocaleWeek& week);
 // The Sound column: the sound's name, or the wave file's name without its folder.
 std::string SoundText(const AlarmEntry& a);
+// The sound list's six names, as the alarm dialogs offer them.
+std::vector<std::string> AlarmSoundNames();
 // The Time column, as the alarm dialog shows the hour: "07:00", or "7:00 AM".
 std::string AlarmTimeText(int hour, int minute, bool hour24);
 
@@ -52,8 +44,7 @@ struct AlarmEditorValues {
   std::string Hour, Minute, RepeatInterval, Name, WaveFile;
 };
 // Why OK is refused ("" when it is not): a repeating alarm needs a day.
-const char* AlarmEditorProblem(const AlarmEditorValues& v);
-inline constexpr const char* kNoDayMessage = "Choose at least one day, or \"Only once\".";
+std::string AlarmEditorProblem(const AlarmEditorValues& v);
 // The alarm `a` with the editor's values: a minute or a sound interval out
 // of its range keeps what it had; the name is cut to kMaxAlarmNameChars.
 AlarmEntry ApplyAlarmEditor(const AlarmEditorValues& v, AlarmEntry a);

@@ -34,6 +34,7 @@ struct MoreOptionsIds {
   ui::EditId SnoozeEdit{"SnoozeEdit"};
   ui::UpDownId SnoozeUpDown{"SnoozeUpDown"};
   ui::CheckId WakeCheck{"WakeCheck"};
+  ui::ComboId LanguageCombo{"LanguageCombo"};  // Automatic, then each language in its own name
   ui::LabelId WakeReason{"WakeReason"};  // only on a computer that sleeps in modern standby
   ui::BitBtnId BitBtn1{"BitBtn1"}, HelpButton{"HelpButton"}, BitBtn2{"BitBtn2"};
 };
@@ -51,6 +52,8 @@ class TMoreOptionsForm : public ui::Dialog {
 
   // Shows a refused text's message; the plain error box unless replaced.
   std::function<void(const char* text)> ShowError;
+  // The language of the windows the list shows when the dialog opens (LanguageChoiceIndex).
+  int WindowLanguageChoice = 0;
 
   void QuietCheckClick();
 

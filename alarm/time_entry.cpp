@@ -1,8 +1,13 @@
 #include "alarm/time_entry.h"
 
+#include "resources/lang_text.h"
+#include "win/wide_text.h"
+
 namespace orlavox {
 
-void ShowTypingError(HWND owner, const char* text) { MessageBoxA(owner, text, kTypingErrorCaption, MB_OK); }
+void ShowTypingError(HWND owner, const char* text) {
+  MessageBoxW(owner, Wide(text).c_str(), Wide(Tr(Str::msg_errorCaption)).c_str(), MB_OK);
+}
 
 void CheckTypedField(ui::Dialog& dialog, ui::EditId edit, TypingRange range, const TypingErrorBox& showError) {
   const TypingCheck check = CheckTyped(dialog.Text(edit), range);

@@ -21,7 +21,7 @@ bool TApplication::Initialize() {
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
-  if (hwnd_) SetWindowTextA(hwnd_, title.c_str());
+  if (hwnd_) ui::SetWindowCaption(hwnd_, title);
 }
 
 void TApplication::Restore() {
@@ -52,24 +52,24 @@ bool TApplication::PreviewKey(const MSG& msg) {
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(int(msg.wParam));
       return;
     }
     if (PreviewKey(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 
 int TApplication::Run() {
   if (showMainForm_ && mainForm_) ShowWindow(mainForm_->Handle(), SW_SHOW);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (PreviewKey(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return int(msg.wParam);
 }

@@ -65,7 +65,7 @@ void TMainForm::Alarm(int64_t lateMinutes, uint32_t ringing) {
   StoreFirstAlarm(lead, ringingSettings_, unusedDays);
   const std::string firstLine = lateMinutes > 0
                                     ? LateAlarmLine(lead.Hour, lead.Minute, ClockSettings.Hour24, lateMinutes)
-                                    : std::string(kAlarmFirstLine);
+                                    : Tr(Str::alert_Label1);
   const std::string names = RingingNames(AlarmList, ringing);
   // A once alarm goes off as it rings, and is stored so.
   bool switchedOff = false;

@@ -34,7 +34,7 @@ TMainForm::~TMainForm() {
 bool TMainForm::Create() {
   const ui::WindowClass cls{"OrlavoxMainForm", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                             LoadIconA(ui::Instance(), MAKEINTRESOURCEA(IDI_PROGRAM)), nullptr};
-  if (!ui::Window::Create(cls, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 292, 130, app_.Handle()))
+  if (!ui::Window::Create(cls, Tr(Str::main_caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 292, 130, app_.Handle()))
     return false;
   CreateButtons();
   FormCreate();

@@ -33,7 +33,6 @@ namespace orlavox {
 class TClockData;
 struct FacePlan;
 
-inline constexpr const char* kApplicationTitle = "Multilingual Orlavox";
 inline constexpr const char* kMutexName = "OrlavoxLite";
 // Sent by the speech worker when the voice has finished.
 inline constexpr UINT kThreadDoneMessage = WM_APP + 1;
@@ -186,6 +185,9 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void AlarmsClick();  // "Alarms": the list of every alarm
   void SetupButtonClick();
   void MoreOptionsClick();
+  // Makes `language` the language of the windows: the menus, the buttons'
+  // hints, the caption and the tray tooltip at once, every window opened after it.
+  void ChangeWindowLanguage(Language language);
   void HelpButtonClick();
   void About1Click();
   void Wantmorefeatures1Click();
@@ -293,6 +295,7 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   void RefreshFirstAlarm();
   orlavox::ClockSettings ringingSettings_;  // AlarmSettings() while the alert is open
   void BuildMainPopupMenu();
+  void SetMainMenuTexts();  // captions and short-cuts in the windows' language
   void CreateButtons();
   void RunMenuCommand(unsigned command);
   ui::SpeedButton& ButtonFor(Button b);

@@ -15,14 +15,23 @@ void TMainForm::BuildMainPopupMenu() {
     }
     ui::PopupMenu::Item it;
     it.Name = info.Name;
-    it.Caption = info.Caption;
-    it.ShortCut = info.OnlyWithGlobalShortcut ? std::string() : ShortcutText(info.Keys);
     it.Radio = info.Kind == MenuKind::Radio;
     const unsigned command = info.Command;
     it.OnClick = [this, command](ui::PopupMenu::Item&) { RunMenuCommand(command); };
     MainPopupMenu.Add(std::move(it));
   }
   MainPopupMenu.Find("MI_big")->Checked = true;
+  SetMainMenuTexts();
+}
+
+void TMainForm::SetMainMenuTexts() {
+  for (const MenuItemInfo& info : MainPopupMenuItems()) {
+    ui::PopupMenu::Item* it = info.Kind == MenuKind::Separator ? nullptr : MainPopupMenu.Find(info.Name);
+    if (!it) continue;
+    it->Caption = Tr(info.Caption);
+    // Speak!'s short-cut is there only while the global one is on.
+    if (!info.OnlyWithGlobalShortcut || !it->ShortCut.empty()) it->ShortCut = ShortcutText(info.Keys);
+  }
 }
 
 void TMainForm::RunMenuCommand(unsigned command) {
@@ -62,7 +71,7 @@ void TMainForm::CreateButtons() {
   for (const ButtonInfo& info : Buttons()) {
     ui::SpeedButton& b = ButtonFor(info.Id);
     const PanelRect& r = info.Big;
-    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, info.Hint);
+    b.Create(hwnd_, r.Left, r.Top, r.Width, r.Height, Tr(info.Hint));
     if (info.Face != Glyph::None) {
       const Glyph g = info.Face;
       b.SetGlyph([this, g](HDC dc, int x, int y, bool enabled) {

@@ -5,20 +5,42 @@
 #include "app/clock_source.h"
 #include "app/main_form.h"
 #include "app/seams.h"
+#include "resources/lang_load.h"
 #include "settings/settings_store.h"
+#include "speech/voice_list.h"
 
 namespace orlavox {
 
 void TMainForm::MoreOptionsClick() {
   const std::optional<bool> supplied = SuppliedModernStandby();
   TMoreOptionsForm dialog(MoreOptions, ClockSettings.Hour24, supplied ? *supplied : SleepsInModernStandby());
+  const std::string storedLanguage = LoadWindowLanguageChoice();
+  dialog.WindowLanguageChoice = LanguageChoiceIndex(storedLanguage);
   PlaceTaskbarButton(true);
   if (dialog.ShowModal(hwnd_) == ui::kResultOk) {
     ApplyMoreOptionsForm(dialog.Values(), ClockSettings.Hour24, MoreOptions);
     SaveMoreOptionsToRegistry(MoreOptions);  // its own four values, at once
     ArmWakeTimer();
+    const std::string language = LanguageChoiceCode(dialog.Values().WindowLanguage);
+    if (language != storedLanguage) SaveWindowLanguageChoice(language);
+    ChangeWindowLanguage(ChooseWindowLanguage(language, WindowsUiLanguage()));
   }
   PlaceTaskbarButton();  // back to what the window shows
+}
+
+void TMainForm::ChangeWindowLanguage(Language language) {
+  if (language == WindowLanguage()) return;
+  LoadWindowLanguage(language);
+  SetFaceLanguage(language);
+  SetMainMenuTexts();
+  for (size_t i = 0; i < LanguageList.size() && i < LangMenu.Count(); ++i)
+    LangMenu.At(i).Caption = VoiceMenuName(LanguageList[i]);
+  for (const ButtonInfo& info : Buttons()) ButtonFor(info.Id).SetHint(Tr(info.Hint));
+  app_.SetTitle(Tr(Str::main_caption));
+  ui::SetWindowCaption(hwnd_, Tr(Mode() == DisplayMode::Small ? Str::main_smallCaption : Str::main_caption));
+  SYSTEMTIME now;
+  ReadLocalTime(now);
+  SetTrayHint(now);
 }
 
 void TMainForm::ArmWakeTimer() {

@@ -47,7 +47,8 @@ void TMainForm::OpenRegistry() {
 void TMainForm::ApplyGlobalShortcut() {
   GlobalSpeechKey.SetHotKey(kSpeakShortCut);
   GlobalSpeechKey.SetActive(ClockSettings.GlobalShortcut);
-  MainPopupMenu.Find("MI_Speak")->ShortCut = ClockSettings.GlobalShortcut ? "Ctrl+Alt+S" : "";
+  MainPopupMenu.Find("MI_Speak")->ShortCut =
+      ClockSettings.GlobalShortcut ? ShortcutText(MainPopupMenuItems()[0].Keys) : std::string();
 }
 
 void TMainForm::SaveSettings() {

@@ -56,7 +56,7 @@ WindowShape TMainForm::CurrentShape() const {
 
 void TMainForm::ApplyWindowShape() {
   const WindowShape shape = CurrentShape();
-  if (shape.Caption) SetWindowTextA(hwnd_, shape.Caption);
+  if (shape.Caption) ui::SetWindowCaption(hwnd_, shape.Caption);
   const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
   LONG style = LONG(StyleOf(shape.Border)), exStyle = 0;
   if (shape.Border == BorderStyle::ToolWindow) exStyle = WS_EX_TOOLWINDOW;

@@ -7,6 +7,7 @@
 #include "app/seams.h"
 #include "settings/settings_store.h"
 #include "shell/tray_hint.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 namespace {
@@ -87,10 +88,11 @@ void TMainForm::Timer1Timer() {
 namespace {
 
 std::string HintAt(const SYSTEMTIME& st) {
-  char time[80] = "", date[80] = "";
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
-  return TrayHintText(time, date);
+  // In the user's formats, whatever script they are written in.
+  wchar_t time[80] = L"", date[80] = L"";
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, 80);
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 80);
+  return TrayHintText(Utf8(time), Utf8(date));
 }
 
 TrayHintSchedule::Point PointerNow() {

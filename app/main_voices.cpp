@@ -10,7 +10,7 @@ namespace orlavox {
 namespace {
 
 void ShowError(HWND owner, const std::string& text) {
-  MessageBoxW(owner, Wide(text).c_str(), L"Error", MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, Wide(text).c_str(), Wide(Tr(Str::msg_errorCaption)).c_str(), MB_OK | MB_ICONERROR);
 }
 
 uint64_t CreationTime(HANDLE process) {
@@ -59,7 +59,7 @@ void TMainForm::PrepareVoiceFolder() {
     if (CreateDirectoryW(folder.c_str(), nullptr))
       MigrateLegacyVoices();
     else
-      ShowError(hwnd_, kVoiceFolderError);
+      ShowError(hwnd_, Tr(Str::msg_voiceFolder));
   } else if (NewVersion) {
     MigrateLegacyVoices();
   }
@@ -77,7 +77,7 @@ void TMainForm::ScanVoiceFolder() {
 void TMainForm::BuildLangMenu() {
   for (size_t i = 0; i < LanguageList.size(); ++i) {
     ui::PopupMenu::Item item;
-    item.Caption = LanguageList[i];
+    item.Caption = VoiceMenuName(LanguageList[i]);
     item.Name = LanguageMenuItemName(int(i));
     item.Radio = true;
     item.OnClick = [this](ui::PopupMenu::Item& clicked) { LangMenuItemClick(clicked); };

@@ -29,43 +29,43 @@ constexpr std::array<CellInfo, kCellCount> kCells = {{
 }};
 
 constexpr std::array<ButtonInfo, kButtonCount> kButtons = {{
-    {Button::Alarm, "AlarmButton", {10, 102, 40, 22}, {10, 102, 40, 22}, "Alarm setup", Glyph::AlarmClock, false, "",
+    {Button::Alarm, "AlarmButton", {10, 102, 40, 22}, {10, 102, 40, 22}, Str::main_AlarmButton_hint, Glyph::AlarmClock, false, "",
      true, false, ButtonShown::BigOnly},
-    {Button::Setup, "SetupButton", {60, 102, 40, 22}, {60, 102, 40, 22}, "Settings", Glyph::Settings, false, "", true,
+    {Button::Setup, "SetupButton", {60, 102, 40, 22}, {60, 102, 40, 22}, Str::main_SetupButton_hint, Glyph::Settings, false, "", true,
      false, ButtonShown::BigOnly},
-    {Button::Options, "OptionsButton", {110, 102, 40, 22}, {110, 102, 40, 22}, "Options", Glyph::Dots, true, "", true,
+    {Button::Options, "OptionsButton", {110, 102, 40, 22}, {110, 102, 40, 22}, Str::main_OptionsButton_hint, Glyph::Dots, true, "", true,
      true, ButtonShown::BigOnly},
-    {Button::Help, "HelpButton", {160, 102, 40, 22}, {160, 102, 40, 22}, "Help", Glyph::Question, false, "", true,
+    {Button::Help, "HelpButton", {160, 102, 40, 22}, {160, 102, 40, 22}, Str::main_HelpButton_hint, Glyph::Question, false, "", true,
      false, ButtonShown::Always},
-    {Button::Announce, "AnnounceButton", {210, 102, 58, 22}, {103, 9, 24, 22}, "Announce the time", Glyph::Speaker,
+    {Button::Announce, "AnnounceButton", {210, 102, 58, 22}, {103, 9, 24, 22}, Str::main_AnnounceButton_hint, Glyph::Speaker,
      false, "", true, false, ButtonShown::Both},
-    {Button::LangSel, "LangSelButton", {267, 102, 15, 22}, {267, 102, 15, 22}, "Language selector",
+    {Button::LangSel, "LangSelButton", {267, 102, 15, 22}, {267, 102, 15, 22}, Str::main_LangSelButton_hint,
      Glyph::DownTriangle, true, "", true, true, ButtonShown::BigOnly},
-    {Button::Minimize, "MinimizeButton", {275, 4, 14, 12}, {132, 4, 14, 12}, "Minimize", Glyph::None, false, "_",
+    {Button::Minimize, "MinimizeButton", {275, 4, 14, 12}, {132, 4, 14, 12}, Str::main_MinimizeButton_hint, Glyph::None, false, "_",
      false, false, ButtonShown::FramelessOnly},
 }};
 
 constexpr Shortcut kNoKey = {};
-constexpr MenuItemInfo kSep(const char* name) { return {name, "", MenuKind::Separator, kNoKey, false, 0}; }
+constexpr MenuItemInfo kSep(const char* name) { return {name, Str{}, MenuKind::Separator, kNoKey, false, 0}; }
 
 constexpr std::array<MenuItemInfo, kMainMenuItemCount> kMainMenu = {{
-    {"MI_Speak", "Speak!", MenuKind::Item, {true, true, 'S'}, true, IDM_SPEAK},
+    {"MI_Speak", Str::menu_main_Speak, MenuKind::Item, {true, true, 'S'}, true, IDM_SPEAK},
     kSep("N8"),
-    {"MenuItem3", "&Alarm setup...", MenuKind::Item, {true, false, 'A'}, false, IDM_ALARM_SETUP},
-    {"MI_Alarms", "A&larms...", MenuKind::Item, {true, false, 'L'}, false, IDM_ALARMS},
-    {"MenuItem4", "&Settings...", MenuKind::Item, {true, false, 'S'}, false, IDM_SETTINGS},
-    {"MI_MoreOptions", "More &options...", MenuKind::Item, {true, false, 'O'}, false, IDM_MORE_OPTIONS},
-    {"MenuItem5", "&Help...", MenuKind::Item, {true, false, 'H'}, false, IDM_HELP},
+    {"MenuItem3", Str::menu_main_AlarmSetup, MenuKind::Item, {true, false, 'A'}, false, IDM_ALARM_SETUP},
+    {"MI_Alarms", Str::menu_main_Alarms, MenuKind::Item, {true, false, 'L'}, false, IDM_ALARMS},
+    {"MenuItem4", Str::menu_main_Settings, MenuKind::Item, {true, false, 'S'}, false, IDM_SETTINGS},
+    {"MI_MoreOptions", Str::menu_main_MoreOptions, MenuKind::Item, {true, false, 'O'}, false, IDM_MORE_OPTIONS},
+    {"MenuItem5", Str::menu_main_Help, MenuKind::Item, {true, false, 'H'}, false, IDM_HELP},
     kSep("MenuItem6"),
-    {"MI_big", "&Big display", MenuKind::Radio, kNoKey, false, IDM_BIG_DISPLAY},
-    {"MI_small", "S&mall display", MenuKind::Radio, kNoKey, false, IDM_SMALL_DISPLAY},
+    {"MI_big", Str::menu_main_BigDisplay, MenuKind::Radio, kNoKey, false, IDM_BIG_DISPLAY},
+    {"MI_small", Str::menu_main_SmallDisplay, MenuKind::Radio, kNoKey, false, IDM_SMALL_DISPLAY},
     kSep("N3"),
-    {"About1", "A&bout...", MenuKind::Item, kNoKey, false, IDM_ABOUT},
-    {"Wantmorefeatures1", "&Want more features?", MenuKind::Item, kNoKey, false, IDM_MORE_FEATURES},
+    {"About1", Str::menu_main_About, MenuKind::Item, kNoKey, false, IDM_ABOUT},
+    {"Wantmorefeatures1", Str::menu_main_MoreFeatures, MenuKind::Item, kNoKey, false, IDM_MORE_FEATURES},
     kSep("N5"),
-    {"Minimizetotray1", "&Minimize to tray", MenuKind::Item, kNoKey, false, IDM_MINIMIZE_TO_TRAY},
+    {"Minimizetotray1", Str::menu_main_MinimizeToTray, MenuKind::Item, kNoKey, false, IDM_MINIMIZE_TO_TRAY},
     kSep("N6"),
-    {"Exit2", "E&xit", MenuKind::Item, kNoKey, false, IDM_EXIT},
+    {"Exit2", Str::menu_main_Exit, MenuKind::Item, kNoKey, false, IDM_EXIT},
 }};
 
 }  // namespace
@@ -96,14 +96,14 @@ const std::array<MenuItemInfo, kMainMenuItemCount>& MainPopupMenuItems() { retur
 std::string ShortcutText(const Shortcut& s) {
   if (s.Key == 0) return {};
   std::string text;
-  if (s.Ctrl) text += "Ctrl+";
-  if (s.Alt) text += "Alt+";
+  if (s.Ctrl) text += Tr(Str::menu_key_Ctrl) + "+";
+  if (s.Alt) text += Tr(Str::menu_key_Alt) + "+";
   text += s.Key;
   return text;
 }
 
 std::string MenuItemText(const MenuItemInfo& item, bool globalShortcut) {
-  std::string text = item.Caption;
+  std::string text = Tr(item.Caption);
   if (item.Keys.Key != 0 && (!item.OnlyWithGlobalShortcut || globalShortcut)) {
     text += '\t';
     text += ShortcutText(item.Keys);
@@ -119,13 +119,13 @@ WindowShape ShapeFor(DisplayMode mode, bool windowless, int captionHeight, int d
   if (mode == DisplayMode::Small) {
     if (windowless)
       return {BorderStyle::None, s(150), s(40), nullptr, true, s(151), s(41), s(1), true, kMiscSmallBackground};
-    return {BorderStyle::ToolWindow, s(150) + fw, captionHeight + s(32) + fh, "Orlavox", false, 0, 0, 0, false,
-            kMiscSmallBackground};
+    return {BorderStyle::ToolWindow, s(150) + fw, captionHeight + s(32) + fh, Tr(Str::main_smallCaption).c_str(),
+            false, 0, 0, 0, false, kMiscSmallBackground};
   }
   if (windowless)
     return {BorderStyle::None, s(292), s(130), nullptr, true, s(293), s(131), s(2), true, kMiscBigBackground};
-  return {BorderStyle::Single, s(292) + fw, captionHeight + s(130) + fh, "Multilingual Orlavox", false, 0, 0, 0, false,
-          kMiscBigBackground};
+  return {BorderStyle::Single, s(292) + fw, captionHeight + s(130) + fh, Tr(Str::main_caption).c_str(), false, 0,
+          0, 0, false, kMiscBigBackground};
 }
 
 int FittingZoom(int zoom, DisplayMode mode, bool windowless, int captionHeight, int monitorDpi, FrameSize frame,

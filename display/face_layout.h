@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "display/face_images.h"
+#include "resources/lang_text.h"
 #include "ui/monitor_place.h"
 
 namespace orlavox {
@@ -80,7 +81,7 @@ struct ButtonInfo {
   const char* Name;
   PanelRect Big;
   PanelRect Small;
-  const char* Hint;
+  Str Hint;                // also its name for screen readers
   Glyph Face;              // Glyph::None: caption only
   bool GlyphAtBottom;      // glyph at the bottom edge without margin
   const char* Caption;     // "_" (bold) for MinimizeButton, else ""
@@ -111,7 +112,7 @@ struct Shortcut {
 
 struct MenuItemInfo {
   const char* Name;
-  const char* Caption;
+  Str Caption;                  // none for separators
   MenuKind Kind;
   Shortcut Keys;
   bool OnlyWithGlobalShortcut;  // the short-cut exists only while GlobalShortcut is on
@@ -121,7 +122,7 @@ struct MenuItemInfo {
 inline constexpr int kMainMenuItemCount = 17;
 const std::array<MenuItemInfo, kMainMenuItemCount>& MainPopupMenuItems();
 
-// "Ctrl+Alt+S", "Ctrl+A"; empty for none.
+// "Ctrl+Alt+S", "Ctrl+A" (the keys' names in the windows' language); empty for none.
 std::string ShortcutText(const Shortcut& s);
 // The text of a menu item as the menu shows it: caption, then a tab and the
 // short-cut when the item has one in force.
@@ -133,7 +134,7 @@ struct WindowShape {
   BorderStyle Border;
   int Width;             // whole window, frame included
   int Height;
-  const char* Caption;   // nullptr: the caption text is left as it is
+  const char* Caption;   // nullptr: the caption text is left as it is; else in the windows' language
   bool HasRegion;        // frameless: a rounded region
   int RgnRight, RgnBottom, RgnEllipse;  // region (0, 0, RgnRight, RgnBottom), ellipse RgnEllipse x RgnEllipse
   bool MinimizeShown;

@@ -1,5 +1,7 @@
 #include "e2e/harness.h"
 
+#include <algorithm>
+
 #include <tlhelp32.h>
 
 #include "win/wide_text.h"
@@ -314,9 +316,9 @@ void RightClickTrayIcon(DWORD pid) {
 }
 
 std::string WindowText(HWND w) {
-  char text[4096] = "";
-  const LRESULT n = SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return std::string(text, size_t(n > 0 ? n : 0));
+  wchar_t text[4096] = L"";
+  const LRESULT n = SendMessageW(w, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+  return Utf8(text, int(n > 0 ? n : 0));
 }
 
 namespace {
@@ -333,10 +335,7 @@ BOOL CALLBACK FindTop(HWND w, LPARAM lp) {
   GetWindowThreadProcessId(w, &pid);
   if (pid != f->Pid || (f->VisibleOnly && !IsWindowVisible(w))) return TRUE;
   char text[256] = "";
-  if (f->Caption) {
-    GetWindowTextA(w, text, sizeof text);
-    if (std::string(text) != f->Caption) return TRUE;
-  }
+  if (f->Caption && WindowText(w) != f->Caption) return TRUE;
   if (f->Class) {
     GetClassNameA(w, text, sizeof text);
     if (std::string(text) != f->Class) return TRUE;
@@ -392,9 +391,9 @@ HWND FindMessageBox(DWORD pid) {
 std::string MessageBoxText(DWORD pid) {
   HWND box = FindMessageBox(pid);
   if (!box) return "";
-  char text[512] = "";
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message's static text
-  return text;
+  wchar_t text[512] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 512);  // the message's static text
+  return Utf8(text);
 }
 
 bool DismissMessageBox(DWORD pid) {
@@ -416,10 +415,9 @@ BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
   auto* d = reinterpret_cast<DialogSearch*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  char cls[64], text[256];
+  char cls[64];
   if (pid == d->Pid && IsWindowVisible(hwnd) && GetClassNameA(hwnd, cls, sizeof cls) &&
-      std::string(cls) == "OrlavoxDialog" && GetWindowTextA(hwnd, text, sizeof text) >= 0 &&
-      (d->Caption.empty() || d->Caption == text)) {
+      std::string(cls) == "OrlavoxDialog" && (d->Caption.empty() || d->Caption == WindowText(hwnd))) {
     d->Found = hwnd;
     return FALSE;
   }
@@ -431,9 +429,15 @@ struct ControlSearch {
   HWND Found;
 };
 
+// A text without its mnemonic's mark: "&Browse..." is "Browse...".
+std::string WithoutMnemonic(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+  return text;
+}
+
 BOOL CALLBACK FindControlProc(HWND hwnd, LPARAM lp) {
   auto* d = reinterpret_cast<ControlSearch*>(lp);
-  if (d->Text == ControlText(hwnd)) {
+  if (WithoutMnemonic(d->Text) == WithoutMnemonic(ControlText(hwnd))) {
     d->Found = hwnd;
     return FALSE;
   }
@@ -443,12 +447,11 @@ BOOL CALLBACK FindControlProc(HWND hwnd, LPARAM lp) {
 
 std::string ControlText(HWND control) {
   // GetWindowText does not ask a window of another process for its text.
-  char text[256] = "";
+  wchar_t text[256] = L"";
   DWORD_PTR got = 0;
-  if (!SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                           &got))
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &got))
     return "";
-  return std::string(text, got < sizeof text ? got : 0);
+  return Utf8(text, int(got < 256 ? got : 0));
 }
 
 HWND FindDialog(DWORD pid, const std::string& caption) {

@@ -96,7 +96,8 @@ bool DismissMessageBox(DWORD pid);
 HWND FindDialog(DWORD pid, const std::string& caption);
 HWND WaitForDialog(DWORD pid, const std::string& caption, DWORD timeoutMs = 10000);
 std::string ControlText(HWND control);
-// A control of a dialog (inside its group boxes and panels too) by its text.
+// A control of a dialog (inside its group boxes and panels too) by its text,
+// its mnemonic's & aside.
 HWND FindControl(HWND dialog, const std::string& text);
 // Clicks a button or check box by its text; false when there is none.
 bool ClickControl(HWND dialog, const std::string& text);

@@ -207,7 +207,7 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
     ASSERT_TRUE(dlg);
     for (const std::string& line : ReadLines(log)) ADD_FAILURE() << line;
     const auto kids = ChildWindows(dlg);
-    const ChildWindow* view = Child(kids, "RichEdit20A", "*");
+    const ChildWindow* view = Child(kids, "RichEdit20W", "*");
     ASSERT_TRUE(view);
     const std::string text = view->Text;
     if (c.content == "<shipped>") {

@@ -187,7 +187,7 @@ TEST_F(ScaleE2E, ShapesDialogsAndSharpDigits) {
       } dialogs[] = {
           {[&] { PressKeys(w, {VK_CONTROL, 'S'}); }, "Settings", {381, 190}},
           {[&] { PressKeys(w, {VK_CONTROL, 'A'}); }, "Alarm settings", {332, 297}},
-          {[&] { PressKeys(w, {VK_CONTROL, 'O'}); }, "More options", {332, 246}},
+          {[&] { PressKeys(w, {VK_CONTROL, 'O'}); }, "More options", {332, 276}},
           {[&] {
              PickFromMenu([&] { ClickAt(options.x, options.y); },
                           {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},

@@ -4,11 +4,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/fake_clock.h"
 #include "e2e/harness.h"
+#include "resources/lang_text.h"
 #include "settings/clock_settings.h"
 
 namespace orlavox::e2e {
@@ -50,6 +53,121 @@ class SettingsE2E : public ::testing::Test {
   }
 };
 
+
+// A language's texts as its strings file holds them (ORLAVOX_LANG_DIR), in the order of Str.
+std::vector<std::string> LanguageTexts(const std::string& code) {
+  char dir[MAX_PATH] = "";
+  GetEnvironmentVariableA("ORLAVOX_LANG_DIR", dir, sizeof dir);
+  std::ifstream in(std::string(dir) + "\\" + code + ".txt", std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return TextsOf(ParseLangFile(bytes.str()));
+}
+
+// Every window in the user's language, run as a German user by the ctest
+// e2e_german (LANG=de_DE.UTF-8): each dialog's caption and one of its texts
+// as de.txt has them. "Polski" chosen in More options shows the next dialog
+// in Polish at once.
+TEST_F(SettingsE2E, WindowsSpeakTheUsersLanguage) {
+  if (GetUserDefaultUILanguage() != 0x407) GTEST_SKIP() << "run as a German user by the ctest e2e_german";
+  const std::vector<std::string> de = LanguageTexts("de"), pl = LanguageTexts("pl"), en = TextsOf(LangFile{});
+  // A German text; not the English one (a key de.txt lacks would show English).
+  auto German = [&](Str s) {
+    EXPECT_NE(de[size_t(s)], en[size_t(s)]) << kStrKeys[size_t(s)];
+    return de[size_t(s)];
+  };
+  {  // A first run: the welcome notice.
+    ClockProcess p;
+    ASSERT_TRUE(p.Start());
+    HWND welcome = WaitForDialog(p.Pid(), German(Str::welcome_caption));
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_NE(FindControl(welcome, German(Str::welcome_StaticText1)), nullptr);
+    EXPECT_TRUE(ClickControl(welcome, de[size_t(Str::welcome_BitBtn1)]));
+    EXPECT_TRUE(p.Close());
+  }
+  WriteSettings("00001001000", "0100010001000000", "6007000001");  // the alarm at 07:00, the taskbar button
+  ClockProcess p;
+  ASSERT_TRUE(p.Start("2026-12-07 06:59:58"));
+  HWND alert = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (alert = FindProcessWindow(p.Pid(), German(Str::alert_caption).c_str())); }, 8000));
+  EXPECT_NE(FindControl(alert, German(Str::alert_Label2)), nullptr);
+  EXPECT_TRUE(ClickControl(alert, de[size_t(Str::alert_BitBtn1)]));
+  HWND main = p.WaitForMainWindow(true);
+  ASSERT_NE(main, nullptr);
+  EXPECT_NE(FindControl(main, German(Str::main_AlarmButton_hint)), nullptr);  // the button's name
+
+  struct Dialog {
+    WORD Key;
+    Str Caption, Text, Close;
+  };
+  for (const Dialog& d : {Dialog{'S', Str::settings_caption, Str::settings_OnTopCheck, Str::settings_BitBtn2},
+                          Dialog{'A', Str::alarm_caption, Str::alarm_AlarmAnnCheck, Str::alarm_BitBtn2},
+                          Dialog{'O', Str::options_caption, Str::options_QuietCheck, Str::options_BitBtn2},
+                          Dialog{'L', Str::alarms_caption, Str::alarms_DeleteButton, Str::alarms_CancelButton}}) {
+    ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, d.Key}));
+    HWND dialog = WaitForDialog(p.Pid(), German(d.Caption));
+    ASSERT_NE(dialog, nullptr) << de[size_t(d.Caption)];
+    EXPECT_NE(FindControl(dialog, German(d.Text)), nullptr);
+    if (d.Key == 'A') {  // a letter typed into the hour: the error box
+      HWND hour = nullptr;
+      EnumChildWindows(dialog, &FindEdit, reinterpret_cast<LPARAM>(&hour));
+      PostMessageW(hour, WM_CHAR, 'x', 1);
+      EXPECT_TRUE(WaitFor([&] { return MessageBoxText(p.Pid()) == German(Str::msg_notNumeric); }, 5000));
+      EXPECT_NE(FindProcessWindow(p.Pid(), German(Str::msg_errorCaption).c_str()), nullptr);
+      EXPECT_TRUE(DismissMessageBox(p.Pid()));
+    }
+    EXPECT_TRUE(ClickControl(dialog, German(d.Close)));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+  }
+  POINT options{110 + 20, 102 + 11};  // the middle of the Options button
+  ClientToScreen(main, &options);
+  auto fromMenu = [&](std::initializer_list<WORD> keys, Str caption) {
+    HWND dialog = nullptr;
+    PickFromMenu([&] { ClickAt(options.x, options.y); }, keys,
+                 [&] { return (dialog = WaitForDialog(p.Pid(), German(caption), 200)) != nullptr; });
+    return dialog;
+  };
+  const WORD D = VK_DOWN;
+  HWND about = fromMenu({D, D, D, D, D, D, D, D, D, VK_RETURN}, Str::about_caption);
+  ASSERT_NE(about, nullptr);
+  EXPECT_NE(FindControl(about, German(Str::about_StaticText5)), nullptr);
+  EXPECT_TRUE(ClickControl(about, de[size_t(Str::about_BitBtn1)]));
+  HWND edition = fromMenu({D, D, D, D, D, D, D, D, D, D, VK_RETURN}, Str::edition_caption);
+  ASSERT_NE(edition, nullptr);
+  EXPECT_NE(FindControl(edition, German(Str::edition_StaticText1)), nullptr);
+  EXPECT_TRUE(ClickControl(edition, German(Str::edition_CloseButton)));
+
+  // Polski, the last of the list, chosen: the next dialog is Polish, and so is the face's weekday.
+  auto weekdayOnScreen = [&] {
+    POINT o{0, 0};
+    ClientToScreen(main, &o);
+    HDC screen = GetDC(nullptr);
+    unsigned sum = 0;
+    for (int y = 82; y < 96; ++y)
+      for (int x = 21; x < 195; ++x) sum = sum * 31 + GetPixel(screen, o.x + x, o.y + y);
+    ReleaseDC(nullptr, screen);
+    return sum;
+  };
+  const unsigned germanWeekday = weekdayOnScreen();
+  ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, 'O'}));
+  HWND more = WaitForDialog(p.Pid(), de[size_t(Str::options_caption)]);
+  ASSERT_NE(more, nullptr);
+  HWND list = FindControl(more, German(Str::options_LanguageCombo_Automatic));
+  ASSERT_NE(list, nullptr);
+  PostKey(list, VK_END);
+  EXPECT_TRUE(WaitFor([&] { return ControlText(list) == InfoOf(Language::Polish).OwnName; }, 3000));
+  EXPECT_TRUE(ClickControl(more, de[size_t(Str::options_BitBtn1)]));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(more); }, 5000));
+  EXPECT_EQ(ReadValue(kSettingsKey, "WindowLanguage"), "pl");
+  EXPECT_TRUE(WaitFor([&] { return weekdayOnScreen() != germanWeekday; }, 3000));
+  ASSERT_TRUE(TypeKeys(main, {VK_CONTROL, 'S'}));
+  HWND settings = WaitForDialog(p.Pid(), pl[size_t(Str::settings_caption)]);
+  ASSERT_NE(settings, nullptr);
+  EXPECT_NE(FindControl(settings, pl[size_t(Str::settings_GroupBox1)]), nullptr);  // "Wyświetlanie"
+  SaveScreenshot(OutputDir() + "settings-pl.bmp");
+  EXPECT_TRUE(ClickControl(settings, pl[size_t(Str::settings_BitBtn2)]));
+  EXPECT_TRUE(p.Close());
+}
 
 // Whether Ctrl+Alt+S is taken by a program (ours) right now.
 bool SpeechHotKeyTaken() {

@@ -3,6 +3,9 @@
 // button glyphs and the alarm's built-in sounds. Plain macros, so that the resource compiler reads this file
 // as well as C++ code. The artwork generator writes the bitmaps under these ids.
 
+// The program's version as the windows show it.
+#define ORLAVOX_VERSION_TEXT "2.5"
+
 // The program's own icon comes first, so that Explorer shows it for the exe.
 #define IDI_PROGRAM 1
 // The tray clock's dial without hands (16 x 16, 16 colours).
@@ -36,6 +39,11 @@
 #define IDR_ALARM_SOUND_LAZER 4002
 #define IDR_ALARM_SOUND_WHISTLE 4003
 #define IDR_ALARM_SOUND_FANFARE 4004
+
+// The words of the clock's windows, one UTF-8 file per language (RCDATA,
+// resources/lang/): language l (its place in lang/languages.def) is
+// IDR_LANG_FIRST + l.
+#define IDR_LANG_FIRST 4100
 
 // Commands of the main popup menu.
 #define IDM_SPEAK 40001

@@ -91,6 +91,8 @@ inline constexpr const char* kSetAutoStartValue = "SetAutoStart";
 inline constexpr const char* kVoiceLoadingValue = "loading";
 // The alarm occurrence last rung, a local minute since 1970 (settings_store.h).
 inline constexpr const char* kAlarmRungValue = "AlarmRung";
+// The language chosen for the windows, its code; missing for Automatic (settings_store.h).
+inline constexpr const char* kWindowLanguageValue = "WindowLanguage";
 
 // First run: no settings of this edition and none of the older one.
 bool DecideFirstRun(bool settingsHaveBinSettings, bool oldEditionHasWindowTop);

@@ -130,6 +130,20 @@ bool SaveAlarmRungToRegistry(int64_t minute) {
   return reg.OpenKey(kSettingsKey, true) && reg.WriteString(kAlarmRungValue, std::to_string(minute));
 }
 
+std::string LoadWindowLanguageChoice() {
+  Registry reg;
+  std::string code;
+  if (!reg.OpenKey(kSettingsKey, false) || reg.ReadString(kWindowLanguageValue, code) != ReadStatus::Ok) return {};
+  return code;
+}
+
+bool SaveWindowLanguageChoice(const std::string& code) {
+  Registry reg;
+  if (!reg.OpenKey(kSettingsKey, true)) return false;
+  if (code.empty()) return !reg.ValueExists(kWindowLanguageValue) || reg.DeleteValue(kWindowLanguageValue);
+  return reg.WriteString(kWindowLanguageValue, code);
+}
+
 MoreOptions LoadMoreOptionsFromRegistry() {
   Registry reg;
   StoredMoreOptions stored;

@@ -48,6 +48,12 @@ bool SaveSelectedLanguageToRegistry(int selected);
 std::optional<int64_t> LoadAlarmRungFromRegistry();
 bool SaveAlarmRungToRegistry(int64_t minute);
 
+// The language the user chose for the windows in "More options", the string
+// value "WindowLanguage": a language's code ("de"); "" for Automatic (the
+// value missing, or unreadable).
+std::string LoadWindowLanguageChoice();
+bool SaveWindowLanguageChoice(const std::string& code);  // "" removes the value
+
 // The values of the "More options" dialog: read at start-up, written only
 // when that dialog's OK applies them (never by the save at close).
 MoreOptions LoadMoreOptionsFromRegistry();

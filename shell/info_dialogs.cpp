@@ -1,5 +1,6 @@
 #include "shell/info_dialogs.h"
 
+#include "resources/lang_text.h"
 #include "resources/resource_ids.h"
 #include "shell/help_engine.h"
 #include "shell/tray_icon_image.h"
@@ -45,17 +46,16 @@ constexpr struct {
 }  // namespace
 
 TAboutForm::TAboutForm()
-    : Dialog(Form("About Multilingual Orlavox", 350, 203),
+    : Dialog(Form(Tr(Str::about_caption), 350, 203),
              {
                  Panel(about.Panel1, kOnForm, 0, {16, 16, 321, 121}),
                  Image(about.Image1, about.Panel1, {8, 10, 41, 41}),
-                 Label("StaticText1", about.Panel1, {64, 8, 0, 0}, "Multilingual Orlavox").InBold().Font("Arial", -16),
-                 Label("StaticText2", about.Panel1, {64, 30, 0, 0}, "Version 2.5"),
+                 Label("StaticText1", about.Panel1, {64, 8, 0, 0}, Tr(Str::about_StaticText1)).InBold().Font("Arial", -16),
+                 Label("StaticText2", about.Panel1, {64, 30, 0, 0}, Tr(Str::about_StaticText2, {ORLAVOX_VERSION_TEXT})),
                  Label("StaticText5", about.Panel1, {8, 66, 303, 25},
-                       "New voices, answers to common questions and the latest version of the clock are on "
-                       "its web site:"),
+                       Tr(Str::about_StaticText5)),
                  Link(about.StaticText4, about.Panel1, {8, 97, 305, 17}, kProductWebPage).Centred(),
-                 BitBtn(about.BitBtn1, kOnForm, 1, {136, 154, 75, 33}, ButtonRole::Ok, "OK").Cancel(),
+                 BitBtn(about.BitBtn1, kOnForm, 1, {136, 154, 75, 33}, ButtonRole::Ok, Tr(Str::about_BitBtn1)).Cancel(),
              }) {
   OnClick(about.StaticText4, [this] { OpenProductWebPage(Handle()); });
 }
@@ -66,12 +66,12 @@ void TAboutForm::FormCreate() {
 }
 
 TZentraInfoForm::TZentraInfoForm(std::string folder)
-    : Dialog(Form("Try Orlavox Zentra!", 425, 270),
+    : Dialog(Form(Tr(Str::edition_caption), 425, 270),
              {
-                 RichView(zentra.RichEdit1, kOnForm, 0, {8, 8, 409, 193}, "Orlavox Zentra info"),
-                 BitBtn(zentra.CloseButton, kOnForm, 1, {330, 214, 87, 47}, ButtonRole::Close, "&Close"),
+                 RichView(zentra.RichEdit1, kOnForm, 0, {8, 8, 409, 193}, Tr(Str::edition_RichEdit1)),
+                 BitBtn(zentra.CloseButton, kOnForm, 1, {330, 214, 87, 47}, ButtonRole::Close, Tr(Str::edition_CloseButton)),
                  GroupBox(zentra.GroupBox1, kOnForm, 2, {8, 208, 313, 54}, ""),
-                 Label("StaticText1", zentra.GroupBox1, {8, 14, 297, 17}, "Click the link below to download Orlavox Zentra!")
+                 Label("StaticText1", zentra.GroupBox1, {8, 14, 297, 17}, Tr(Str::edition_StaticText1))
                      .Centred(),
                  Link(zentra.StaticText2, zentra.GroupBox1, {8, 32, 297, 17}, kProductWebPage).Centred(),
              }),
@@ -85,7 +85,7 @@ void TZentraInfoForm::FormShow() {
   const bool read = ReadSmallFile(folder_ + "info.dat", bytes);
   SetText(zentra.RichEdit1, "");
   if (!read || !(LoadRichText(zentra.RichEdit1, bytes, true) || LoadRichText(zentra.RichEdit1, bytes, false)))
-    SetText(zentra.RichEdit1, kInfoMissingText);
+    SetText(zentra.RichEdit1, Tr(Str::edition_infoMissing));
   Focus(zentra.CloseButton);
 }
 

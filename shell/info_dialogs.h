@@ -34,8 +34,4 @@ class TZentraInfoForm : public ui::Dialog {
   std::string folder_;
 };
 
-// Shown in the edition dialog when "info.dat" is missing, unreadable or empty.
-inline constexpr const char* kInfoMissingText =
-    "The description of Orlavox Zentra (the file info.dat beside the program) could not be read.";
-
 }  // namespace orlavox

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "shell/tray_hint.h"
+#include "win/wide_text.h"
 
 namespace orlavox {
 
@@ -20,26 +21,27 @@ bool SysTrayIcon::Show(UINT id) {
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   if (!hwnd_ && !Create(ui::WindowClass{"OrlavoxTrayWindow"}, "", WS_POPUP, 0, 0, 0, 0, 0, nullptr)) return false;
   added_ = Notify(NIM_ADD);
-  NOTIFYICONDATAA nid{};
+  NOTIFYICONDATAW nid{};
   nid.cbSize = kRecordSize;
   nid.hWnd = hwnd_;
   nid.uID = id_;
   nid.uVersion = 0;  // classic notifications
-  Shell_NotifyIconA(NIM_SETVERSION, &nid);
+  Shell_NotifyIconW(NIM_SETVERSION, &nid);
   return added_;
 }
 
 bool SysTrayIcon::Notify(DWORD message, UINT what) {
-  NOTIFYICONDATAA nid{};
+  NOTIFYICONDATAW nid{};
   nid.cbSize = kRecordSize;
   nid.hWnd = hwnd_;
   nid.uID = id_;
   nid.uFlags = what;
   nid.uCallbackMessage = kCallbackMessage;
   nid.hIcon = icon_;
-  const std::string tip = CutTrayTip(hint_);
-  std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
-  return Shell_NotifyIconA(message, &nid) != FALSE;
+  // Whole characters, never more UTF-16 units than bytes.
+  const std::wstring tip = Wide(CutTrayTip(hint_));
+  std::memcpy(nid.szTip, tip.c_str(), (tip.size() + 1) * sizeof(wchar_t));
+  return Shell_NotifyIconW(message, &nid) != FALSE;
 }
 
 void SysTrayIcon::SetIcon(HICON icon) {

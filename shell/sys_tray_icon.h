@@ -14,7 +14,7 @@ namespace orlavox {
 class SysTrayIcon : public ui::Window {
  public:
   static constexpr UINT kCallbackMessage = 2048;
-  static constexpr DWORD kRecordSize = 488;  // the classic record with a 128-character tip
+  static constexpr DWORD kRecordSize = 936;  // the classic Unicode record with a 128-character tip
 
   SysTrayIcon() = default;
   ~SysTrayIcon() override;

@@ -1,17 +1,19 @@
 #include "shell/tray_hint.h"
 
+#include "resources/lang_text.h"
+
 namespace orlavox {
 
 std::string TrayHintText(std::string_view longTime, std::string_view shortDate) {
-  std::string text = "Time: ";
-  text += longTime;
-  text += "   Date: ";
-  text += shortDate;
-  return text;
+  return Tr(Str::tray_hint, {longTime, shortDate});
 }
 
 std::string CutTrayTip(std::string_view hint) {
-  return std::string(hint.substr(0, kTrayTipMax));
+  size_t n = hint.size() < kTrayTipMax ? hint.size() : kTrayTipMax;
+  // Not inside a character: back to the start of the one cut.
+  if (n < hint.size())
+    while (n > 0 && (static_cast<unsigned char>(hint[n]) & 0xC0) == 0x80) --n;
+  return std::string(hint.substr(0, n));
 }
 
 }  // namespace orlavox

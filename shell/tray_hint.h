@@ -11,7 +11,8 @@ namespace orlavox {
 inline constexpr size_t kTrayTipMax = 127;
 
 std::string TrayHintText(std::string_view longTime, std::string_view shortDate);
-// The tooltip as the shell gets it: at most kTrayTipMax characters.
+// The tooltip as the shell gets it: at most kTrayTipMax bytes of UTF-8, whole
+// characters only.
 std::string CutTrayTip(std::string_view hint);
 
 // When the tooltip is worth sending to the shell. Each change costs a message

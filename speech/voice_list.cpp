@@ -1,5 +1,7 @@
 #include "speech/voice_list.h"
 
+#include "resources/lang_text.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -54,18 +56,16 @@ const LegacyVoiceName LegacyVoiceNames[kLegacyVoiceCount] = {
 
 namespace {
 
-const char* const kUnavailable = ".DLL - time announcements will not be available.";
-
 char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 }  // namespace
 
 std::string LoadFailedMessage(std::string_view voiceName) {
-  return "Could not load " + std::string(voiceName) + kUnavailable;
+  return Tr(Str::msg_voiceLoadFailed, {voiceName});
 }
 
 std::string SpeakMissingMessage(std::string_view voiceName) {
-  return "Error in " + std::string(voiceName) + kUnavailable;
+  return Tr(Str::msg_voiceSpeakMissing, {voiceName});
 }
 
 const LegacyVoiceName* FindLegacyVoice(std::string_view fileName) {
@@ -197,7 +197,31 @@ StartVoice ChooseStartVoice(const std::vector<std::string>& voices, int selected
 }
 
 std::string SkippedVoiceMessage(std::string_view voiceName) {
-  return "Skipped " + std::string(voiceName) + ".DLL - it did not finish loading at the last start.";
+  return Tr(Str::msg_voiceSkipped, {voiceName});
+}
+
+std::string VoiceMenuName(std::string_view voiceName) {
+  static constexpr struct {
+    const char* Name;
+    Str Text;
+  } kShipped[] = {
+      {kNoLanguage, Str::menu_voice_none},
+      {"English (female)", Str::menu_voice_EnglishFemale},
+      {"English (male)", Str::menu_voice_EnglishMale},
+      {"German (female)", Str::menu_voice_GermanFemale},
+      {"German (male)", Str::menu_voice_GermanMale},
+      {"French (female)", Str::menu_voice_FrenchFemale},
+      {"Spanish (male)", Str::menu_voice_SpanishMale},
+      {"Italian (female)", Str::menu_voice_ItalianFemale},
+      {"Dutch (male)", Str::menu_voice_DutchMale},
+      {"Swedish (female)", Str::menu_voice_SwedishFemale},
+      {"Norwegian (male)", Str::menu_voice_NorwegianMale},
+      {"Polish (female)", Str::menu_voice_PolishFemale},
+      {"System voice", Str::menu_voice_System},
+  };
+  for (const auto& voice : kShipped)
+    if (CompareTextIgnoringCase(voiceName, voice.Name) == 0) return Tr(voice.Text);
+  return std::string(voiceName);
 }
 
 std::string_view VoiceLanguageName(unsigned languageId) {

@@ -15,9 +15,9 @@ namespace orlavox {
 inline constexpr const char* kVoiceFolderName = "voice";
 inline constexpr const char* kNoLanguage = "[No language]";
 inline constexpr const char* kLegacyLanguageFile = "LANG.DAT";
-inline constexpr const char* kVoiceFolderError = "Fatal error: Could not create \"voice\" folder";
 inline constexpr const char* kLanguageMenuPrefix = "MI_";
 
+// The messages below are in the windows' language, e.g.
 // "Could not load " + name + ".DLL - time announcements will not be available."
 std::string LoadFailedMessage(std::string_view voiceName);
 // "Error in " + name + ".DLL - time announcements will not be available."
@@ -53,6 +53,11 @@ struct MigrationStep {
 std::vector<MigrationStep> PlanLegacyMigration(const std::vector<std::string>& foundFiles,
                                                const std::function<bool(const std::string&)>& targetExists,
                                                bool legacyLanguageFileExists);
+
+// The name the voice menu shows: a voice that comes with the clock (and
+// "[No language]") in the windows' language, "Deutsch (weiblich)" for
+// "German (female)"; any other voice as its file is named.
+std::string VoiceMenuName(std::string_view voiceName);
 
 // The English name of a language as the voices' file names begin with it
 // ("German" for "German (female).dll"), from the primary language of a

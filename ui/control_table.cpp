@@ -1,6 +1,7 @@
 #include "ui/control_table.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace orlavox::ui {
 namespace {
@@ -113,6 +114,23 @@ std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table) {
   std::vector<size_t> order;
   AddChildren(table, "", order, 0);
   return order;
+}
+
+bool NeedsScalableFace(const std::string& text) {
+  // The characters of Windows-1252 beyond Latin-1, at 0x80 to 0x9F.
+  static constexpr char32_t kWestern[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+                                          0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                          0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+    for (size_t k = 1; k < length && i + k < text.size(); ++k) c = (c << 6) | (text[i + k] & 0x3F);
+    i += length;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
+    if (std::find(std::begin(kWestern), std::end(kWestern), c) == std::end(kWestern)) return true;
+  }
+  return false;
 }
 
 bool StartsGroup(const std::vector<ControlRow>& table, const std::vector<size_t>& order, size_t k) {

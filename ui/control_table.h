@@ -170,4 +170,9 @@ std::vector<size_t> CreationOrder(const std::vector<ControlRow>& table);
 // button of the same container.
 bool StartsGroup(const std::vector<ControlRow>& table, const std::vector<size_t>& order, size_t k);
 
+// Whether a text (UTF-8) holds a letter outside the Western code page
+// (Windows-1252), such as the Polish "ś": the bitmap font "MS Sans Serif"
+// has none of those, and a dialog that shows one uses a scalable face.
+bool NeedsScalableFace(const std::string& text);
+
 }  // namespace orlavox::ui

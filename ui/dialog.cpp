@@ -69,10 +69,12 @@ int SampleWidth(const std::string& face, int height) {
 // scalable face of the same design (`fitted`), at the height where text is as
 // wide as in "MS Sans Serif" times the scale, never wider: "Microsoft Sans
 // Serif" is so at about the height asked for; a message font of another
-// design, such as Tahoma, is a little wider, and is made smaller.
-std::string DialogFace(const std::string& name, int dpi, bool& fitted) {
+// design, such as Tahoma, is a little wider, and is made smaller. A dialog
+// whose words need letters beyond the Western code page (Polish) takes the
+// scalable face at 96 DPI too: the bitmap font has none of them.
+std::string DialogFace(const std::string& name, int dpi, bool scalableAlways, bool& fitted) {
   static const std::string scalable = ScalableDialogFace();
-  fitted = dpi != kBaseDpi && !scalable.empty() && lstrcmpiA(name.c_str(), "MS Sans Serif") == 0;
+  fitted = (dpi != kBaseDpi || scalableAlways) && !scalable.empty() && lstrcmpiA(name.c_str(), "MS Sans Serif") == 0;
   return fitted ? scalable : name;
 }
 
@@ -91,7 +93,11 @@ int FittedHeight(const std::string& face, int height) {
 
 Dialog::Dialog(FormLayout form, std::vector<ControlRow> table) : form_(std::move(form)), table_(std::move(table)) {
   items_.resize(table_.size());
-  for (size_t i = 0; i < table_.size(); ++i) items_[i].Row = &table_[i];
+  for (size_t i = 0; i < table_.size(); ++i) {
+    items_[i].Row = &table_[i];
+    for (const std::string& item : table_[i].Items) scalableFace_ = scalableFace_ || NeedsScalableFace(item);
+    scalableFace_ = scalableFace_ || NeedsScalableFace(table_[i].Caption);
+  }
 }
 
 Dialog::~Dialog() {
@@ -121,7 +127,7 @@ Dialog::Item* Dialog::FindByHwnd(HWND h) {
 
 HFONT Dialog::FontFor(const ControlRow& s, bool underline) {
   bool fitted = false;
-  const std::string name = DialogFace(s.FontName.empty() ? form_.FontName : s.FontName, dpi_, fitted);
+  const std::string name = DialogFace(s.FontName.empty() ? form_.FontName : s.FontName, dpi_, scalableFace_, fitted);
   const int height = ScaledFont(s.FontHeight ? s.FontHeight : form_.FontHeight, dpi_);
   const std::string key = name + "|" + std::to_string(height) + (s.Bold ? "|b" : "|n") + (underline ? "|u" : "|n");
   auto found = fonts_.find(key);

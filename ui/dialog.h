@@ -240,6 +240,7 @@ class Dialog : public Window {
     HWND Hwnd = nullptr;
     std::unique_ptr<Window> Container;  // for group boxes and panels
     HBRUSH Ground = nullptr;            // a panel's own colour
+    PixelRect Place;                    // at the dialog's scale, before the texts were fitted
     std::function<void()> Click, Change, Exit;
     std::function<void()> Activate;         // a list view's row opened
     std::function<void(unsigned)> KeyDown;  // a key on a list view
@@ -249,6 +250,9 @@ class Dialog : public Window {
   LRESULT NotifyFrom(const NMHDR& n, LPARAM lp);
   bool CreateForm(HWND owner);
   void CreateControls();
+  // Widens what a text does not fit (text_fit.h), from the controls at their
+  // places at the dialog's scale; sets the client's width.
+  void FitToTexts();
   HFONT FontFor(const ControlRow& s, bool underline = false);
   Item* Find(const std::string& name);
   const Item* Find(const std::string& name) const;
@@ -275,8 +279,10 @@ class Dialog : public Window {
   HMODULE richEdit_ = nullptr;
   int result_ = kResultNone;
   int dpi_ = 96;
+  int clientWidth_ = 0;  // the client's width at dpi_ with the texts fitted; 0 before
   bool running_ = false;
   bool rescaling_ = false;  // inside DpiChanged: the window's own resize raises no second one
+  bool scalableFace_ = false;  // a text needs letters "MS Sans Serif" lacks: the scalable face at every scale
 };
 
 // A container of the dialog layer: forwards its children's notifications to

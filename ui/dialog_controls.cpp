@@ -7,6 +7,8 @@
 
 #include "ui/dpi.h"
 #include "ui/scale.h"
+#include "ui/text_fit.h"
+#include "ui/text_room.h"
 #include "win/wide_text.h"
 #include "win/system_library.h"
 
@@ -20,7 +22,8 @@ SIZE TextSize(HFONT font, const std::string& text) {
   MemoryDc dc(screen.Get());
   SelectGuard sel(dc.Get(), font);
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc.Get(), text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  const std::wstring wide = Wide(text);
+  DrawTextW(dc.Get(), wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -63,9 +66,10 @@ void Dialog::CreateControls() {
     if (s.Tab != kNoTab && s.Kind != ControlKind::UpDown) style |= WS_TABSTOP;
     if (StartsGroup(table_, order, k)) style |= WS_GROUP;
     DWORD ex = 0;
-    const char* cls = "STATIC";
+    const wchar_t* cls = L"STATIC";
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
+    item.Place = p;
     switch (s.Kind) {
       case ControlKind::GroupBox:
       case ControlKind::Panel: {
@@ -87,51 +91,51 @@ void Dialog::CreateControls() {
         style |= s.Centre ? SS_CENTER : (s.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
         if (s.Kind == ControlKind::Link) style |= SS_NOTIFY;
         break;
-      case ControlKind::Check: cls = "BUTTON"; style |= BS_AUTOCHECKBOX; break;
-      case ControlKind::Radio: cls = "BUTTON"; style |= BS_AUTORADIOBUTTON; break;
+      case ControlKind::Check: cls = L"BUTTON"; style |= BS_AUTOCHECKBOX; break;
+      case ControlKind::Radio: cls = L"BUTTON"; style |= BS_AUTORADIOBUTTON; break;
       case ControlKind::Edit:
-        cls = "EDIT";
+        cls = L"EDIT";
         style |= ES_AUTOHSCROLL | (s.IsReadOnly ? ES_READONLY : 0);
         ex |= WS_EX_CLIENTEDGE;
         break;
       case ControlKind::UpDown:
-        cls = UPDOWN_CLASSA;
+        cls = UPDOWN_CLASSW;
         style |= UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | (s.Wraps ? UDS_WRAP : 0);
         break;
       case ControlKind::Combo:
-        cls = "COMBOBOX";
+        cls = L"COMBOBOX";
         style |= CBS_DROPDOWNLIST | WS_VSCROLL;
         break;
-      case ControlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
-      case ControlKind::BitBtn: cls = "BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
+      case ControlKind::Button: cls = L"BUTTON"; style |= BS_PUSHBUTTON | BS_NOTIFY; break;
+      case ControlKind::BitBtn: cls = L"BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
       case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
       case ControlKind::ListView:
-        cls = WC_LISTVIEWA;
+        cls = WC_LISTVIEWW;
         style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
         ex |= WS_EX_CLIENTEDGE;
         break;
       case ControlKind::RichView:
         if (!richEdit_) richEdit_ = LoadSystemLibrary(L"riched20.dll");
-        cls = RICHEDIT_CLASSA;
+        cls = RICHEDIT_CLASSW;
         style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
         ex |= WS_EX_CLIENTEDGE;
         break;
     }
-    if (s.Kind == ControlKind::Edit)  // a Unicode edit: a path in any script stays whole
-      item.Hwnd = CreateWindowExW(ex, L"EDIT", Wide(s.Caption).c_str(), style, p.Left, p.Top, p.Width, p.Height,
-                                  parent, id, Instance(), nullptr);
-    else {
-      // The rich-text control does not follow a change of scale: made aware
-      // of the system's scale only, it is left to Windows to stretch.
+    {
+      // Unicode controls: a path or a word in any script stays whole. The
+      // rich-text control does not follow a change of scale: made aware of
+      // the system's scale only, it is left to Windows to stretch.
       std::optional<SystemAwareScope> stretched;
       if (s.Kind == ControlKind::RichView) stretched.emplace();
       // A button that shows only its glyph is named by its hint, for screen
       // readers; it draws no text.
       const std::string& text = s.Kind == ControlKind::BitBtn && s.Caption.empty() ? s.HintText : s.Caption;
-      item.Hwnd = CreateWindowExA(ex, cls, s.Kind == ControlKind::Image ? nullptr : text.c_str(), style,
+      item.Hwnd = CreateWindowExW(ex, cls, s.Kind == ControlKind::Image ? nullptr : Wide(text).c_str(), style,
                                   p.Left, p.Top, p.Width, p.Height, parent, id, Instance(), nullptr);
     }
     if (!item.Hwnd) continue;
+    // A plain value, not a handle: nothing to free when the window goes.
+    if (s.Kind == ControlKind::BitBtn && s.Caption.empty()) SetPropW(item.Hwnd, kGlyphOnlyProp, HANDLE(1));
     SendMessageA(item.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     switch (s.Kind) {
       case ControlKind::Edit:
@@ -144,7 +148,8 @@ void Dialog::CreateControls() {
         break;
       }
       case ControlKind::Combo:
-        for (const std::string& text : s.Items) SendMessageA(item.Hwnd, CB_ADDSTRING, 0, LPARAM(text.c_str()));
+        for (const std::string& text : s.Items)
+          SendMessageW(item.Hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
         // The closed box is as high as the table says.
         SendMessageA(item.Hwnd, CB_SETITEMHEIGHT, WPARAM(-1), ComboItemHeight(s, dpi_));
         break;
@@ -171,16 +176,17 @@ void Dialog::CreateControls() {
     }
     if (!s.HintText.empty()) {
       if (!tooltip_)
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                    Instance(), nullptr);
-      TOOLINFOA ti{};
+      std::wstring hint = Wide(s.HintText);
+      TOOLINFOW ti{};
       ti.cbSize = sizeof ti;
       ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       ti.hwnd = hwnd_;
       ti.uId = reinterpret_cast<UINT_PTR>(item.Hwnd);
-      ti.lpszText = const_cast<char*>(s.HintText.c_str());
-      if (tooltip_) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+      ti.lpszText = hint.data();
+      if (tooltip_) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
   }
   // Up-downs hold their buddies once both exist; the buddy then shows the
@@ -193,6 +199,32 @@ void Dialog::CreateControls() {
       MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
     }
     SendMessageA(it.Hwnd, UDM_SETPOS32, 0, LPARAM(it.Row->Position));
+  }
+  FitToTexts();
+}
+
+void Dialog::FitToTexts() {
+  std::vector<FitItem> fit(items_.size());
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const Item& it = items_[i];
+    const ControlRow& s = *it.Row;
+    const Item* container = s.Parent.empty() ? nullptr : Find(s.Parent);
+    FitItem& f = fit[i];
+    f.Parent = container ? int(container - items_.data()) : s.Parent.empty() ? -1 : int(items_.size());
+    f.Rect = it.Place;
+    if (s.Kind == ControlKind::Combo) f.Rect.Height = Scaled(s.Pos, dpi_).Height;  // the closed box
+    f.ToNeighbour = (s.Kind == ControlKind::Label || s.Kind == ControlKind::Link) && s.Pos.Width == 0;
+    f.Need = it.Hwnd ? TextWidthNeeded(it.Hwnd, dpi_) : 0;
+    if (f.ToNeighbour && f.Need > 0) f.Need += Scaled(4, dpi_);  // not touching its neighbour
+  }
+  const FitLayout fitted = FitTexts(fit, Scaled(form_.ClientWidth, dpi_), Scaled(4, dpi_));
+  clientWidth_ = fitted.ClientWidth;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const PixelRect& was = fit[i].Rect;
+    const PixelRect& now = fitted.Rects[i];
+    if (!items_[i].Hwnd || (now.Left == was.Left && now.Width == was.Width)) continue;
+    const PixelRect& p = items_[i].Place;
+    MoveWindow(items_[i].Hwnd, now.Left, p.Top, now.Width, p.Height, FALSE);
   }
 }
 
@@ -210,6 +242,7 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     const ControlRow& s = *it.Row;
     HFONT font = FontFor(s, s.Kind == ControlKind::Link);
     const PixelRect p = ControlRect(s, font, dpi_);
+    it.Place = p;
     // Up-downs too: without an align style they stay where they are put.
     MoveWindow(it.Hwnd, p.Left, p.Top, p.Width, p.Height, FALSE);
     SendMessageA(it.Hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -219,8 +252,13 @@ void Dialog::DpiChanged(int dpi, const RECT& suggested) {
     for (size_t c = 0; s.Kind == ControlKind::ListView && c < s.Columns.size(); ++c)
       SendMessageA(it.Hwnd, LVM_SETCOLUMNWIDTH, c, Scaled(s.Columns[c].Width, dpi_));
   }
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitToTexts();
+  // The window Windows suggests, as wide as the texts need at this scale.
+  int width = suggested.right - suggested.left;
+  if (clientWidth_ != Scaled(form_.ClientWidth, dpi_))
+    width = WindowSizeAt(dpi_, DWORD(GetWindowLongA(hwnd_, GWL_STYLE)), DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE))).Width;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width, suggested.bottom - suggested.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   rescaling_ = false;
 }

@@ -55,11 +55,27 @@ bool Dialog::CreateForm(HWND owner) {
     SetWindowPos(hwnd_, nullptr, 0, 0, size.Width, size.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   CreateControls();
+  // Wider for texts that needed it: about its centre when centred, and still on its work area.
+  if (clientWidth_ != Scaled(form_.ClientWidth, dpi_)) {
+    RECT was;
+    GetWindowRect(hwnd_, &was);
+    const PixelRect size = WindowSizeAt(dpi_, style, ex);
+    const int grown = size.Width - (was.right - was.left);
+    PixelRect now{was.left - (form_.Centred ? grown / 2 : 0), was.top, size.Width, was.bottom - was.top};
+    if (const std::optional<PixelRect> area = WorkAreaOf(hwnd_)) now = KeepInside(now, *area);
+    SetWindowPos(hwnd_, nullptr, now.Left, now.Top, now.Width, now.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return true;
 }
 
 PixelRect Dialog::WindowSizeAt(int dpi, DWORD style, DWORD exStyle) const {
-  RECT r{0, 0, Scaled(form_.ClientWidth, dpi), Scaled(form_.ClientHeight, dpi)};
+  // The client as wide as its texts need: at another scale, by as much more as it grew at this one.
+  int width = Scaled(form_.ClientWidth, dpi);
+  if (clientWidth_ > 0) {
+    const int grown = clientWidth_ - Scaled(form_.ClientWidth, dpi_);
+    width += dpi == dpi_ ? grown : MulDiv(grown, dpi, dpi_);
+  }
+  RECT r{0, 0, width, Scaled(form_.ClientHeight, dpi)};
   AdjustForDpi(r, style, exStyle, dpi);
   return {0, 0, r.right - r.left, r.bottom - r.top};
 }

@@ -1,6 +1,7 @@
 #include "ui/dialog.h"
 
 #include "ui/scale.h"
+#include "win/wide_text.h"
 
 // The painting of the dialog layer: group boxes and panels, and the owner-drawn
 // buttons (BitBtns) with their glyphs.
@@ -49,7 +50,8 @@ void ControlContainer::Paint(HDC dc) {
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  DrawTextA(dc, row_.Caption.c_str(), int(row_.Caption.size()), &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  const std::wstring caption = Wide(row_.Caption);
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
 }
 
 LRESULT ControlContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -67,6 +69,8 @@ LRESULT ControlContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return SendMessageA(dialog_, msg, wp, lp);
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETFONT:  // the caption's font, to measure it by
+      return reinterpret_cast<LRESULT>(font_);
     case WM_PAINT: {
       PaintDc pdc(hwnd_);
       Paint(pdc.Get());
@@ -100,8 +104,9 @@ void Dialog::DrawBitBtn(const DRAWITEMSTRUCT& d) {
                                          s.Role == ButtonRole::Help || s.GlyphId != kNoGlyph);
   SelectGuard sel(dc, FontFor(s));
   RECT textRect{0, 0, 0, 0};
-  if (!s.Caption.empty())
-    DrawTextA(dc, s.Caption.c_str(), int(s.Caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
+  const std::wstring caption = Wide(s.Caption);
+  const int length = int(caption.size());
+  if (!s.Caption.empty()) DrawTextW(dc, caption.c_str(), length, &textRect, DT_CALCRECT | DT_SINGLELINE);
   const int gap = hasGlyph && !s.Caption.empty() ? Scaled(4, dpi_) : 0;
   const int glyphSize = Scaled(glyphs.Size, dpi_);
   const int glyphW = hasGlyph ? glyphSize : 0;
@@ -118,15 +123,15 @@ void Dialog::DrawBitBtn(const DRAWITEMSTRUCT& d) {
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      DrawTextA(dc, s.Caption.c_str(), int(s.Caption.size()), &t, DT_SINGLELINE);
+      DrawTextW(dc, caption.c_str(), length, &t, DT_SINGLELINE);
     } else {
       // Embossed, as disabled buttons show their captions.
       OffsetRect(&t, 1, 1);
       SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-      DrawTextA(dc, s.Caption.c_str(), int(s.Caption.size()), &t, DT_SINGLELINE);
+      DrawTextW(dc, caption.c_str(), length, &t, DT_SINGLELINE);
       OffsetRect(&t, -1, -1);
       SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-      DrawTextA(dc, s.Caption.c_str(), int(s.Caption.size()), &t, DT_SINGLELINE);
+      DrawTextW(dc, caption.c_str(), length, &t, DT_SINGLELINE);
     }
   }
   if (focused) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win/wide_text.h"
+
 namespace orlavox::ui {
 
 bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const std::string& hint) {
@@ -10,19 +12,29 @@ bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const
   if (!Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, hint.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                       x, y, width, height, parent))
     return false;
-  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, Instance(),
                              nullptr);
-  if (tooltip_) {
-    TOOLINFOA ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = hwnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    ti.lpszText = const_cast<char*>(hint_.c_str());
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  }
+  Tip(TTM_ADDTOOLW);
   return true;
+}
+
+void SpeedButton::Tip(UINT message) {
+  if (!tooltip_) return;
+  std::wstring text = Wide(hint_);
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = hwnd_;
+  ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  ti.lpszText = text.data();
+  SendMessageW(tooltip_, message, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void SpeedButton::SetHint(const std::string& hint) {
+  hint_ = hint;
+  SetWindowCaption(hwnd_, hint);
+  Tip(TTM_UPDATETIPTEXTW);
 }
 
 void SpeedButton::SetGlyph(GlyphPainter paint, int size, GlyphPlace place) {
@@ -86,7 +98,7 @@ void SpeedButton::Paint(HDC target) {
     RECT t = r;
     // Low characters such as "_" sit in the font's descent: lift the line.
     OffsetRect(&t, shift, shift - 3);
-    DrawTextA(dc, caption_.c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    DrawTextW(dc, Wide(caption_).c_str(), -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
   }
   BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }

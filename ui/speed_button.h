@@ -24,6 +24,8 @@ class SpeedButton : public Window {
   void SetGlyph(GlyphPainter paint, int size, GlyphPlace place = GlyphPlace::Centre);
   void SetGlyphSize(int size) { glyphSize_ = size; InvalidateRect(hwnd_, nullptr, FALSE); }
   void SetCaption(const std::string& caption, HFONT font);
+  // A new hint: the tooltip's text and the button's name for screen readers.
+  void SetHint(const std::string& hint);
   void SetFlat(bool flat);
   bool Flat() const { return flat_; }
   void Move(int x, int y, int width, int height);
@@ -38,6 +40,7 @@ class SpeedButton : public Window {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void Tip(UINT message);  // adds the tooltip, or gives it the hint again
   void Paint(HDC dc);
   HWND tooltip_ = nullptr;
   std::string hint_;

@@ -1,8 +1,12 @@
 #include "ui/window.h"
 
+#include "win/wide_text.h"
+
 namespace orlavox::ui {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+void SetWindowCaption(HWND window, const std::string& text) { SetWindowTextW(window, Wide(text).c_str()); }
 
 Window::~Window() { Destroy(); }
 
@@ -17,10 +21,11 @@ void Window::Destroy() {
 
 bool Window::Create(const WindowClass& cls, const char* caption, DWORD style, DWORD exStyle, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId) {
-  WNDCLASSEXA wc{};
+  const std::wstring name = Wide(cls.Name);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (!GetClassInfoExA(Instance(), cls.Name, &wc)) {
-    wc = WNDCLASSEXA{};
+  if (!GetClassInfoExW(Instance(), name.c_str(), &wc)) {
+    wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
     wc.style = cls.Style;
     wc.lpfnWndProc = &Window::Proc;
@@ -29,11 +34,11 @@ bool Window::Create(const WindowClass& cls, const char* caption, DWORD style, DW
     wc.hIconSm = cls.Icon;
     wc.hCursor = cls.Cursor ? cls.Cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = cls.Background;
-    wc.lpszClassName = cls.Name;
-    if (!RegisterClassExA(&wc)) return false;
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) return false;
   }
-  return CreateWindowExA(exStyle, cls.Name, caption, style, x, y, width, height, parent, menuOrId, Instance(),
-                         this) != nullptr;
+  return CreateWindowExW(exStyle, name.c_str(), caption ? Wide(caption).c_str() : nullptr, style, x, y, width,
+                         height, parent, menuOrId, Instance(), this) != nullptr;
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
@@ -41,13 +46,13 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(m
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Window* self;
   if (msg == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   } else {
     self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   }
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     LRESULT r = self->HandleMessage(msg, wp, lp);
     if (msg == WM_NCDESTROY) {

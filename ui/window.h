@@ -3,7 +3,10 @@
 // registered once, `this` is bound to the native window on WM_NCCREATE, and
 // the window procedure forwards each message to the derived class, which
 // calls its handlers (Timer1Timer, FormKeyDown, ...). Exceptions stop here.
+// Windows are Unicode windows: captions are UTF-8 here and UTF-16 for Windows.
 #include <windows.h>
+
+#include <string>
 
 namespace orlavox::ui {
 
@@ -29,7 +32,7 @@ class Window {
 
  protected:
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
   HWND hwnd_ = nullptr;
 
  private:
@@ -38,5 +41,8 @@ class Window {
 
 // The module the program runs from (the exe, or the test exe).
 HINSTANCE Instance();
+
+// Sets a window's text (a caption, a control's text) from UTF-8.
+void SetWindowCaption(HWND window, const std::string& text);
 
 }  // namespace orlavox::ui

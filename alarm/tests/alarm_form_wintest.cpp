@@ -8,6 +8,7 @@
 #include "alarm/alarm_editor_form.h"
 #include "alarm/alarms_form.h"
 #include "alarm/more_options_form.h"
+#include "resources/lang_text.h"
 #include "settings/settings_dialog.h"
 #include "ui/dpi.h"
 #include "ui/tests/scripted_dialog.h"
@@ -35,7 +36,7 @@ class ScriptedAlarmForm : public ui::Scripted<TAlarmForm> {
 
 // The text of the open typing error box, " with an icon" when it shows one; closes it.
 std::string ErrorBoxText() {
-  HWND b = FindWindowA("#32770", kTypingErrorCaption);
+  HWND b = FindWindowA("#32770", "Error");
   std::string box(64, '\0');
   box.resize(size_t(GetDlgItemTextA(b, 0xFFFF, box.data(), 64)));
   for (HWND c = GetWindow(b, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -272,7 +273,7 @@ TEST(AlarmFormTest, AlarmMoreOptionsAndSettingsFollowTheScaleOfTheirMonitor) {
     EXPECT_EQ(restored.cy, start.bottom - start.top) << name;
   };
   check(alarm, "the alarm dialog", 332, 297);
-  check(more, "More options", 332, 246);
+  check(more, "More options", 332, 276);
   check(settings, "Settings", 381, 190);
   check(alarms, "Alarms", 470, 302);
   check(editor, "the alarm editor", 372, 362);
@@ -366,7 +367,7 @@ TEST(AlarmsFormTest, EditorDaysInTheLocalesOrderAndARepeatingAlarmNeedsADay) {
   EXPECT_EQ(captions, "Mo Di Mi Do Fr Sa So ");
   EXPECT_EQ(checks, "1111100");
   EXPECT_TRUE(labelled);
-  EXPECT_EQ(errors, std::vector<std::string>{kNoDayMessage});
+  EXPECT_EQ(errors, std::vector<std::string>{Tr(Str::editor_noDay)});
   EXPECT_TRUE(d.Entry().Once);
   EXPECT_EQ(d.Entry().Name, "Pills");
 }

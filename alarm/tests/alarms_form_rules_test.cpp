@@ -20,8 +20,9 @@ TEST(AlarmsList, DaysColumnInTheLocalesWeek) {
   EXPECT_EQ(WeekOrder(de), (std::array<int, 7>{1, 2, 3, 4, 5, 6, 0}));
   EXPECT_EQ(WeekOrder(us), (std::array<int, 7>{0, 1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(DaysText(Days(kEveryDay), de), "Every day");
-  EXPECT_EQ(DaysText(Days(kWeekdays), de), "Mon\xE2\x80\x93" "Fri");
+  EXPECT_EQ(DaysText(Days(kWeekdays), de), "Mo\xE2\x80\x93" "Fr");
   EXPECT_EQ(DaysText(Days(kWeekend), us), "Sat, Sun");
+  EXPECT_EQ(DaysText(Days(kWeekend), de), "Sa, So");
   EXPECT_EQ(DaysText(Days(kWeekdays, true), us), "Once");
   const uint8_t sunMonSat = 0x43;
   EXPECT_EQ(DaysText(Days(sunMonSat), de), "Mo, Sa, So");
@@ -46,9 +47,9 @@ TEST(AlarmsList, TimeAndSoundColumns) {
 TEST(AlarmEditor, RepeatingNeedsADayAndFieldsOutOfRangeKeepTheirValues) {
   AlarmEditorValues v;
   v.Days = 0;
-  EXPECT_STREQ(AlarmEditorProblem(v), kNoDayMessage);
+  EXPECT_EQ(AlarmEditorProblem(v), "Choose at least one day, or \"Only once\".");
   v.Once = true;
-  EXPECT_STREQ(AlarmEditorProblem(v), "");
+  EXPECT_EQ(AlarmEditorProblem(v), "");
   AlarmEntry before;
   before.Days = kWeekdays;
   before.Minute = 30;

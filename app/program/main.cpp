@@ -10,7 +10,8 @@
 #include "display/art/scaled_art.h"
 #include "display/button_glyphs.h"
 #include "display/clock_data.h"
-#include "resources/languages.h"
+#include "resources/lang_load.h"
+#include "settings/settings_store.h"
 #include "shell/help_engine.h"
 #include "ui/dialog.h"
 
@@ -18,9 +19,11 @@ namespace orlavox {
 namespace {
 
 int RunClock() {
+  // Every window in the user's language, from the first.
+  LoadWindowLanguage(ChooseWindowLanguage(LoadWindowLanguageChoice(), WindowsUiLanguage()));
   TApplication app;
   app.SetShowMainForm(false);  // the first clock tick shows the window
-  app.SetTitle(kApplicationTitle);
+  app.SetTitle(Tr(Str::main_caption));
   app.SetHelpFile("");
   if (!app.Initialize()) return 1;
   TMainForm form(app);
@@ -31,9 +34,8 @@ int RunClock() {
   clockData.SetSources(artgen::FaceImageAt, artgen::GlyphAt);
   clockData.SetDpi(form.FaceDpi());
   form.SetClockData(&clockData);
-  // The face's words follow the language of the clock's windows; here Windows'
-  // own (the windows' language choice, when it has one, calls this again).
-  form.SetFaceLanguage(LanguageForLangId(GetUserDefaultUILanguage()));
+  // The face's words follow the language of the clock's windows.
+  form.SetFaceLanguage(WindowLanguage());
   const AlarmSoundList alarmSounds = LoadAlarmSounds(GetModuleHandleA(nullptr));
   form.SetAlarmSounds(&alarmSounds);
   ui::SetButtonGlyphs(DialogButtonGlyphs(clockData));

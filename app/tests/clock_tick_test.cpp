@@ -9,6 +9,8 @@
 #include <set>
 #include <vector>
 
+#include "resources/lang_text.h"
+
 namespace orlavox {
 namespace {
 
@@ -191,6 +193,10 @@ TEST(ClockTick, SkippedAlarmRingsLateWithinAnHourAndOnceADay) {
   EXPECT_TRUE(run.Rings(8, 7, 0, 0));
   EXPECT_EQ(LateAlarmLine(7, 0, true, 5), "07:00 alarm, 5 minutes late!");
   EXPECT_EQ(LateAlarmLine(19, 30, false, 1), "7:30 PM alarm, 1 minute late!");
+  UseTexts(Language::Polish, TextsOf(ParseLangFile("alert.lateFew = F %s %d\nalert.lateMany = M %s %d")));
+  EXPECT_EQ(LateAlarmLine(7, 0, true, 22) + LateAlarmLine(7, 0, true, 12) + LateAlarmLine(7, 0, true, 5),
+            "F 07:00 22M 07:00 12M 07:00 5");  // Polish: 22 minuty, 12 minut, 5 minut
+  UseTexts(Language::English, TextsOf(LangFile{}));
   TickRun far(7, 0), start(7, 0), night(23, 50);
   EXPECT_FALSE(far.Rings(7, 6, 59, 50) || far.Rings(7, 8, 1, 0));  // 61 minutes: not made up
   EXPECT_FALSE(start.Rings(7, 7, 5, 0));                            // a start is no jump

@@ -121,7 +121,7 @@ class MainFormTest : public ::testing::Test {
     PrepareVoices({"Test (logging).dll", "Test (sleeping).dll"});
     ForgetSettings();
     app_.SetShowMainForm(false);
-    app_.SetTitle(kApplicationTitle);
+    app_.SetTitle(Tr(Str::main_caption));
     ASSERT_TRUE(app_.Initialize());
   }
   void TearDown() override {
@@ -431,7 +431,7 @@ TEST_F(MainFormTest, ScreenReadersReadTheTimeAndTheButtons) {
   EXPECT_TRUE(value == before || value == after) << value << " / " << before;
   EXPECT_NE(value.find("Time: "), std::string::npos) << value;
   EXPECT_NE(value.find("Date: "), std::string::npos) << value;
-  EXPECT_EQ(text(main, false), kApplicationTitle);  // the caption stays the name
+  EXPECT_EQ(text(main, false), "Multilingual Orlavox");  // the caption stays the name
   for (ui::SpeedButton* b : {&In(f).AlarmButton, &In(f).SetupButton, &In(f).HelpButton, &In(f).AnnounceButton}) {
     IAccessible* a = nullptr;
     ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(b->Handle(), OBJID_CLIENT, IID_IAccessible,

@@ -11,6 +11,7 @@ TEST(TrayHint, TextAndTheShellsLimit) {
   EXPECT_EQ(CutTrayTip(longText).size(), 127u);
   EXPECT_EQ(CutTrayTip(longText), longText.substr(0, 127));
   EXPECT_EQ(CutTrayTip("short"), "short");
+  EXPECT_EQ(CutTrayTip(std::string(126, 't') + "\xC5\x81x"), std::string(126, 't'));  // "Ł" not cut in two
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/lang_text.h"
 #include "speech/phrases/phrase.h"
 
 namespace orlavox {
@@ -105,6 +106,12 @@ TEST(VoiceList, Messages) {
             "Could not load [No language].DLL - time announcements will not be available.");
   EXPECT_EQ(SpeakMissingMessage("German (male)"),
             "Error in German (male).DLL - time announcements will not be available.");
+  // The voice menu names the shipped voices in the windows' language; others keep their file's name.
+  UseTexts(Language::German, TextsOf(ParseLangFile("menu.voice.GermanFemale = Deutsch (weiblich)")));
+  EXPECT_EQ(VoiceMenuName("german (FEMALE)"), "Deutsch (weiblich)");
+  EXPECT_EQ(VoiceMenuName("German (male)"), "German (male)");
+  EXPECT_EQ(VoiceMenuName("Klingon (male)"), "Klingon (male)");
+  UseTexts(Language::English, TextsOf(LangFile{}));
 }
 
 TEST(LegacyMigration, MovesLegacyNamesInAnyCaseAndLeavesOthers) {

@@ -32,6 +32,12 @@ TEST(ControlRow, CreationOrderFollowsTabsInsideEachContainer) {
             (std::vector<std::string>{"Display", "Options", "First", "Second", "Inner", "DeepLabel", "Deep", "Note", "Ok"}));
 }
 
+TEST(ControlRow, OnlyLettersBeyondTheWesternCodePageNeedAScalableFace) {
+  EXPECT_FALSE(NeedsScalableFace("Gr\xC3\xB6\xC3\x9F" "e \xE2\x80\x9EHilfe\xE2\x80\x9C \xE2\x80\x93 \xC3\xA9t\xC3\xA9"));
+  EXPECT_TRUE(NeedsScalableFace("Wy\xC5\x9Bwietlanie"));  // the Polish s with its accent
+  EXPECT_TRUE(NeedsScalableFace("\xE6\x99\x82"));
+}
+
 TEST(ControlRow, RadioRunsFormOneGroup) {
   const std::vector<ControlRow> table = {
       Edit("Hour", "", 0, {}, "0"),

@@ -76,6 +76,38 @@ TEST(DialogTest, TabEnterAndEscapeFollowTheTable) {
   EXPECT_EQ(esc.Run(), kResultCancel);
 }
 
+// A caption longer than its check box: the check box widens, its box and the
+// button to the right in its row make room, the form grows, and every text
+// fits, at 96 DPI and at 150 %; a longer text planted afterwards is caught.
+TEST(DialogTest, ControlsWidenForTheirWordsAndTheirRowMakesRoom) {
+  const std::string words = "A caption far longer than the check box was drawn for";
+  ScriptedDialog d(TestForm(), {GroupBox(k.Box, kOnForm, 0, {8, 8, 140, 40}, "Box"),
+                                Check(k.First, k.Box, 0, {8, 16, 120, 17}, words),
+                                BitBtn(k.Help, kOnForm, 1, {156, 8, 75, 33}, ButtonRole::Help, "&Help")});
+  RECT client{}, box{}, help{};
+  std::string at96, at144, planted;
+  d.Steps = {[&] {
+    GetClientRect(d.Handle(), &client);
+    for (auto [rect, h] : {std::pair{&box, d.Control(k.Box)}, std::pair{&help, d.Control(k.Help)}}) {
+      GetWindowRect(h, rect);
+      MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(rect), 2);
+    }
+    at96 = FirstMisfit(d.Handle(), 96);
+    ChangeScale(d.Handle(), 144);
+    at144 = FirstMisfit(d.Handle(), 144);
+    SetWindowTextA(d.Control(k.First), (words + words).c_str());
+    planted = FirstMisfit(d.Handle(), 144);
+    d.CloseWith(kResultCancel);
+  }};
+  d.Run();
+  EXPECT_EQ(at96, "");
+  EXPECT_EQ(at144, "");
+  EXPECT_GT(box.right - box.left, 140);
+  EXPECT_EQ(help.left - 156, box.right - box.left - 140);  // moved by what the box grew
+  EXPECT_EQ(client.right - 300, box.right - box.left - 140);
+  EXPECT_NE(planted.find("Button \"" + words + words + "\": "), std::string::npos) << planted;
+}
+
 TEST(DialogTest, AHandlerForANameTheTableDoesNotHoldEndsTheTestBuild) {
   ScriptedDialog d(TestForm(), KeysTable(false));
   d.OnClick(k.Ok, [] {});

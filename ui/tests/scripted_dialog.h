@@ -8,13 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/dialog.h"
 #include "ui/dpi.h"
+#include "ui/text_room.h"
+#include "win/wide_text.h"
 
 namespace orlavox::ui {
 
@@ -24,6 +28,8 @@ class Scripted : public D {
   using D::D;
   std::deque<std::function<void()>> Steps;
   DWORD WatchdogMs = 5000;
+  // The client's width the form was drawn with, at 96 DPI.
+  int FormWidth() const { return this->Layout().ClientWidth; }
 
   int Run() {
     running_ = this;
@@ -122,6 +128,51 @@ inline void ExpectLayoutScaled(const std::vector<ChildRect>& base, const std::ve
         << window << ", window " << i << " at " << dpi << ": {" << b.left << "," << b.top << "," << b.right << ","
         << b.bottom << "} became {" << s.left << "," << s.top << "," << s.right << "," << s.bottom << "}";
   }
+}
+
+// The first text of `window` (a dialog) that does not fit its control at
+// `dpi`, measured on the control's own font, or that overlaps a text of its
+// row: "Button \"&Cancel\": 12 pixels missing". Empty when every text fits.
+inline std::string FirstMisfit(HWND window, int dpi) {
+  struct Control {
+    HWND Hwnd;
+    RECT Rect;  // in its parent
+    int Need;
+  };
+  std::vector<Control> controls;
+  struct Each {
+    static BOOL CALLBACK Add(HWND c, LPARAM list) {
+      RECT r;
+      GetWindowRect(c, &r);
+      MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&r), 2);
+      reinterpret_cast<std::vector<Control>*>(list)->push_back({c, r, 0});
+      return TRUE;
+    }
+  };
+  EnumChildWindows(window, &Each::Add, reinterpret_cast<LPARAM>(&controls));
+  for (Control& c : controls) c.Need = TextWidthNeeded(c.Hwnd, dpi);
+  auto name = [](HWND c) {
+    char cls[32] = "";
+    GetClassNameA(c, cls, sizeof cls);
+    wchar_t text[256] = L"";
+    GetWindowTextW(c, text, 256);
+    return std::string(cls) + " \"" + Utf8(text) + "\"";
+  };
+  for (const Control& c : controls) {
+    RECT room;
+    GetClientRect(c.Hwnd, &room);
+    if (c.Need > room.right) return name(c.Hwnd) + ": " + std::to_string(c.Need - room.right) + " pixels missing";
+    for (const Control& o : controls) {
+      const RECT &a = c.Rect, &b = o.Rect;
+      const LONG across = std::min(a.right, b.right) - std::max(a.left, b.left);
+      const LONG down = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+      // Two texts of one row that share more than half a line.
+      if (&o != &c && c.Need && o.Need && GetParent(o.Hwnd) == GetParent(c.Hwnd) && across > 0 &&
+          2 * down > std::min(a.bottom - a.top, b.bottom - b.top))
+        return name(c.Hwnd) + " overlaps " + name(o.Hwnd) + " by " + std::to_string(across) + " pixels";
+    }
+  }
+  return {};
 }
 
 }  // namespace orlavox::ui
