@@ -14,22 +14,23 @@ std::wstring TextOf(HWND w) {
   return text;
 }
 
-// The text's extent on the font; `wrapAt` > 0: its words wrapped at that width.
-SIZE Extent(HDC dc, const std::wstring& text, int wrapAt = 0) {
-  RECT r{0, 0, wrapAt, 0};
-  DrawTextW(dc, text.c_str(), int(text.size()), &r,
-            DT_CALCRECT | DT_EXPANDTABS | (wrapAt > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-  return SIZE{r.right, r.bottom};
+// Ink a scalable face draws past the text's advance, at its last letter's
+// edge (a ")" or an "a"), and under its last line's descent: the control
+// clips both. A bitmap face draws inside its cells.
+int Spill(HDC dc) {
+  TEXTMETRICW tm{};
+  return GetTextMetricsW(dc, &tm) && (tm.tmPitchAndFamily & TMPF_TRUETYPE) ? 1 : 0;
 }
 
-// The least width at which a wrapping label's words fit in `height` (a
-// pixel under the last line's descent may go, as Windows draws it).
-int WrappedWidth(HDC dc, const std::wstring& text, int width, int height, int dpi) {
-  const SIZE line = Extent(dc, text);
+// The least width at which a wrapping label's words fit in `height` (on a
+// bitmap face a pixel under the last line's descent may go: it is blank).
+int WrappedWidth(HDC dc, const std::wstring& text, int width, int height) {
+  const int spill = Spill(dc);
+  const SIZE line = DrawnTextSize(dc, text);
   if (line.cx <= width) return line.cx;
   auto fits = [&](int w) {
-    const SIZE s = Extent(dc, text, w);
-    return s.cx <= w && s.cy <= height + dpi / kBaseDpi;
+    const SIZE s = DrawnTextSize(dc, text, w);
+    return s.cx + spill <= w && s.cy + spill <= height + 1;
   };
   if (2 * height < 3 * line.cy || !fits(line.cx)) return line.cx;  // one line, or no width helps
   int lo = width, hi = line.cx;  // fits(hi)
@@ -42,6 +43,13 @@ int WrappedWidth(HDC dc, const std::wstring& text, int width, int height, int dp
 }
 
 }  // namespace
+
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt) {
+  RECT r{0, 0, wrapAt, 0};
+  DrawTextW(dc, text.c_str(), int(text.size()), &r,
+            DT_CALCRECT | DT_EXPANDTABS | (wrapAt > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return SIZE{r.right + (wrapAt > 0 ? 0 : Spill(dc)), r.bottom};
+}
 
 int TextWidthNeeded(HWND control, int dpi) {
   char cls[32] = "";
@@ -60,17 +68,17 @@ int TextWidthNeeded(HWND control, int dpi) {
     for (int i = 0; i < n; ++i) {
       std::wstring item(size_t(SendMessageW(control, CB_GETLBTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
       item.resize(size_t(SendMessageW(control, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(item.data()))));
-      const int w = Extent(dc, item).cx;
+      const int w = DrawnTextSize(dc, item).cx;
       if (w > need) need = w;
     }
     if (need > 0) need += MetricForDpi(SM_CXVSCROLL, dpi) + Scaled(8, dpi);
   } else if (const std::wstring text = TextOf(control); !text.empty()) {
-    const int width = Extent(dc, text).cx;
+    const int width = DrawnTextSize(dc, text).cx;
     const LONG kind = style & BS_TYPEMASK;
     if (stat) {
       RECT room;
       GetClientRect(control, &room);
-      need = type == SS_LEFTNOWORDWRAP ? width : WrappedWidth(dc, text, room.right, room.bottom, dpi);
+      need = type == SS_LEFTNOWORDWRAP ? width : WrappedWidth(dc, text, room.right, room.bottom);
     } else if (box) {
       need = width + 2 * Scaled(8, dpi);
     } else if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON) {

@@ -7,10 +7,16 @@
 // needs the least width at which they fit the lines its height holds.
 #include <windows.h>
 
+#include <string>
+
 namespace orlavox::ui {
 
 // The client width `control` needs at `dpi`, or 0 when it shows no text of
 // its own (edits, up-downs, pictures, panels, rich text, empty captions).
 int TextWidthNeeded(HWND control, int dpi);
+
+// The size `text` takes on the font selected in `dc`, as the controls draw
+// it: on one line, or with its words wrapped at `wrapAt` (> 0).
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt = 0);
 
 }  // namespace orlavox::ui
