@@ -1,5 +1,7 @@
 #include "ui/text_room.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "ui/dpi.h"
@@ -14,41 +16,76 @@ std::wstring TextOf(HWND w) {
   return text;
 }
 
-// Ink a scalable face draws past the text's advance, at its last letter's
-// edge (a ")" or an "a"), and under its last line's descent: the control
-// clips both. A bitmap face draws inside its cells.
-int Spill(HDC dc) {
-  TEXTMETRICW tm{};
-  return GetTextMetricsW(dc, &tm) && (tm.tmPitchAndFamily & TMPF_TRUETYPE) ? 1 : 0;
-}
-
-// The least width at which a wrapping label's words fit in `height` (on a
-// bitmap face a pixel under the last line's descent may go: it is blank).
-int WrappedWidth(HDC dc, const std::wstring& text, int width, int height) {
-  const int spill = Spill(dc);
-  const SIZE line = DrawnTextSize(dc, text);
-  if (line.cx <= width) return line.cx;
-  auto fits = [&](int w) {
-    const SIZE s = DrawnTextSize(dc, text, w);
-    return s.cx + spill <= w && s.cy + spill <= height + 1;
+// The least width at which a wrapping label's words fit in `height`, every
+// pixel drawn inside it.
+int WrappedWidth(HDC dc, const std::wstring& text, int width, int height, UINT align) {
+  const SIZE line = DrawnTextSize(dc, text, 0, align);
+  auto inside = [&](int w, bool tall) {
+    const SIZE s = DrawnTextSize(dc, text, w, align);
+    return s.cx <= w && (!tall || s.cy <= height);
   };
-  if (2 * height < 3 * line.cy || !fits(line.cx)) return line.cx;  // one line, or no width helps
-  int lo = width, hi = line.cx;  // fits(hi)
-  if (fits(lo)) return lo;
+  // On one line: a centred line's ink may reach past either end.
+  int hi = line.cx;
+  while (!inside(hi, false) && hi < line.cx + line.cy) ++hi;
+  if (hi <= width || 2 * height < 3 * line.cy || !inside(hi, true)) return hi;  // no width helps
+  int lo = width;
+  if (inside(lo, true)) return lo;
   while (hi - lo > 1) {
     const int mid = (lo + hi) / 2;
-    (fits(mid) ? hi : lo) = mid;
+    (inside(mid, true) ? hi : lo) = mid;
   }
   return hi;
 }
 
 }  // namespace
 
-SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt) {
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt, UINT align) {
+  const UINT flags = align | DT_EXPANDTABS | (wrapAt > 0 ? DT_WORDBREAK : DT_SINGLELINE);
   RECT r{0, 0, wrapAt, 0};
-  DrawTextW(dc, text.c_str(), int(text.size()), &r,
-            DT_CALCRECT | DT_EXPANDTABS | (wrapAt > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-  return SIZE{r.right + (wrapAt > 0 ? 0 : Spill(dc)), r.bottom};
+  DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | flags);
+  // Drawn black on white, with a line's height of room around it but above.
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  const int m = tm.tmHeight, w = std::max(int(r.right), wrapAt) + 2 * m, h = r.bottom + m;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  SIZE reach{r.right, r.bottom};
+  if (bitmap && bits) {
+    HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
+    HGDIOBJ oldFont = SelectObject(mem, GetCurrentObject(dc, OBJ_FONT));
+    const auto* px = static_cast<const uint32_t*>(bits);
+    std::fill(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + size_t(w) * size_t(h), 0xFFFFFFu);
+    SetTextColor(mem, RGB(0, 0, 0));
+    SetBkMode(mem, TRANSPARENT);
+    RECT at{m, 0, m + (wrapAt > 0 ? wrapAt : r.right), r.bottom};
+    DrawTextW(mem, text.c_str(), int(text.size()), &at, flags | DT_NOCLIP);
+    GdiFlush();
+    int left = w, right = 0, bottom = 0;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if ((px[size_t(y) * size_t(w) + size_t(x)] & 0xFFFFFFu) != 0xFFFFFFu) {
+          left = std::min(left, x);
+          right = std::max(right, x + 1);
+          bottom = y + 1;
+        }
+    // A letter's ink past its advance (a scalable face's ")"), either side
+    // when centred; a wrapped text's lowest ink, which its cells may pass
+    // (a descent) or not reach.
+    reach.cx = std::max(int(r.right), right - m) + std::max(0, m - left);
+    if (wrapAt > 0) reach.cy = bottom;
+    SelectObject(mem, oldFont);
+    SelectObject(mem, oldBitmap);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(mem);
+  return reach;
 }
 
 int TextWidthNeeded(HWND control, int dpi) {
@@ -78,7 +115,8 @@ int TextWidthNeeded(HWND control, int dpi) {
     if (stat) {
       RECT room;
       GetClientRect(control, &room);
-      need = type == SS_LEFTNOWORDWRAP ? width : WrappedWidth(dc, text, room.right, room.bottom);
+      need = type == SS_LEFTNOWORDWRAP ? width
+                                       : WrappedWidth(dc, text, room.right, room.bottom, type == SS_CENTER ? DT_CENTER : 0);
     } else if (box) {
       need = width + 2 * Scaled(8, dpi);
     } else if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON) {

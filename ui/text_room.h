@@ -15,8 +15,10 @@ namespace orlavox::ui {
 // its own (edits, up-downs, pictures, panels, rich text, empty captions).
 int TextWidthNeeded(HWND control, int dpi);
 
-// The size `text` takes on the font selected in `dc`, as the controls draw
-// it: on one line, or with its words wrapped at `wrapAt` (> 0).
-SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt = 0);
+// How far `text` reaches, drawn on the font selected in `dc` as the controls
+// draw it: on one line (its advance or its ink, the further, and the line's
+// height), or with its words wrapped at `wrapAt` (> 0; down to its lowest ink).
+// `align`: DT_CENTER for a centred text.
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt = 0, UINT align = 0);
 
 }  // namespace orlavox::ui
