@@ -1,5 +1,7 @@
 #include "ui/text_room.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -128,6 +130,12 @@ int TextWidthNeeded(HWND control, int dpi) {
     } else {
       need = width + MetricForDpi(SM_CXMENUCHECK, dpi) + Scaled(4, dpi);  // the box and the gap after it
     }
+    // A button of the common controls 6 says how wide it draws itself (its
+    // box, its gap, its theme's margins), which may be more.
+    SIZE ideal{};
+    if (button && kind != BS_OWNERDRAW && kind != BS_GROUPBOX &&
+        SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) && ideal.cx > need)
+      need = ideal.cx;
   }
   SelectObject(dc, old);
   ReleaseDC(control, dc);
