@@ -80,7 +80,11 @@ SIZE DrawnTextSize(HDC dc, const std::wstring& text, int wrapAt, UINT align) {
     // A letter's ink past its advance (a scalable face's ")"), either side
     // when centred; a wrapped text's lowest ink, which its cells may pass
     // (a descent) or not reach.
-    reach.cx = std::max(int(r.right), right - m) + std::max(0, m - left);
+    const int before = std::max(0, m - left), after = std::max(0, right - m - int(r.right));
+    if (wrapAt == 0 && (align & DT_CENTER))  // centred on its advance: room for the wider spill both sides
+      reach.cx = r.right + 2 * std::max(before, after);
+    else
+      reach.cx = r.right + after + before;
     if (wrapAt > 0) reach.cy = bottom;
     SelectObject(mem, oldFont);
     SelectObject(mem, oldBitmap);
