@@ -21,10 +21,7 @@ SIZE TextSize(HFONT font, const std::string& text) {
   ScreenDc screen;
   MemoryDc dc(screen.Get());
   SelectGuard sel(dc.Get(), font);
-  RECT r{0, 0, 0, 0};
-  const std::wstring wide = Wide(text);
-  DrawTextW(dc.Get(), wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);
-  return SIZE{r.right - r.left, r.bottom - r.top};
+  return DrawnTextSize(dc.Get(), Wide(text));
 }
 
 // A control's rectangle in its parent at `dpi`: the table's place scaled, a

@@ -130,14 +130,57 @@ inline void ExpectLayoutScaled(const std::vector<ChildRect>& base, const std::ve
   }
 }
 
+// How many pixels of its text `control` (a button or label Windows draws)
+// shows when its client is `w` x `h`: those that differ when drawn with the
+// text and without it. Its size and text are given back.
+inline int TextInk(HWND control, int w, int h) {
+  RECT was;
+  GetWindowRect(control, &was);
+  const int len = GetWindowTextLengthW(control);
+  std::wstring text(size_t(len) + 1, L'\0');
+  GetWindowTextW(control, text.data(), len + 1);
+  const UINT keep = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+  SetWindowPos(control, nullptr, 0, 0, w, h, keep);
+  std::vector<uint32_t> drawn[2];
+  for (int k = 0; k < 2; ++k) {
+    SetWindowTextW(control, k ? L" " : text.c_str());  // a line of no ink
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    SendMessageW(control, WM_MOUSELEAVE, 0, 0);  // not lit up by the pointer either
+    SendMessageW(control, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    drawn[k].assign(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + size_t(w) * size_t(h));
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+  }
+  SetWindowTextW(control, text.c_str());
+  SetWindowPos(control, nullptr, 0, 0, was.right - was.left, was.bottom - was.top, keep);
+  int ink = 0;
+  for (size_t i = 0; i < drawn[0].size(); ++i) ink += drawn[0][i] != drawn[1][i];
+  return ink;
+}
+
 // The first text of `window` (a dialog) that does not fit its control at
-// `dpi`, measured on the control's own font, or that overlaps a text of its
-// row: "Button \"&Cancel\": 12 pixels missing". Empty when every text fits.
+// `dpi`, or that overlaps a text of its row: "Button \"&Cancel\": 12 pixels
+// missing". A text Windows draws (a button's, a check box's, a label's) must
+// show every pixel it shows on a control twice as wide and four times as
+// high, its focus cue hidden; the dialog's own (glyph buttons, group boxes,
+// combo boxes) are measured on their fonts. Empty when every text fits.
 inline std::string FirstMisfit(HWND window, int dpi) {
   struct Control {
     HWND Hwnd;
     RECT Rect;  // in its parent
     int Need;
+    int Lost = 0, Ink = 0;  // pixels of its text Windows leaves out, and shows in all
   };
   std::vector<Control> controls;
   struct Each {
@@ -150,7 +193,21 @@ inline std::string FirstMisfit(HWND window, int dpi) {
     }
   };
   EnumChildWindows(window, &Each::Add, reinterpret_cast<LPARAM>(&controls));
-  for (Control& c : controls) c.Need = TextWidthNeeded(c.Hwnd, dpi);
+  SetFocus(window);  // no focus cue on the texts
+  for (Control& c : controls) {
+    c.Need = TextWidthNeeded(c.Hwnd, dpi);
+    char cls[32] = "";
+    GetClassNameA(c.Hwnd, cls, sizeof cls);
+    const LONG style = GetWindowLongA(c.Hwnd, GWL_STYLE);
+    if (!c.Need || (lstrcmpiA(cls, "Static") && lstrcmpiA(cls, "Button")) ||
+        (style & BS_TYPEMASK) == BS_OWNERDRAW)
+      continue;
+    RECT room;
+    GetClientRect(c.Hwnd, &room);
+    c.Ink = TextInk(c.Hwnd, 2 * room.right + 200, 4 * room.bottom);
+    c.Lost = c.Ink - TextInk(c.Hwnd, room.right, room.bottom);
+    c.Need = 1;  // checked by its pixels
+  }
   auto name = [](HWND c) {
     char cls[32] = "";
     GetClassNameA(c, cls, sizeof cls);
@@ -161,6 +218,9 @@ inline std::string FirstMisfit(HWND window, int dpi) {
   for (const Control& c : controls) {
     RECT room;
     GetClientRect(c.Hwnd, &room);
+    if (c.Lost)
+      return name(c.Hwnd) + ": " + std::to_string(c.Lost) + " of its text's " + std::to_string(c.Ink) +
+             " pixels not drawn";
     if (c.Need > room.right) return name(c.Hwnd) + ": " + std::to_string(c.Need - room.right) + " pixels missing";
     for (const Control& o : controls) {
       const RECT &a = c.Rect, &b = o.Rect;
