@@ -55,7 +55,7 @@ std::string LateAlarmLine(int alarmHour, int alarmMinute, bool hour24, int64_t l
     std::snprintf(time, sizeof time, "%02d:%02d", alarmHour, alarmMinute);
   else
     std::snprintf(time, sizeof time, "%d:%02d %s", alarmHour % 12 == 0 ? 12 : alarmHour % 12, alarmMinute,
-                  Tr(alarmHour < 12 ? Str::alarm_AMRadio : Str::alarm_PMRadio).c_str());
+                  WithoutMnemonic(Tr(alarmHour < 12 ? Str::alarm_AMRadio : Str::alarm_PMRadio)).c_str());
   const int64_t ones = late % 10, tens = late % 100;
   const Str form = late == 1                                           ? Str::alert_lateOne
                    : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? Str::alert_lateFew

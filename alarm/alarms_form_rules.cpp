@@ -49,11 +49,13 @@ std::vector<std::string> AlarmSoundNames() {
 }
 
 std::string AlarmTimeText(int hour, int minute, bool hour24) {
-  char text[16];
+  // The same words for the half of the day as the alarm dialog's buttons.
+  char text[48];
   if (hour24)
     std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
   else
-    std::snprintf(text, sizeof text, "%d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, minute, hour < 12 ? "AM" : "PM");
+    std::snprintf(text, sizeof text, "%d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, minute,
+                  WithoutMnemonic(Tr(hour < 12 ? Str::alarm_AMRadio : Str::alarm_PMRadio)).c_str());
   return text;
 }
 

@@ -196,4 +196,13 @@ Language ChooseWindowLanguage(std::string_view storedCode, uint16_t uiLangId) {
   return LanguageForCode(storedCode, chosen) ? chosen : LanguageForLangId(uiLangId);
 }
 
+std::string WithoutMnemonic(std::string_view text) {
+  std::string plain;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
 }  // namespace orlavox

@@ -51,6 +51,9 @@ const std::string& Tr(Str id);
 // The same with each %s and %d replaced by the next argument, %% by %.
 std::string Tr(Str id, std::initializer_list<std::string_view> args);
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);
+// A control's text as plain words, for use elsewhere: its mnemonic mark
+// dropped ("A&M" -> "AM") and "&&" shown as "&".
+std::string WithoutMnemonic(std::string_view text);
 
 // The language choice of "More options" as a place in its list: 0 for
 // Automatic, 1 + the language's place in kLanguages for a language; and back

@@ -93,8 +93,8 @@ TEST(FaceLayout, PopupMenuPoints) {
 
 TEST(FaceLayout, MenuTextsAndShortcuts) {
   const auto& items = MainPopupMenuItems();
-  EXPECT_EQ(MenuItemText(items[0], true), "Speak!\tCtrl+Alt+S");
-  EXPECT_EQ(MenuItemText(items[0], false), "Speak!");
+  EXPECT_EQ(MenuItemText(items[0], true), "S&peak!\tCtrl+Alt+S");
+  EXPECT_EQ(MenuItemText(items[0], false), "S&peak!");
   EXPECT_EQ(MenuItemText(items[2], false), "&Alarm setup...\tCtrl+A");
   EXPECT_EQ(MenuItemText(items[3], false), "A&larms...\tCtrl+L");  // right after the alarm dialog
   EXPECT_EQ(MenuItemText(items[5], true), "More &options...\tCtrl+O");  // right after "&Settings..."
