@@ -4,6 +4,7 @@
 
 #include "e2e/capture.h"
 #include "e2e/harness.h"
+#include "resources/lang_text.h"
 #include "settings/clock_settings.h"
 #include "shell/help_engine.h"
 #include "win/wide_text.h"
@@ -56,7 +57,7 @@ struct InfoE2E : ::testing::Test {
 
 const ChildWindow* Child(const std::vector<ChildWindow>& all, const std::string& cls, const std::string& text) {
   for (const ChildWindow& c : all)
-    if (c.Class == cls && (text == "*" || c.Text == text)) return &c;
+    if (c.Class == cls && (text == "*" || WithoutMnemonic(c.Text) == text)) return &c;
   return nullptr;
 }
 

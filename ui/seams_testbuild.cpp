@@ -32,8 +32,10 @@ bool ui::AnsweredTextExtent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& answer) {
     RECT r{0, 0, int(lp), 0};
     DrawTextW(dc, text, n, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
     size = {r.right, r.bottom};
-  } else {
-    GetTextExtentPoint32W(dc, text, n, &size);
+  } else {  // on one line; "&" marks the mnemonic and takes no room
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text, n, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    size = {r.right, r.bottom};
   }
   SelectObject(dc, old);
   ReleaseDC(control, dc);
