@@ -216,7 +216,7 @@ TEST_F(InfoE2E, EditionDialogShowsInfoDat) {
       EXPECT_EQ(text.find("\\rtf"), std::string::npos);
       ExpectCentredClient(dlg, 425, 270, main);
       ExpectPlace(view, 8, 8, 409, 193, "RichEdit1");
-      ExpectPlace(Child(kids, "Button", "&Close"), 330, 214, 87, 47, "CloseButton");
+      ExpectPlace(Child(kids, "Button", "Close"), 330, 214, 87, 47, "CloseButton");
       ExpectPlace(Child(kids, "OrlavoxContainer", ""), 8, 208, 313, 54, "GroupBox1");
       ExpectPlace(Child(kids, "Static", "Click the link below to download Orlavox Zentra!"), 8, 14, 297, 17,
                   "StaticText1");

@@ -90,7 +90,7 @@ std::map<std::string, int> TextsFitTheirControls(HWND dialog, int dpi) {
     // Measured by the program, with the control's own font (WM_GETFONT).
     static const UINT question = RegisterWindowMessageA("Orlavox test: text extent");
     LRESULT size = SendMessageW(dialog, question, WPARAM(c.Hwnd), 0);
-    if ((label || boxed) && !wcschr(text, L'&')) widths[c.Text] = LOWORD(size);
+    if (label || boxed) widths[c.Text] = LOWORD(size);
     // A label higher than a line and a half wraps its words (none has
     // SS_LEFTNOWORDWRAP); its last line may lose the pixel under its descent.
     const bool wraps = label && 2 * room.bottom >= 3 * HIWORD(size);
