@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "alarm/alarms_form_rules.h"
 #include "resources/lang_text.h"
 
 namespace orlavox {
@@ -50,12 +51,7 @@ int64_t NextWakeLocal(int64_t nowLocal, int64_t nowUtc, bool alarmOn, int alarmH
 }
 
 std::string LateAlarmLine(int alarmHour, int alarmMinute, bool hour24, int64_t late) {
-  char time[48];
-  if (hour24)
-    std::snprintf(time, sizeof time, "%02d:%02d", alarmHour, alarmMinute);
-  else
-    std::snprintf(time, sizeof time, "%d:%02d %s", alarmHour % 12 == 0 ? 12 : alarmHour % 12, alarmMinute,
-                  WithoutMnemonic(Tr(alarmHour < 12 ? Str::alarm_AMRadio : Str::alarm_PMRadio)).c_str());
+  const std::string time = AlarmTimeText(alarmHour, alarmMinute, hour24);
   const int64_t ones = late % 10, tens = late % 100;
   const Str form = late == 1                                           ? Str::alert_lateOne
                    : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? Str::alert_lateFew
