@@ -85,6 +85,15 @@ void TMainForm::FormPaint(HDC target) {
   FillRect(mem.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
   PaintFace(mem.Get(), ClockData, TickTime, FaceSettingsOf(ClockSettings, AlarmList), Mode());
   BitBlt(target, 0, 0, width, height, mem.Get(), 0, 0, SRCCOPY);
+  if (zoomStepStart_) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    auto us = [&](LONGLONG ticks) { return unsigned(ticks * 1000000 / frequency.QuadPart); };
+    Counters.ZoomStepMicroseconds = us(now.QuadPart - zoomStepStart_);
+    Counters.ZoomDrawMicroseconds = us(ClockData ? ClockData->DrawingTicks() - zoomDrawTicks_ : 0);
+    zoomStepStart_ = 0;
+  }
 }
 
 void TMainForm::SetClockData(TClockData* data) {

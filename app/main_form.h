@@ -218,6 +218,10 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
     unsigned Alarms = 0;              // alerts opened
     unsigned AlarmSounds = 0;         // alarm sounds started by the alert
     unsigned AlarmAnnouncements = 0;  // announcements made by the alert
+    // The last zoom step: from the step to the end of the paint that first
+    // shows it, and the part of that spent drawing the face's pictures.
+    unsigned ZoomStepMicroseconds = 0;
+    unsigned ZoomDrawMicroseconds = 0;
   };
   // What the test build's probe reads (app/seams_testbuild.cpp), taken at once.
   struct ProbeSnapshot {
@@ -347,6 +351,8 @@ class TMainForm : public ui::Window, public AlarmAlertHost {
   int faceDpi_ = 96;
   int shownZoom_ = 100;
   int wheel_ = 0;  // wheel turns short of a whole notch
+  LONGLONG zoomStepStart_ = 0;  // a zoom step not painted yet (performance counter)
+  LONGLONG zoomDrawTicks_ = 0;  // the store's drawing time when it began
   bool moving_ = false;        // a move loop (a drag) runs
   bool fitAfterMove_ = false;  // the scale changed during it
   bool rescaling_ = false;     // inside FormDpiChanged

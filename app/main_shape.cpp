@@ -57,15 +57,22 @@ WindowShape TMainForm::CurrentShape() const {
 void TMainForm::ApplyWindowShape() {
   const WindowShape shape = CurrentShape();
   if (shape.Caption) ui::SetWindowCaption(hwnd_, shape.Caption);
-  const LONG visible = GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE;
-  LONG style = LONG(StyleOf(shape.Border)), exStyle = 0;
+  const LONG oldStyle = GetWindowLongA(hwnd_, GWL_STYLE), oldExStyle = GetWindowLongA(hwnd_, GWL_EXSTYLE);
+  LONG style = LONG(StyleOf(shape.Border)) | (oldStyle & WS_VISIBLE) | WS_CLIPCHILDREN, exStyle = 0;
   if (shape.Border == BorderStyle::ToolWindow) exStyle = WS_EX_TOOLWINDOW;
-  // A framed shape never keeps the rounded region of a frameless one.
-  SetWindowRgn(hwnd_, nullptr, FALSE);
-  SetWindowLongA(hwnd_, GWL_STYLE, style | visible | WS_CLIPCHILDREN);
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle | (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST));
+  exStyle |= oldExStyle & WS_EX_TOPMOST;
+  // A framed shape never keeps the rounded region of a frameless one. A zoom
+  // step keeps the frame: only the size changes, each change costing a round
+  // trip to the window system.
+  RECT box;
+  if (GetWindowRgnBox(hwnd_, &box) != ERROR) SetWindowRgn(hwnd_, nullptr, FALSE);
+  const bool restyle = style != oldStyle || exStyle != oldExStyle;
+  if (restyle) {
+    SetWindowLongA(hwnd_, GWL_STYLE, style);
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle);
+  }
   SetWindowPos(hwnd_, nullptr, 0, 0, shape.Width, shape.Height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (restyle ? SWP_FRAMECHANGED : 0));
   if (shape.HasRegion) {
     // The window owns the region from here on.
     HRGN region = CreateRoundRectRgn(0, 0, shape.RgnRight, shape.RgnBottom, shape.RgnEllipse, shape.RgnEllipse);
@@ -79,14 +86,21 @@ void TMainForm::ChangeMode() {
   const DisplayMode mode = Mode();
   FitZoom();
   ApplyWindowShape();
+  // The buttons move together, in one change of the window system's.
+  HDWP moves = BeginDeferWindowPos(int(Buttons().size()));
   for (const ButtonInfo& info : Buttons()) {
     ui::SpeedButton& b = ButtonFor(info.Id);
-    const bool moves = info.Id == Button::Minimize || info.Shown == ButtonShown::Both;
-    const PanelRect& r = moves && mode == DisplayMode::Small ? info.Small : info.Big;
+    const bool small = (info.Id == Button::Minimize || info.Shown == ButtonShown::Both) && mode == DisplayMode::Small;
+    const PanelRect& r = small ? info.Small : info.Big;
     const ui::PixelRect p = ui::Scaled(ui::PixelRect{r.Left, r.Top, r.Width, r.Height}, faceDpi_);
-    b.Move(p.Left, p.Top, p.Width, p.Height);
+    if (moves)
+      moves = DeferWindowPos(moves, b.Handle(), nullptr, p.Left, p.Top, p.Width, p.Height,
+                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    else
+      b.Move(p.Left, p.Top, p.Width, p.Height);
     if (info.Shown == ButtonShown::BigOnly) b.SetVisible(mode == DisplayMode::Big);
   }
+  if (moves) EndDeferWindowPos(moves);
   // The whole window is drawn anew: frame, face and buttons.
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -171,6 +185,11 @@ void TMainForm::FitZoom() {
 // A step past what the work area holds changes nothing and is not kept.
 void TMainForm::SetZoom(int zoom) {
   if (zoom == Zoom && zoom == shownZoom_) return;
+  // Timed until the face shows at the new scale (FormPaint).
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  zoomStepStart_ = start.QuadPart;
+  zoomDrawTicks_ = ClockData ? ClockData->DrawingTicks() : 0;
   Zoom = zoom;
   ApplyScale(monitorDpi_);
   Zoom = shownZoom_;

@@ -38,6 +38,8 @@ enum ProbeQuery : unsigned {
   kProbePrivateKilobytes,    // the process's private memory
   kProbeWakeMinute,          // local minute since 1970 the wake timer is set to; -1: not set
   kProbeWakeResume,          // the wake timer was set with the resume flag
+  kProbeZoomStepMicroseconds,  // the last zoom step, to its first paint
+  kProbeZoomDrawMicroseconds,  // the part of it spent drawing the face's pictures
 };
 
 }  // namespace orlavox

@@ -175,6 +175,8 @@ bool HandleTestProbe(TMainForm& form, WPARAM query, LRESULT& result) {
     case kProbePrivateKilobytes: result = PrivateKilobytes(); break;
     case kProbeWakeMinute: result = f.WakeArmed ? LRESULT(f.WakeAt / 60) : -1; break;
     case kProbeWakeResume: result = f.WakeResume; break;
+    case kProbeZoomStepMicroseconds: result = LRESULT(f.Counters.ZoomStepMicroseconds); break;
+    case kProbeZoomDrawMicroseconds: result = LRESULT(f.Counters.ZoomDrawMicroseconds); break;
     default: return false;
   }
   return true;
