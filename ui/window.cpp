@@ -6,7 +6,17 @@ namespace orlavox::ui {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
-void SetWindowCaption(HWND window, const std::string& text) { SetWindowTextW(window, Wide(text).c_str()); }
+void SetWindowCaption(HWND window, const std::string& text) {
+  // The same text again would still go to the window system, and a frame's
+  // caption be drawn again.
+  const std::wstring wide = Wide(text);
+  if (GetWindowTextLengthW(window) == int(wide.size())) {
+    std::wstring shown(wide.size() + 1, L'\0');
+    shown.resize(size_t(GetWindowTextW(window, shown.data(), int(shown.size()))));
+    if (shown == wide) return;
+  }
+  SetWindowTextW(window, wide.c_str());
+}
 
 Window::~Window() { Destroy(); }
 
