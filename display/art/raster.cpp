@@ -111,44 +111,92 @@ Shape Nowhere() {
 
 }  // namespace
 
-Shape Polygon(std::vector<Pt> pts) {
+Shape Polygon(std::vector<Pt> pts) { return Polygons({std::move(pts)}); }
+
+Shape Polygons(std::vector<std::vector<Pt>> rings) {
   // Each edge a-b with b - a worked out once: the same values every test.
   struct Edge {
     double AX, AY, BY, DX, DY;
   };
-  using Edges = std::vector<Edge>;
-  Edges edges;
-  for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
-    edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
-  auto crossings = [](const Edges& edges) {
-    return [edges](double x, double y) {
+  // A line crosses a ring's edges an even number of times: a ring wholly
+  // left or right of a point, or above or below it, changes nothing, and
+  // only the rings whose box holds the point are tested.
+  struct Ring {
+    Box Bounds;
+    std::vector<Edge> Edges;
+  };
+  auto all = std::make_shared<std::vector<Ring>>();
+  std::vector<std::vector<Pt>> outlines;  // closed, for the discs
+  for (const std::vector<Pt>& pts : rings) {
+    if (pts.empty()) continue;
+    all->push_back({Around(pts, 0), {}});
+    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
+      all->back().Edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
+    outlines.push_back(pts);
+    outlines.back().push_back(pts.front());
+  }
+  if (all->empty()) return [](double, double) { return false; };
+  using Rings = std::shared_ptr<const std::vector<Ring>>;
+  auto crossings = [](Rings rings) {
+    return [rings](double x, double y) {
       bool in = false;
-      for (const Edge& e : edges)
-        if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      for (const Ring& r : *rings) {
+        if (x < r.Bounds.X0 || x > r.Bounds.X1 || y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
+        for (const Edge& e : r.Edges)
+          if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      }
       return in;
     };
   };
-  if (pts.empty()) return crossings(edges);
-  const Box bounds = Around(pts, 0);
-  pts.push_back(pts.front());
-  Shape::Test test = crossings(edges);
-  auto disc = std::make_shared<const Shape::DiscTest>([test, pts = std::move(pts)](double x, double y, double r) {
-    if (PolylineDistance(pts, {x, y}) <= r + kMargin) return Cover::Mixed;
-    return test(x, y) ? Cover::Inside : Cover::Outside;
-  });
-  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
-  // From a box, an edge that no point of it passes at its height, or that
-  // lies wholly left of it, never counts; the discs are still tested
-  // against every edge.
-  auto near = [edges = std::move(edges), crossings, over, bounds](const Box& box) {
-    Edges kept;
-    for (const Edge& e : edges) {
-      const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
-      if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept.push_back(e);
-    }
-    return Shape(crossings(kept), over, bounds);
+  // The same crossings for a whole row. A ring wholly left or right of a
+  // point of it adds an even number or none, so the rings' boxes across
+  // need no test.
+  auto row = [](Rings rings) {
+    return [rings](double y, std::vector<double>& xs) {
+      for (const Ring& r : *rings) {
+        if (y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
+        for (const Edge& e : r.Edges)
+          if ((e.AY > y) != (e.BY > y)) xs.push_back(e.DX * (y - e.AY) / e.DY + e.AX);
+      }
+    };
   };
-  return Shape(std::move(test), over, bounds, std::move(near));
+  Box bounds = all->front().Bounds;
+  for (const Ring& r : *all) bounds = Joined(bounds, r.Bounds);
+  auto move = [rings = std::move(rings)](const Shape::Map& map) {
+    std::vector<std::vector<Pt>> moved;
+    for (const std::vector<Pt>& pts : rings) {
+      moved.emplace_back();
+      for (const Pt& p : pts) moved.back().push_back(map(p));
+    }
+    return Polygons(std::move(moved));
+  };
+  auto disc = std::make_shared<const Shape::DiscTest>(
+      [test = crossings(all), all, outlines = std::move(outlines)](double x, double y, double r) {
+        const double reach = r + kMargin;
+        for (size_t i = 0; i < all->size(); ++i) {
+          const Box& b = (*all)[i].Bounds;  // a disc clear of a ring's box is clear of the ring
+          if (x + reach < b.X0 || x - reach > b.X1 || y + reach < b.Y0 || y - reach > b.Y1) continue;
+          if (PolylineDistance(outlines[i], {x, y}) <= reach) return Cover::Mixed;
+        }
+        return test(x, y) ? Cover::Inside : Cover::Outside;
+      });
+  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
+  // From a box, the rings that meet it, and of those the edges that some
+  // point of it passes at their height and that do not lie wholly left of
+  // it; the discs are still tested against every edge.
+  auto near = [all, crossings, row, over, bounds](const Box& box) {
+    auto kept = std::make_shared<std::vector<Ring>>();
+    for (const Ring& r : *all) {
+      if (!Meet(r.Bounds, box)) continue;
+      kept->push_back({r.Bounds, {}});
+      for (const Edge& e : r.Edges) {
+        const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
+        if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept->back().Edges.push_back(e);
+      }
+    }
+    return Shape(crossings(kept), over, bounds, {}, {}, row(kept));
+  };
+  return Shape(crossings(all), over, bounds, std::move(near), std::move(move), row(all));
 }
 
 Shape Capsule(Pt a, Pt b, double r) {
@@ -349,6 +397,7 @@ Shape Minus(Shape a, Shape b) {
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
+  if (s.Movable()) return s.Moved([=](Pt p) { return Pt{p.X + dx, p.Y + dy}; });
   const Box b = s.Bounds();
   return Shape([=](double x, double y) { return s(x - dx, y - dy); },
                [=](double x, double y, double r) { return s.Over(x - dx, y - dy, r); },
@@ -357,6 +406,7 @@ Shape Shifted(Shape s, double dx, double dy) {
 }
 
 Shape Slanted(Shape s, double slant, double mid) {
+  if (s.Movable()) return s.Moved([=](Pt p) { return Pt{p.X + slant * (mid - p.Y), p.Y}; });
   // A disc of radius r becomes an ellipse inside one of radius r * (1 + |slant|).
   const double grow = 1 + std::fabs(slant);
   const Box b = s.Bounds();
@@ -398,27 +448,49 @@ double Canvas::Coverage(const Shape& s, int x, int y) const {
 }
 
 // The share of the samples of pixel (x, y) inside the shape.
-double Canvas::Sampled(const Shape& s, int x, int y) const {
+double Canvas::Sampled(const Shape& s, int x, int y, Tile* tile) const {
   const int k = samples_;
   int n = 0;
-  if (scale_ == 1.0) {
-    for (int i = 0; i < k; ++i)
-      for (int j = 0; j < k; ++j)
-        if (s(x + (i + 0.5) / k, y + (j + 0.5) / k)) ++n;
-  } else {
-    for (int i = 0; i < k; ++i)
-      for (int j = 0; j < k; ++j)
-        if (s((x + (i + 0.5) / k) / scale_, (y + (j + 0.5) / k) / scale_)) ++n;
+  for (int j = 0; j < k; ++j) {
+    const double v = scale_ == 1.0 ? y + (j + 0.5) / k : (y + (j + 0.5) / k) / scale_;
+    const int row = tile ? tile->SampleRow(y - tile->Y0, j) : 0;
+    for (int i = 0; i < k; ++i) {
+      const double u = scale_ == 1.0 ? x + (i + 0.5) / k : (x + (i + 0.5) / k) / scale_;
+      if (tile ? tile->Inside(row, u, v) : s(u, v)) ++n;
+    }
   }
   return double(n) / (k * k);
 }
 
+void Canvas::Tile::Start(const Shape& s, int x0, int y0, int samples) {
+  S = &s;
+  X0 = x0;
+  Y0 = y0;
+  Samples = samples;
+  std::fill(&Corner[0][0], &Corner[0][0] + sizeof Corner, int8_t(-1));
+  Xs.clear();
+  Row.assign(s.HasRows() ? size_t(SampleRow(kTile, 0)) : 0, {-1, -1});
+}
+
+bool Canvas::Tile::Inside(int row, double x, double y) {
+  if (Row.empty()) return (*S)(x, y);
+  std::pair<int, int>& r = Row[size_t(row)];
+  if (r.first < 0) {
+    r.first = int(Xs.size());
+    S->Row(y, Xs);
+    r.second = int(Xs.size());
+  }
+  bool in = false;
+  for (int i = r.first; i < r.second; ++i) in ^= Xs[size_t(i)] > x;
+  return in;
+}
+
 // Coverage of each pixel of a block of at most kBlock x kBlock, as Coverage
-// gives it, the corners tested once for the pixels that share them.
-void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+// gives it, the corners tested once for the pixels and blocks that share them.
+void Canvas::Block(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
   if (scale_ == 1.0) {
     for (int y = y0; y < y1; ++y)
-      for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y));
+      for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y, &tile));
     return;
   }
   // The coordinates of the corners and centres, each worked out once.
@@ -427,14 +499,19 @@ void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
   for (int j = 0; j <= y1 - y0; ++j) top[j] = (y0 + j) / scale_;
   for (int i = 0; i < x1 - x0; ++i) across[i] = (x0 + i + 0.5) / scale_;
   for (int j = 0; j < y1 - y0; ++j) down[j] = (y0 + j + 0.5) / scale_;
+  const int tx = x0 - tile.X0, ty = y0 - tile.Y0;
   bool corner[kBlock + 1][kBlock + 1];
   for (int j = 0; j <= y1 - y0; ++j)
-    for (int i = 0; i <= x1 - x0; ++i) corner[j][i] = op.S(left[i], top[j]);
+    for (int i = 0; i <= x1 - x0; ++i) {
+      int8_t& known = tile.Corner[ty + j][tx + i];
+      if (known < 0) known = tile.Inside(Tile::CornerRow(ty + j), left[i], top[j]);
+      corner[j][i] = known;
+    }
   for (int j = 0; j < y1 - y0; ++j)
     for (int i = 0; i < x1 - x0; ++i) {
-      const bool c = op.S(across[i], down[j]);
+      const bool c = tile.Inside(Tile::CentreRow(ty + j), across[i], down[j]);
       const bool same = corner[j][i] == c && corner[j][i + 1] == c && corner[j + 1][i] == c && corner[j + 1][i + 1] == c;
-      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j));
+      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j, &tile));
     }
 }
 
@@ -506,7 +583,7 @@ void Canvas::Fill(Band& band) const {
   std::fill(band.A, band.A + n, alpha_);
 }
 
-void Canvas::Blend(const Op& op, Band& band, int x, int y, double coverage) const {
+inline void Canvas::Blend(const Op& op, Band& band, int x, int y, double coverage) const {
   const double a = coverage * op.Opacity;
   if (a <= 0) return;
   const double k = scale_;
@@ -573,28 +650,28 @@ void Canvas::Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
 // The pixels x0..x1-1, y0..y1-1, over which the shape is `cover`: skipped
 // or filled whole when the shape is sure, else halved until each pixel is
 // tested.
-void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1, Cover cover) const {
+void Canvas::Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1, Cover cover) const {
   if (cover == Cover::Outside) return;
   if (cover == Cover::Inside) {
     Flood(op, band, x0, y0, x1, y1);
     return;
   }
   if (x1 - x0 <= kBlock && y1 - y0 <= kBlock) {
-    Block(op, band, x0, y0, x1, y1);
+    Block(op, band, tile, x0, y0, x1, y1);
     return;
   }
   const int xm = x1 - x0 > kBlock ? (x0 + x1) / 2 : x1, ym = y1 - y0 > kBlock ? (y0 + y1) / 2 : y1;
-  Visit(op, band, x0, y0, xm, ym);
-  if (xm < x1) Visit(op, band, xm, y0, x1, ym);
+  Visit(op, band, tile, x0, y0, xm, ym);
+  if (xm < x1) Visit(op, band, tile, xm, y0, x1, ym);
   if (ym < y1) {
-    Visit(op, band, x0, ym, xm, y1);
-    if (xm < x1) Visit(op, band, xm, ym, x1, y1);
+    Visit(op, band, tile, x0, ym, xm, y1);
+    if (xm < x1) Visit(op, band, tile, xm, ym, x1, y1);
   }
 }
 
-void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+void Canvas::Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
   const double k = scale_;
-  Visit(op, band, x0, y0, x1, y1, op.S.Over((x0 + x1) / (2 * k), (y0 + y1) / (2 * k), Length(x1 - x0, y1 - y0) / (2 * k)));
+  Visit(op, band, tile, x0, y0, x1, y1, op.S.Over((x0 + x1) / (2 * k), (y0 + y1) / (2 * k), Length(x1 - x0, y1 - y0) / (2 * k)));
 }
 
 // The pixels of the op's box inside x0..x1-1, y0..y1-1.
@@ -612,8 +689,12 @@ void Canvas::Apply(const Op& op, Band& band) const {
       for (int x = s.X0; x < s.X1; ++x) Blend(op, band, x, y, Coverage(op.S, x, y));
     return;
   }
+  Tile tile;
   for (int y = s.Y0; y < s.Y1; y += kTile)
-    for (int x = s.X0; x < s.X1; x += kTile) Visit(op, band, x, y, std::min(x + kTile, s.X1), std::min(y + kTile, s.Y1));
+    for (int x = s.X0; x < s.X1; x += kTile) {
+      tile.Start(op.S, x, y, samples_);
+      Visit(op, band, tile, x, y, std::min(x + kTile, s.X1), std::min(y + kTile, s.Y1));
+    }
 }
 
 // Tile by tile, every operation on a tile while it is in the cache. A tile
@@ -625,6 +706,7 @@ void Canvas::Render(Band& band, bool flat) const {
   const double k = scale_;
   std::vector<Cover> covers(ops_.size());
   std::vector<Span> spans(ops_.size());
+  Tile tile;
   const int across = (w_ + kTile - 1) / kTile;
   band.Flat.assign(flat ? size_t(across) * size_t((band.Y1 - band.Y0 + kTile - 1) / kTile) : 0, false);
   band.FlatValue.resize(band.Flat.size() * 4);
@@ -673,14 +755,13 @@ void Canvas::Render(Band& band, bool flat) const {
       }
       for (size_t i = first; i < ops_.size(); ++i) {
         const Span& s = spans[i];
-        if (covers[i] != Cover::Mixed) {
-          Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
-          continue;
-        }
+        if (covers[i] == Cover::Inside) Flood(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1);
+        if (covers[i] != Cover::Mixed) continue;
         // Its edge crosses the tile: only the parts of the shape near the tile are tested.
         Op near = ops_[i];
         near.S = near.S.Near(Grown({s.X0 / k, s.Y0 / k, s.X1 / k, s.Y1 / k}));
-        Visit(near, band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+        tile.Start(near.S, s.X0, s.Y0, samples_);
+        Visit(near, band, tile, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
       }
     }
 }
