@@ -515,6 +515,44 @@ void Canvas::Block(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1,
     }
 }
 
+// A tile's pixels as Coverage gives them, for a shape that gives its rows,
+// above scale 1: each row of corners and of centres crossed once and its
+// points read off from the left.
+void Canvas::Crossed(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
+  const int w = x1 - x0;
+  double left[kTile + 1], across[kTile];
+  for (int i = 0; i <= w; ++i) left[i] = (x0 + i) / scale_;
+  for (int i = 0; i < w; ++i) across[i] = (x0 + i + 0.5) / scale_;
+  // The points of a row inside the shape, a bit each: those with an odd
+  // number of crossings right of them. A crossing turns over the points
+  // left of it, the first m: m guessed, then found by the same comparison
+  // as the inside-test's.
+  std::vector<double>& xs = tile.Line;
+  auto row = [&](double y, const double* at, int n) {
+    xs.clear();
+    op.S.Row(y, xs);
+    uint32_t bits = 0;
+    for (double c : xs) {
+      int m = int(std::clamp(std::floor((c - at[0]) * scale_), 0.0, double(n)));
+      while (m < n && at[m] < c) ++m;
+      while (m > 0 && !(at[m - 1] < c)) --m;
+      bits ^= (1u << m) - 1;
+    }
+    return bits;
+  };
+  uint32_t corners[kTile + 1];
+  for (int j = 0; j <= y1 - y0; ++j) corners[j] = row((y0 + j) / scale_, left, w + 1);
+  for (int j = 0; j < y1 - y0; ++j) {
+    const uint32_t c = row((y0 + j + 0.5) / scale_, across, w), t = corners[j], b = corners[j + 1];
+    const uint32_t mixed = (t ^ c) | ((t >> 1) ^ c) | (b ^ c) | ((b >> 1) ^ c);
+    for (int i = 0; i < w; ++i)
+      if (mixed >> i & 1)
+        Blend(op, band, x0 + i, y0 + j, Sampled(op.S, x0 + i, y0 + j, &tile));
+      else if (c >> i & 1)
+        Blend(op, band, x0 + i, y0 + j, 1.0);
+  }
+}
+
 void Canvas::Paint(const Shape& s, Color c, double opacity) { Paint(s, c, opacity, {0, 0, w_ / scale_, h_ / scale_}); }
 
 void Canvas::Paint(const Shape& s, Color c, double opacity, Box box) {
@@ -761,7 +799,11 @@ void Canvas::Render(Band& band, bool flat) const {
         Op near = ops_[i];
         near.S = near.S.Near(Grown({s.X0 / k, s.Y0 / k, s.X1 / k, s.Y1 / k}));
         tile.Start(near.S, s.X0, s.Y0, samples_);
-        Visit(near, band, tile, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+        if (scale_ == 1.0 || !near.S.HasRows()) {
+          Visit(near, band, tile, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+          continue;
+        }
+        Crossed(near, band, tile, s.X0, s.Y0, s.X1, s.Y1);
       }
     }
 }

@@ -208,6 +208,7 @@ class Canvas {
     int8_t Corner[kTile + 1][kTile + 1];
     std::vector<double> Xs;                // the rows' crossings, one row after another
     std::vector<std::pair<int, int>> Row;  // where each row's lie in Xs; first -1 until found
+    std::vector<double> Line;              // a row's crossings, in order
     void Start(const Shape& s, int x0, int y0, int samples);
     bool Inside(int row, double x, double y);
     // The rows: corners, centres, then the samples of each pixel row.
@@ -225,6 +226,7 @@ class Canvas {
   // With a tile, its shape is tested through it; the pixel lies in it.
   double Sampled(const Shape& s, int x, int y, Tile* tile = nullptr) const;
   void Block(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const;
+  void Crossed(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const;
   void Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) const;
   void Draw() const;  // every row, kept
 
