@@ -434,7 +434,9 @@ PlainDrawing::~PlainDrawing() { tPlain = previous_; }
 
 Canvas::Canvas(int w, int h, Color fill, double alpha)
     : scale_(tDrawingScale), plain_(tPlain), samples_(SamplesAt(scale_)), w_(int(std::lround(w * scale_))),
-      h_(int(std::lround(h * scale_))), fill_(fill), alpha_(alpha) {}
+      h_(int(std::lround(h * scale_))), fill_(fill), alpha_(alpha) {
+  for (int i = 0; i < samples_; ++i) offsets_.push_back((i + 0.5) / samples_);
+}
 
 double Canvas::Coverage(const Shape& s, int x, int y) const {
   if (scale_ != 1.0) {
@@ -447,21 +449,6 @@ double Canvas::Coverage(const Shape& s, int x, int y) const {
   return Sampled(s, x, y);
 }
 
-// The share of the samples of pixel (x, y) inside the shape.
-double Canvas::Sampled(const Shape& s, int x, int y, Tile* tile) const {
-  const int k = samples_;
-  int n = 0;
-  for (int j = 0; j < k; ++j) {
-    const double v = scale_ == 1.0 ? y + (j + 0.5) / k : (y + (j + 0.5) / k) / scale_;
-    const int row = tile ? tile->SampleRow(y - tile->Y0, j) : 0;
-    for (int i = 0; i < k; ++i) {
-      const double u = scale_ == 1.0 ? x + (i + 0.5) / k : (x + (i + 0.5) / k) / scale_;
-      if (tile ? tile->Inside(row, u, v) : s(u, v)) ++n;
-    }
-  }
-  return double(n) / (k * k);
-}
-
 void Canvas::Tile::Start(const Shape& s, int x0, int y0, int samples) {
   S = &s;
   X0 = x0;
@@ -472,7 +459,7 @@ void Canvas::Tile::Start(const Shape& s, int x0, int y0, int samples) {
   Row.assign(s.HasRows() ? size_t(SampleRow(kTile, 0)) : 0, {-1, -1});
 }
 
-bool Canvas::Tile::Inside(int row, double x, double y) {
+inline bool Canvas::Tile::Inside(int row, double x, double y) {
   if (Row.empty()) return (*S)(x, y);
   std::pair<int, int>& r = Row[size_t(row)];
   if (r.first < 0) {
@@ -483,6 +470,21 @@ bool Canvas::Tile::Inside(int row, double x, double y) {
   bool in = false;
   for (int i = r.first; i < r.second; ++i) in ^= Xs[size_t(i)] > x;
   return in;
+}
+
+// The share of the samples of pixel (x, y) inside the shape.
+double Canvas::Sampled(const Shape& s, int x, int y, Tile* tile) const {
+  const int k = samples_;
+  int n = 0;
+  for (int j = 0; j < k; ++j) {
+    const double v = scale_ == 1.0 ? y + offsets_[size_t(j)] : (y + offsets_[size_t(j)]) / scale_;
+    const int row = tile ? tile->SampleRow(y - tile->Y0, j) : 0;
+    for (int i = 0; i < k; ++i) {
+      const double u = scale_ == 1.0 ? x + offsets_[size_t(i)] : (x + offsets_[size_t(i)]) / scale_;
+      if (tile ? tile->Inside(row, u, v) : s(u, v)) ++n;
+    }
+  }
+  return double(n) / (k * k);
 }
 
 // Coverage of each pixel of a block of at most kBlock x kBlock, as Coverage
@@ -878,7 +880,7 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const int up = int(v + 0.5);
     return uint8_t(v >= 0.5 ? up : 0);
   };
-  int x = 0;
+  int x = 0, from = 0;  // from: the first pixel that may be less than opaque
 #ifdef __SSE2__
   // Two pixels at a time, each channel as `opaque` makes it: the minimum
   // keeps a NaN (its second operand), which then fails the test for 0.5.
@@ -890,11 +892,15 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const __m128i keep = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmpge_pd(c, half)), _MM_SHUFFLE(2, 2, 2, 0));
     return _mm_and_si128(up, keep);
   };
+  const __m128d one = _mm_set1_pd(1.0);
+  __m128d others = _mm_setzero_pd();
   for (; x + 2 <= w; x += 2) {
+    others = _mm_or_pd(others, _mm_cmpneq_pd(_mm_loadu_pd(a + x), one));
     const __m128i px = _mm_or_si128(_mm_or_si128(bytes(b + x), _mm_slli_epi32(bytes(g + x), 8)),
                                     _mm_or_si128(_mm_slli_epi32(bytes(r + x), 16), _mm_set1_epi32(-16777216)));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * x), px);
   }
+  if (!_mm_movemask_pd(others)) from = x;
 #endif
   for (; x < w; ++x) {
     out[4 * x] = opaque(b[x]);
@@ -902,7 +908,7 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     out[4 * x + 2] = opaque(r[x]);
     out[4 * x + 3] = 255;
   }
-  for (x = 0; x < w; ++x) {
+  for (x = from; x < w; ++x) {
     if (a[x] == 1.0) continue;
     uint8_t px[4];
     Straight(r[x], g[x], b[x], a[x], px);

@@ -233,6 +233,7 @@ class Canvas {
   double scale_;
   bool plain_;
   int samples_;  // per axis in a pixel
+  std::vector<double> offsets_;  // of the samples in a pixel, (i + 0.5) / samples_
   int w_, h_;
   Color fill_;
   double alpha_;
