@@ -547,11 +547,16 @@ void Canvas::Crossed(const Op& op, Band& band, Tile& tile, int x0, int y0, int x
   for (int j = 0; j < y1 - y0; ++j) {
     const uint32_t c = row((y0 + j + 0.5) / scale_, across, w), t = corners[j], b = corners[j + 1];
     const uint32_t mixed = (t ^ c) | ((t >> 1) ^ c) | (b ^ c) | ((b >> 1) ^ c);
-    for (int i = 0; i < w; ++i)
-      if (mixed >> i & 1)
+    for (int i = 0, e; i < w; i = e) {
+      e = i + 1;
+      if (mixed >> i & 1) {
         Blend(op, band, x0 + i, y0 + j, Sampled(op.S, x0 + i, y0 + j, &tile));
-      else if (c >> i & 1)
-        Blend(op, band, x0 + i, y0 + j, 1.0);
+        continue;
+      }
+      if (!(c >> i & 1)) continue;
+      while (e < w && !(mixed >> e & 1) && (c >> e & 1)) ++e;  // a run of covered pixels
+      Flood(op, band, x0 + i, y0 + j, x0 + e, y0 + j + 1);
+    }
   }
 }
 
