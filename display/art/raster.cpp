@@ -137,10 +137,10 @@ Shape Polygons(std::vector<std::vector<Pt>> rings) {
   }
   if (all->empty()) return [](double, double) { return false; };
   using Rings = std::shared_ptr<const std::vector<Ring>>;
-  auto crossings = [](Rings rings) {
-    return [rings](double x, double y) {
+  auto crossings = [](Rings tested) {
+    return [tested](double x, double y) {
       bool in = false;
-      for (const Ring& r : *rings) {
+      for (const Ring& r : *tested) {
         if (x < r.Bounds.X0 || x > r.Bounds.X1 || y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
         for (const Edge& e : r.Edges)
           if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
@@ -151,9 +151,9 @@ Shape Polygons(std::vector<std::vector<Pt>> rings) {
   // The same crossings for a whole row. A ring wholly left or right of a
   // point of it adds an even number or none, so the rings' boxes across
   // need no test.
-  auto row = [](Rings rings) {
-    return [rings](double y, std::vector<double>& xs) {
-      for (const Ring& r : *rings) {
+  auto row = [](Rings tested) {
+    return [tested](double y, std::vector<double>& xs) {
+      for (const Ring& r : *tested) {
         if (y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
         for (const Edge& e : r.Edges)
           if ((e.AY > y) != (e.BY > y)) xs.push_back(e.DX * (y - e.AY) / e.DY + e.AX);

@@ -208,7 +208,7 @@ class Canvas {
     int8_t Corner[kTile + 1][kTile + 1];
     std::vector<double> Xs;                // the rows' crossings, one row after another
     std::vector<std::pair<int, int>> Row;  // where each row's lie in Xs; first -1 until found
-    std::vector<double> Line;              // a row's crossings, in order
+    std::vector<double> Line;              // the crossings of the row at hand
     void Start(const Shape& s, int x0, int y0, int samples);
     bool Inside(int row, double x, double y);
     // The rows: corners, centres, then the samples of each pixel row.
