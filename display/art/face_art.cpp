@@ -37,29 +37,27 @@ constexpr unsigned char kSegments[10] = {
     0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F,
 };
 
-Shape Segment(Pt a, Pt b, double half, double gap) {
+// The corners of a segment.
+std::vector<Pt> Segment(Pt a, Pt b, double half, double gap) {
   // Hexagon with pointed ends along the centre line a -> b (horizontal or vertical).
   if (a.Y == b.Y) {
     const double x0 = a.X + gap, x1 = b.X - gap, y = a.Y;
-    return Polygon({{x0, y}, {x0 + half, y - half}, {x1 - half, y - half}, {x1, y}, {x1 - half, y + half},
-                    {x0 + half, y + half}});
+    return {{x0, y}, {x0 + half, y - half}, {x1 - half, y - half}, {x1, y}, {x1 - half, y + half}, {x0 + half, y + half}};
   }
   const double y0 = a.Y + gap, y1 = b.Y - gap, x = a.X;
-  return Polygon({{x, y0}, {x + half, y0 + half}, {x + half, y1 - half}, {x, y1}, {x - half, y1 - half},
-                  {x - half, y0 + half}});
+  return {{x, y0}, {x + half, y0 + half}, {x + half, y1 - half}, {x, y1}, {x - half, y1 - half}, {x - half, y0 + half}};
 }
 
 Shape DigitShape(const DigitStyle& st, int digit) {
   const double h = st.Thick / 2;
   const double l = st.Left + h, r = st.Right - h, t = st.Top + h, b = st.Bottom - h, m = (t + b) / 2;
   const Pt tl{l, t}, tr{r, t}, ml{l, m}, mr{r, m}, bl{l, b}, br{r, b};
-  const Shape seg[7] = {Segment(tl, tr, h, st.Gap), Segment(tr, mr, h, st.Gap), Segment(mr, br, h, st.Gap),
-                        Segment(bl, br, h, st.Gap), Segment(ml, bl, h, st.Gap), Segment(tl, ml, h, st.Gap),
-                        Segment(ml, mr, h, st.Gap)};
-  std::vector<Shape> lit;
+  const std::pair<Pt, Pt> ends[7] = {{tl, tr}, {tr, mr}, {mr, br}, {bl, br}, {ml, bl}, {tl, ml}, {ml, mr}};
+  // The gaps keep the segments apart: the lit ones, filled even-odd, are their union.
+  std::vector<std::vector<Pt>> lit;
   for (int i = 0; i < 7; ++i)
-    if (kSegments[digit] & (1 << i)) lit.push_back(seg[i]);
-  return Slanted(Union(std::move(lit)), st.Slant, m);
+    if (kSegments[digit] & (1 << i)) lit.push_back(Segment(ends[i].first, ends[i].second, h, st.Gap));
+  return Slanted(Polygons(std::move(lit)), st.Slant, m);
 }
 
 Canvas Digit(int w, int h, const DigitStyle& st, int index) {

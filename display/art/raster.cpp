@@ -111,44 +111,92 @@ Shape Nowhere() {
 
 }  // namespace
 
-Shape Polygon(std::vector<Pt> pts) {
+Shape Polygon(std::vector<Pt> pts) { return Polygons({std::move(pts)}); }
+
+Shape Polygons(std::vector<std::vector<Pt>> rings) {
   // Each edge a-b with b - a worked out once: the same values every test.
   struct Edge {
     double AX, AY, BY, DX, DY;
   };
-  using Edges = std::vector<Edge>;
-  Edges edges;
-  for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
-    edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
-  auto crossings = [](const Edges& edges) {
-    return [edges](double x, double y) {
+  // A line crosses a ring's edges an even number of times: a ring wholly
+  // left or right of a point, or above or below it, changes nothing, and
+  // only the rings whose box holds the point are tested.
+  struct Ring {
+    Box Bounds;
+    std::vector<Edge> Edges;
+  };
+  auto all = std::make_shared<std::vector<Ring>>();
+  std::vector<std::vector<Pt>> outlines;  // closed, for the discs
+  for (const std::vector<Pt>& pts : rings) {
+    if (pts.empty()) continue;
+    all->push_back({Around(pts, 0), {}});
+    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++)
+      all->back().Edges.push_back({pts[i].X, pts[i].Y, pts[j].Y, pts[j].X - pts[i].X, pts[j].Y - pts[i].Y});
+    outlines.push_back(pts);
+    outlines.back().push_back(pts.front());
+  }
+  if (all->empty()) return [](double, double) { return false; };
+  using Rings = std::shared_ptr<const std::vector<Ring>>;
+  auto crossings = [](Rings tested) {
+    return [tested](double x, double y) {
       bool in = false;
-      for (const Edge& e : edges)
-        if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      for (const Ring& r : *tested) {
+        if (x < r.Bounds.X0 || x > r.Bounds.X1 || y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
+        for (const Edge& e : r.Edges)
+          if ((e.AY > y) != (e.BY > y) && x < e.DX * (y - e.AY) / e.DY + e.AX) in = !in;
+      }
       return in;
     };
   };
-  if (pts.empty()) return crossings(edges);
-  const Box bounds = Around(pts, 0);
-  pts.push_back(pts.front());
-  Shape::Test test = crossings(edges);
-  auto disc = std::make_shared<const Shape::DiscTest>([test, pts = std::move(pts)](double x, double y, double r) {
-    if (PolylineDistance(pts, {x, y}) <= r + kMargin) return Cover::Mixed;
-    return test(x, y) ? Cover::Inside : Cover::Outside;
-  });
-  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
-  // From a box, an edge that no point of it passes at its height, or that
-  // lies wholly left of it, never counts; the discs are still tested
-  // against every edge.
-  auto near = [edges = std::move(edges), crossings, over, bounds](const Box& box) {
-    Edges kept;
-    for (const Edge& e : edges) {
-      const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
-      if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept.push_back(e);
-    }
-    return Shape(crossings(kept), over, bounds);
+  // The same crossings for a whole row. A ring wholly left or right of a
+  // point of it adds an even number or none, so the rings' boxes across
+  // need no test.
+  auto row = [](Rings tested) {
+    return [tested](double y, std::vector<double>& xs) {
+      for (const Ring& r : *tested) {
+        if (y < r.Bounds.Y0 || y > r.Bounds.Y1) continue;
+        for (const Edge& e : r.Edges)
+          if ((e.AY > y) != (e.BY > y)) xs.push_back(e.DX * (y - e.AY) / e.DY + e.AX);
+      }
+    };
   };
-  return Shape(std::move(test), over, bounds, std::move(near));
+  Box bounds = all->front().Bounds;
+  for (const Ring& r : *all) bounds = Joined(bounds, r.Bounds);
+  auto move = [rings = std::move(rings)](const Shape::Map& map) {
+    std::vector<std::vector<Pt>> moved;
+    for (const std::vector<Pt>& pts : rings) {
+      moved.emplace_back();
+      for (const Pt& p : pts) moved.back().push_back(map(p));
+    }
+    return Polygons(std::move(moved));
+  };
+  auto disc = std::make_shared<const Shape::DiscTest>(
+      [test = crossings(all), all, outlines = std::move(outlines)](double x, double y, double r) {
+        const double reach = r + kMargin;
+        for (size_t i = 0; i < all->size(); ++i) {
+          const Box& b = (*all)[i].Bounds;  // a disc clear of a ring's box is clear of the ring
+          if (x + reach < b.X0 || x - reach > b.X1 || y + reach < b.Y0 || y - reach > b.Y1) continue;
+          if (PolylineDistance(outlines[i], {x, y}) <= reach) return Cover::Mixed;
+        }
+        return test(x, y) ? Cover::Inside : Cover::Outside;
+      });
+  auto over = [disc](double x, double y, double r) { return (*disc)(x, y, r); };
+  // From a box, the rings that meet it, and of those the edges that some
+  // point of it passes at their height and that do not lie wholly left of
+  // it; the discs are still tested against every edge.
+  auto near = [all, crossings, row, over, bounds](const Box& box) {
+    auto kept = std::make_shared<std::vector<Ring>>();
+    for (const Ring& r : *all) {
+      if (!Meet(r.Bounds, box)) continue;
+      kept->push_back({r.Bounds, {}});
+      for (const Edge& e : r.Edges) {
+        const double top = std::min(e.AY, e.BY), bottom = std::max(e.AY, e.BY), right = std::max(e.AX, e.AX + e.DX);
+        if (bottom + kMargin >= box.Y0 && top - kMargin <= box.Y1 && right + kMargin >= box.X0) kept->back().Edges.push_back(e);
+      }
+    }
+    return Shape(crossings(kept), over, bounds, {}, {}, row(kept));
+  };
+  return Shape(crossings(all), over, bounds, std::move(near), std::move(move), row(all));
 }
 
 Shape Capsule(Pt a, Pt b, double r) {
@@ -349,6 +397,7 @@ Shape Minus(Shape a, Shape b) {
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
+  if (s.Movable()) return s.Moved([=](Pt p) { return Pt{p.X + dx, p.Y + dy}; });
   const Box b = s.Bounds();
   return Shape([=](double x, double y) { return s(x - dx, y - dy); },
                [=](double x, double y, double r) { return s.Over(x - dx, y - dy, r); },
@@ -357,6 +406,7 @@ Shape Shifted(Shape s, double dx, double dy) {
 }
 
 Shape Slanted(Shape s, double slant, double mid) {
+  if (s.Movable()) return s.Moved([=](Pt p) { return Pt{p.X + slant * (mid - p.Y), p.Y}; });
   // A disc of radius r becomes an ellipse inside one of radius r * (1 + |slant|).
   const double grow = 1 + std::fabs(slant);
   const Box b = s.Bounds();
@@ -384,7 +434,9 @@ PlainDrawing::~PlainDrawing() { tPlain = previous_; }
 
 Canvas::Canvas(int w, int h, Color fill, double alpha)
     : scale_(tDrawingScale), plain_(tPlain), samples_(SamplesAt(scale_)), w_(int(std::lround(w * scale_))),
-      h_(int(std::lround(h * scale_))), fill_(fill), alpha_(alpha) {}
+      h_(int(std::lround(h * scale_))), fill_(fill), alpha_(alpha) {
+  for (int i = 0; i < samples_; ++i) offsets_.push_back((i + 0.5) / samples_);
+}
 
 double Canvas::Coverage(const Shape& s, int x, int y) const {
   if (scale_ != 1.0) {
@@ -397,28 +449,50 @@ double Canvas::Coverage(const Shape& s, int x, int y) const {
   return Sampled(s, x, y);
 }
 
+void Canvas::Tile::Start(const Shape& s, int x0, int y0, int samples) {
+  S = &s;
+  X0 = x0;
+  Y0 = y0;
+  Samples = samples;
+  std::fill(&Corner[0][0], &Corner[0][0] + sizeof Corner, int8_t(-1));
+  Xs.clear();
+  Row.assign(s.HasRows() ? size_t(SampleRow(kTile, 0)) : 0, {-1, -1});
+}
+
+inline bool Canvas::Tile::Inside(int row, double x, double y) {
+  if (Row.empty()) return (*S)(x, y);
+  std::pair<int, int>& r = Row[size_t(row)];
+  if (r.first < 0) {
+    r.first = int(Xs.size());
+    S->Row(y, Xs);
+    r.second = int(Xs.size());
+  }
+  bool in = false;
+  for (int i = r.first; i < r.second; ++i) in ^= Xs[size_t(i)] > x;
+  return in;
+}
+
 // The share of the samples of pixel (x, y) inside the shape.
-double Canvas::Sampled(const Shape& s, int x, int y) const {
+double Canvas::Sampled(const Shape& s, int x, int y, Tile* tile) const {
   const int k = samples_;
   int n = 0;
-  if (scale_ == 1.0) {
-    for (int i = 0; i < k; ++i)
-      for (int j = 0; j < k; ++j)
-        if (s(x + (i + 0.5) / k, y + (j + 0.5) / k)) ++n;
-  } else {
-    for (int i = 0; i < k; ++i)
-      for (int j = 0; j < k; ++j)
-        if (s((x + (i + 0.5) / k) / scale_, (y + (j + 0.5) / k) / scale_)) ++n;
+  for (int j = 0; j < k; ++j) {
+    const double v = scale_ == 1.0 ? y + offsets_[size_t(j)] : (y + offsets_[size_t(j)]) / scale_;
+    const int row = tile ? tile->SampleRow(y - tile->Y0, j) : 0;
+    for (int i = 0; i < k; ++i) {
+      const double u = scale_ == 1.0 ? x + offsets_[size_t(i)] : (x + offsets_[size_t(i)]) / scale_;
+      if (tile ? tile->Inside(row, u, v) : s(u, v)) ++n;
+    }
   }
   return double(n) / (k * k);
 }
 
 // Coverage of each pixel of a block of at most kBlock x kBlock, as Coverage
-// gives it, the corners tested once for the pixels that share them.
-void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+// gives it, the corners tested once for the pixels and blocks that share them.
+void Canvas::Block(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
   if (scale_ == 1.0) {
     for (int y = y0; y < y1; ++y)
-      for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y));
+      for (int x = x0; x < x1; ++x) Blend(op, band, x, y, Sampled(op.S, x, y, &tile));
     return;
   }
   // The coordinates of the corners and centres, each worked out once.
@@ -427,15 +501,63 @@ void Canvas::Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
   for (int j = 0; j <= y1 - y0; ++j) top[j] = (y0 + j) / scale_;
   for (int i = 0; i < x1 - x0; ++i) across[i] = (x0 + i + 0.5) / scale_;
   for (int j = 0; j < y1 - y0; ++j) down[j] = (y0 + j + 0.5) / scale_;
+  const int tx = x0 - tile.X0, ty = y0 - tile.Y0;
   bool corner[kBlock + 1][kBlock + 1];
   for (int j = 0; j <= y1 - y0; ++j)
-    for (int i = 0; i <= x1 - x0; ++i) corner[j][i] = op.S(left[i], top[j]);
+    for (int i = 0; i <= x1 - x0; ++i) {
+      int8_t& known = tile.Corner[ty + j][tx + i];
+      if (known < 0) known = tile.Inside(Tile::CornerRow(ty + j), left[i], top[j]);
+      corner[j][i] = known;
+    }
   for (int j = 0; j < y1 - y0; ++j)
     for (int i = 0; i < x1 - x0; ++i) {
-      const bool c = op.S(across[i], down[j]);
+      const bool c = tile.Inside(Tile::CentreRow(ty + j), across[i], down[j]);
       const bool same = corner[j][i] == c && corner[j][i + 1] == c && corner[j + 1][i] == c && corner[j + 1][i + 1] == c;
-      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j));
+      Blend(op, band, x0 + i, y0 + j, same ? (c ? 1.0 : 0.0) : Sampled(op.S, x0 + i, y0 + j, &tile));
     }
+}
+
+// A tile's pixels as Coverage gives them, for a shape that gives its rows,
+// above scale 1: each row of corners and of centres crossed once and its
+// points read off from the left.
+void Canvas::Crossed(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
+  const int w = x1 - x0;
+  double left[kTile + 1], across[kTile];
+  for (int i = 0; i <= w; ++i) left[i] = (x0 + i) / scale_;
+  for (int i = 0; i < w; ++i) across[i] = (x0 + i + 0.5) / scale_;
+  // The points of a row inside the shape, a bit each: those with an odd
+  // number of crossings right of them. A crossing turns over the points
+  // left of it, the first m: m guessed, then found by the same comparison
+  // as the inside-test's.
+  std::vector<double>& xs = tile.Line;
+  auto row = [&](double y, const double* at, int n) {
+    xs.clear();
+    op.S.Row(y, xs);
+    uint32_t bits = 0;
+    for (double c : xs) {
+      int m = int(std::clamp(std::floor((c - at[0]) * scale_), 0.0, double(n)));
+      while (m < n && at[m] < c) ++m;
+      while (m > 0 && !(at[m - 1] < c)) --m;
+      bits ^= (1u << m) - 1;
+    }
+    return bits;
+  };
+  uint32_t corners[kTile + 1];
+  for (int j = 0; j <= y1 - y0; ++j) corners[j] = row((y0 + j) / scale_, left, w + 1);
+  for (int j = 0; j < y1 - y0; ++j) {
+    const uint32_t c = row((y0 + j + 0.5) / scale_, across, w), t = corners[j], b = corners[j + 1];
+    const uint32_t mixed = (t ^ c) | ((t >> 1) ^ c) | (b ^ c) | ((b >> 1) ^ c);
+    for (int i = 0, e; i < w; i = e) {
+      e = i + 1;
+      if (mixed >> i & 1) {
+        Blend(op, band, x0 + i, y0 + j, Sampled(op.S, x0 + i, y0 + j, &tile));
+        continue;
+      }
+      if (!(c >> i & 1)) continue;
+      while (e < w && !(mixed >> e & 1) && (c >> e & 1)) ++e;  // a run of covered pixels
+      Flood(op, band, x0 + i, y0 + j, x0 + e, y0 + j + 1);
+    }
+  }
 }
 
 void Canvas::Paint(const Shape& s, Color c, double opacity) { Paint(s, c, opacity, {0, 0, w_ / scale_, h_ / scale_}); }
@@ -506,7 +628,7 @@ void Canvas::Fill(Band& band) const {
   std::fill(band.A, band.A + n, alpha_);
 }
 
-void Canvas::Blend(const Op& op, Band& band, int x, int y, double coverage) const {
+inline void Canvas::Blend(const Op& op, Band& band, int x, int y, double coverage) const {
   const double a = coverage * op.Opacity;
   if (a <= 0) return;
   const double k = scale_;
@@ -573,28 +695,28 @@ void Canvas::Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) con
 // The pixels x0..x1-1, y0..y1-1, over which the shape is `cover`: skipped
 // or filled whole when the shape is sure, else halved until each pixel is
 // tested.
-void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1, Cover cover) const {
+void Canvas::Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1, Cover cover) const {
   if (cover == Cover::Outside) return;
   if (cover == Cover::Inside) {
     Flood(op, band, x0, y0, x1, y1);
     return;
   }
   if (x1 - x0 <= kBlock && y1 - y0 <= kBlock) {
-    Block(op, band, x0, y0, x1, y1);
+    Block(op, band, tile, x0, y0, x1, y1);
     return;
   }
   const int xm = x1 - x0 > kBlock ? (x0 + x1) / 2 : x1, ym = y1 - y0 > kBlock ? (y0 + y1) / 2 : y1;
-  Visit(op, band, x0, y0, xm, ym);
-  if (xm < x1) Visit(op, band, xm, y0, x1, ym);
+  Visit(op, band, tile, x0, y0, xm, ym);
+  if (xm < x1) Visit(op, band, tile, xm, y0, x1, ym);
   if (ym < y1) {
-    Visit(op, band, x0, ym, xm, y1);
-    if (xm < x1) Visit(op, band, xm, ym, x1, y1);
+    Visit(op, band, tile, x0, ym, xm, y1);
+    if (xm < x1) Visit(op, band, tile, xm, ym, x1, y1);
   }
 }
 
-void Canvas::Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1) const {
+void Canvas::Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const {
   const double k = scale_;
-  Visit(op, band, x0, y0, x1, y1, op.S.Over((x0 + x1) / (2 * k), (y0 + y1) / (2 * k), Length(x1 - x0, y1 - y0) / (2 * k)));
+  Visit(op, band, tile, x0, y0, x1, y1, op.S.Over((x0 + x1) / (2 * k), (y0 + y1) / (2 * k), Length(x1 - x0, y1 - y0) / (2 * k)));
 }
 
 // The pixels of the op's box inside x0..x1-1, y0..y1-1.
@@ -612,8 +734,12 @@ void Canvas::Apply(const Op& op, Band& band) const {
       for (int x = s.X0; x < s.X1; ++x) Blend(op, band, x, y, Coverage(op.S, x, y));
     return;
   }
+  Tile tile;
   for (int y = s.Y0; y < s.Y1; y += kTile)
-    for (int x = s.X0; x < s.X1; x += kTile) Visit(op, band, x, y, std::min(x + kTile, s.X1), std::min(y + kTile, s.Y1));
+    for (int x = s.X0; x < s.X1; x += kTile) {
+      tile.Start(op.S, x, y, samples_);
+      Visit(op, band, tile, x, y, std::min(x + kTile, s.X1), std::min(y + kTile, s.Y1));
+    }
 }
 
 // Tile by tile, every operation on a tile while it is in the cache. A tile
@@ -625,6 +751,7 @@ void Canvas::Render(Band& band, bool flat) const {
   const double k = scale_;
   std::vector<Cover> covers(ops_.size());
   std::vector<Span> spans(ops_.size());
+  Tile tile;
   const int across = (w_ + kTile - 1) / kTile;
   band.Flat.assign(flat ? size_t(across) * size_t((band.Y1 - band.Y0 + kTile - 1) / kTile) : 0, false);
   band.FlatValue.resize(band.Flat.size() * 4);
@@ -673,14 +800,17 @@ void Canvas::Render(Band& band, bool flat) const {
       }
       for (size_t i = first; i < ops_.size(); ++i) {
         const Span& s = spans[i];
-        if (covers[i] != Cover::Mixed) {
-          Visit(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
-          continue;
-        }
+        if (covers[i] == Cover::Inside) Flood(ops_[i], band, s.X0, s.Y0, s.X1, s.Y1);
+        if (covers[i] != Cover::Mixed) continue;
         // Its edge crosses the tile: only the parts of the shape near the tile are tested.
         Op near = ops_[i];
         near.S = near.S.Near(Grown({s.X0 / k, s.Y0 / k, s.X1 / k, s.Y1 / k}));
-        Visit(near, band, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+        tile.Start(near.S, s.X0, s.Y0, samples_);
+        if (scale_ == 1.0 || !near.S.HasRows()) {
+          Visit(near, band, tile, s.X0, s.Y0, s.X1, s.Y1, covers[i]);
+          continue;
+        }
+        Crossed(near, band, tile, s.X0, s.Y0, s.X1, s.Y1);
       }
     }
 }
@@ -755,7 +885,7 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const int up = int(v + 0.5);
     return uint8_t(v >= 0.5 ? up : 0);
   };
-  int x = 0;
+  int x = 0, from = 0;  // from: the first pixel that may be less than opaque
 #ifdef __SSE2__
   // Two pixels at a time, each channel as `opaque` makes it: the minimum
   // keeps a NaN (its second operand), which then fails the test for 0.5.
@@ -767,11 +897,15 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     const __m128i keep = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmpge_pd(c, half)), _MM_SHUFFLE(2, 2, 2, 0));
     return _mm_and_si128(up, keep);
   };
+  const __m128d one = _mm_set1_pd(1.0);
+  __m128d others = _mm_setzero_pd();
   for (; x + 2 <= w; x += 2) {
+    others = _mm_or_pd(others, _mm_cmpneq_pd(_mm_loadu_pd(a + x), one));
     const __m128i px = _mm_or_si128(_mm_or_si128(bytes(b + x), _mm_slli_epi32(bytes(g + x), 8)),
                                     _mm_or_si128(_mm_slli_epi32(bytes(r + x), 16), _mm_set1_epi32(-16777216)));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * x), px);
   }
+  if (!_mm_movemask_pd(others)) from = x;
 #endif
   for (; x < w; ++x) {
     out[4 * x] = opaque(b[x]);
@@ -779,7 +913,7 @@ void BgraRow(const double* r, const double* g, const double* b, const double* a,
     out[4 * x + 2] = opaque(r[x]);
     out[4 * x + 3] = 255;
   }
-  for (x = 0; x < w; ++x) {
+  for (x = from; x < w; ++x) {
     if (a[x] == 1.0) continue;
     uint8_t px[4];
     Straight(r[x], g[x], b[x], a[x], px);

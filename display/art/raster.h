@@ -40,14 +40,25 @@ class Shape {
   // The shape as seen from a box: it answers as the whole one at every point
   // of the box, with only the parts near the box to test.
   using NearTest = std::function<Shape(const Box& box)>;
+  // The shape with every point moved by an affine map, made anew from moved
+  // parts (a polygon from its moved corners), so that a test of the moved
+  // shape is as quick as one of the shape.
+  using Map = std::function<Pt(Pt)>;
+  using MoveTest = std::function<Shape(const Map& map)>;
+  // Where the row at height y crosses the shape's edge, added to `xs`: a
+  // point of the row is inside when an odd number of them lie right of it,
+  // the answer of the inside-test.
+  using RowTest = std::function<void(double y, std::vector<double>& xs)>;
   Shape() = default;
   template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, Shape> &&
                                               std::is_invocable_r_v<bool, F&, double, double>>>
-  Shape(F test) : parts_(std::make_shared<const Parts>(Parts{Test(std::move(test)), {}, {}})) {}
+  Shape(F test) : parts_(std::make_shared<const Parts>(Parts{Test(std::move(test)), {}, {}, {}, {}})) {}
   // `test` is false outside `bounds`; `disc` answers Inside or Outside only
   // when every point of the disc passes or fails `test`.
-  Shape(Test test, DiscTest disc, Box bounds, NearTest near = {})
-      : parts_(std::make_shared<const Parts>(Parts{std::move(test), std::move(disc), std::move(near)})), bounds_(bounds) {}
+  Shape(Test test, DiscTest disc, Box bounds, NearTest near = {}, MoveTest move = {}, RowTest row = {})
+      : parts_(std::make_shared<const Parts>(
+            Parts{std::move(test), std::move(disc), std::move(near), std::move(move), std::move(row)})),
+        bounds_(bounds) {}
   bool operator()(double x, double y) const {
     return x >= bounds_.X0 && x <= bounds_.X1 && y >= bounds_.Y0 && y <= bounds_.Y1 && parts_ && parts_->Inside(x, y);
   }
@@ -57,6 +68,10 @@ class Shape {
   }
   Shape Near(const Box& box) const { return parts_ && parts_->Near ? parts_->Near(box) : *this; }
   const Box& Bounds() const { return bounds_; }
+  bool Movable() const { return parts_ && parts_->Move; }
+  Shape Moved(const Map& map) const { return parts_->Move(map); }  // only when Movable
+  bool HasRows() const { return parts_ && parts_->Row; }
+  void Row(double y, std::vector<double>& xs) const { parts_->Row(y, xs); }  // only when HasRows
 
  private:
   // Shared by the copies: a shape is copied into every shape made of it.
@@ -64,12 +79,17 @@ class Shape {
     Test Inside;
     DiscTest Disc;
     NearTest Near;
+    MoveTest Move;
+    RowTest Row;
   };
   std::shared_ptr<const Parts> parts_;
   Box bounds_{-1e300, -1e300, 1e300, 1e300};
 };
 
 Shape Polygon(std::vector<Pt> pts);
+// Closed outlines filled by the even-odd rule, all tested at once: the union
+// of the polygons when none meets another.
+Shape Polygons(std::vector<std::vector<Pt>> rings);
 Shape Capsule(Pt a, Pt b, double r);                 // thick line with round ends
 Shape Polyline(const std::vector<Pt>& pts, double r);
 Shape Circle(Pt c, double r);
@@ -178,21 +198,42 @@ class Canvas {
     int X0, Y0, X1, Y1;
   };
   static constexpr int kTile = 16, kBlock = 4;
+  // One shape's tests in a tile from (X0, Y0), shared by its blocks: whether
+  // the shape holds each corner of the tile's pixels (-1 until tested) and,
+  // for a shape that gives its rows, the crossings of each row of points
+  // (corners, centres, samples), found once.
+  struct Tile {
+    const Shape* S = nullptr;
+    int X0 = 0, Y0 = 0, Samples = 0;
+    int8_t Corner[kTile + 1][kTile + 1];
+    std::vector<double> Xs;                // the rows' crossings, one row after another
+    std::vector<std::pair<int, int>> Row;  // where each row's lie in Xs; first -1 until found
+    std::vector<double> Line;              // the crossings of the row at hand
+    void Start(const Shape& s, int x0, int y0, int samples);
+    bool Inside(int row, double x, double y);
+    // The rows: corners, centres, then the samples of each pixel row.
+    static int CornerRow(int j) { return j; }
+    static int CentreRow(int j) { return kTile + 1 + j; }
+    int SampleRow(int j, int i) const { return 2 * kTile + 1 + j * Samples + i; }
+  };
   void Fill(Band& band) const;
   Span Clip(const Op& op, int x0, int y0, int x1, int y1) const;
   void Apply(const Op& op, Band& band) const;
   void Render(Band& band, bool flat) const;
-  void Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1) const;
-  void Visit(const Op& op, Band& band, int x0, int y0, int x1, int y1, Cover cover) const;
+  void Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const;
+  void Visit(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1, Cover cover) const;
   void Blend(const Op& op, Band& band, int x, int y, double coverage) const;
-  double Sampled(const Shape& s, int x, int y) const;
-  void Block(const Op& op, Band& band, int x0, int y0, int x1, int y1) const;
+  // With a tile, its shape is tested through it; the pixel lies in it.
+  double Sampled(const Shape& s, int x, int y, Tile* tile = nullptr) const;
+  void Block(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const;
+  void Crossed(const Op& op, Band& band, Tile& tile, int x0, int y0, int x1, int y1) const;
   void Flood(const Op& op, Band& band, int x0, int y0, int x1, int y1) const;
   void Draw() const;  // every row, kept
 
   double scale_;
   bool plain_;
   int samples_;  // per axis in a pixel
+  std::vector<double> offsets_;  // of the samples in a pixel, (i + 0.5) / samples_
   int w_, h_;
   Color fill_;
   double alpha_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "display/art/raster.h"
 #include "display/art/scaled_art.h"
@@ -33,6 +34,29 @@ TEST(FaceArt, SkippingDrawsTheBytesOfThePlainDrawing) {
     artgen::PlainDrawing plain;
     EXPECT_EQ(MaxDifference(fast, artgen::GlyphAt(Glyph::Speaker, false, size)), 0) << size;
   }
+}
+
+// Outlines filled even-odd: a ring inside another is a hole, the moved
+// outline lies where its corners moved, and the drawing that skips gives the
+// plain drawing's bytes, from the rows of corners and centres too (scale 3).
+TEST(FaceArt, OutlinesFilledEvenOdd) {
+  artgen::DrawingScale scale(3);
+  const std::vector<artgen::Pt> outer{{2, 2}, {18, 2}, {18, 18}, {2, 18}}, hole{{6, 6}, {14, 6}, {14, 14}, {6, 14}};
+  const artgen::Shape framed = artgen::Shifted(artgen::Polygons({outer, hole}), 0.5, 1);
+  auto draw = [&] {
+    artgen::Canvas c(20, 20, {0, 0, 0});
+    c.Paint(framed, {255, 255, 255});
+    Picture p{c.Width(), c.Height(), std::vector<uint8_t>(size_t(c.Width() * c.Height() * 4))};
+    c.Bgra(p.Bgra.data());
+    return p;
+  };
+  const Picture fast = draw();
+  auto red = [&](int x, int y) { return int(fast.Bgra[size_t(y * fast.Width + x) * 4 + 2]); };
+  EXPECT_EQ(red(9, 55), 255);  // the frame moved down onto y 18..19
+  EXPECT_EQ(red(9, 7), 0);     // and off y 2..3
+  EXPECT_EQ(red(30, 33), 0);   // the hole
+  artgen::PlainDrawing plain;
+  EXPECT_EQ(MaxDifference(fast, draw()), 0);
 }
 
 }  // namespace
