@@ -1,9 +1,11 @@
 // Speed buttons as the user sees them: caption, glyph, flat and raised, clicks.
 #include "ui/speed_button.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "ui/gdi.h"
+#include "win/wide_text.h"
 
 namespace orlavox::ui {
 namespace {
@@ -97,6 +99,38 @@ TEST_F(SpeedButtonTest, MovedAndResizedItIsDrawnAnew) {
     }
   EXPECT_EQ(staleDark, 0);
   EXPECT_GE(newDark, 14 * 13);
+}
+
+// The hint shows when the pointer comes to rest on the button, from its very
+// first move there, with the hint given last, before or after.
+TEST_F(SpeedButtonTest, HintShowsFromTheFirstMoveAndFollowsSetHint) {
+  SpeedButton b;
+  ASSERT_TRUE(b.Create(host.Handle(), 4, 4, 40, 22, "Settings"));
+  b.SetHint("Alarm setup");
+  SetCursorPos(100 + 20, 100 + 12);  // one move, then rest
+  HWND tip = nullptr;
+  for (DWORD start = GetTickCount(); !tip && GetTickCount() - start < 3000; Sleep(20)) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    HWND w = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
+    for (; w; w = FindWindowExA(nullptr, w, "tooltips_class32", nullptr))
+      if (GetWindow(w, GW_OWNER) == host.Handle() && IsWindowVisible(w)) tip = w;
+  }
+  ASSERT_NE(tip, nullptr) << "no hint shown";
+  auto text = [&] {
+    wchar_t buffer[64] = L"";
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = b.Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(b.Handle());
+    ti.lpszText = buffer;
+    SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
+    return Utf8(buffer);
+  };
+  EXPECT_EQ(text(), "Alarm setup");
+  b.SetHint("Settings");
+  EXPECT_EQ(text(), "Settings");
+  SetCursorPos(0, 0);
 }
 
 }  // namespace
