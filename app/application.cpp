@@ -1,15 +1,11 @@
 #include "app/application.h"
 
-#include <commctrl.h>
-
 #include "app/main_form.h"
 #include "resources/resource_ids.h"
 
 namespace orlavox {
 
 bool TApplication::Initialize() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
   // A zero-sized popup with a caption: shown, it is the taskbar button of the
   // program; the main window is owned by it and has no button of its own.
   const ui::WindowClass cls{"OrlavoxApplication", 0, nullptr,

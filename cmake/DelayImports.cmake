@@ -3,7 +3,8 @@
 # program's imports before WinMain runs, looking in the program's folder first,
 # where a planted winmm.dll (a Downloads folder) would be run. Delay-loaded,
 # each is loaded at its first call, after WinMain has restricted the search
-# to the system folder (SetDefaultDllDirectories).
+# to the system folder (SetDefaultDllDirectories). comdlg32, a known DLL,
+# is delay-loaded too: it brings comctl32, which only a dialog needs.
 #
 # orlavox_delay_imports(<var> <name>...): builds lib<name>_delay.a for each
 # from MinGW's import library lib<name>.a (its functions listed into a .def

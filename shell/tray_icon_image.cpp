@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kIconSize = 16;
 constexpr COLORREF kTransparentGreen = RGB(0, 128, 0);
+constexpr uint32_t kTransparentGreenPixel = 0x008000;  // the same in a 32-bit DIB, 0x00RRGGBB
 
 // An icon of a picture with alpha: icons keep their colour straight, the
 // picture premultiplied.
@@ -27,31 +28,6 @@ UniqueIcon IconOf(const Picture& p) {
   return UniqueIcon(CreateIconIndirect(&info));
 }
 
-// The dial as image 0 of a list kept for the program's life: the icon is
-// made anew every minute, the dial read and converted once.
-HIMAGELIST DialImages(HINSTANCE module) {
-  static HINSTANCE owner = nullptr;
-  static UniqueImageList images;
-  if (images && owner == module) return images.Get();
-  images.Reset();
-  // Icons from LoadIcon are shared and stay with the module: not destroyed here.
-  HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
-  if (!dial) return nullptr;
-  UniqueImageList made(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, 2, 0));
-  if (!made || ImageList_AddIcon(made.Get(), dial) != 0) return nullptr;
-  images = std::move(made);
-  owner = module;
-  return images.Get();
-}
-
-// Image 1 of the list, the face of this minute, goes again when the icon is made.
-struct RemoveFace {
-  HIMAGELIST images;
-  ~RemoveFace() {
-    while (ImageList_GetImageCount(images) > 1) ImageList_Remove(images, 1);
-  }
-};
-
 }  // namespace
 
 UniqueIcon MakeProgramIcon(HINSTANCE module, int size) {
@@ -61,34 +37,45 @@ UniqueIcon MakeProgramIcon(HINSTANCE module, int size) {
 
 UniqueIcon MakeTrayIcon(HINSTANCE module, int hour, int minute, int size) {
   if (size != kIconSize && size > 0) return IconOf(artgen::TrayClockAt(size, hour, minute));
-  HIMAGELIST images = DialImages(module);
-  if (!images) return {};
-  const RemoveFace removeFace{images};
-
-  // A DIB section keeps the green exact whatever the screen's colour depth,
-  // so the mask below finds every pixel of it.
+  // Icons from LoadIcon are shared and stay with the module: not destroyed here.
+  HICON dial = LoadIconA(module, MAKEINTRESOURCEA(IDI_TRAY_DIAL));
+  // A top-down DIB section keeps the green exact whatever the screen's colour
+  // depth, so the mask below finds every pixel of it, row by row.
   void* bits = nullptr;
   UniqueBitmap face = CreateDib32(kIconSize, kIconSize, &bits);
   MemoryDc dc;
   UniquePen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
   UniqueBrush green(CreateSolidBrush(kTransparentGreen));
-  if (!face || !dc || !pen || !green) return {};
+  if (!dial || !face || !bits || !dc || !pen || !green) return {};
   {
     SelectGuard selectFace(dc.Get(), face.Get());
     SelectGuard selectPen(dc.Get(), pen.Get());
     if (!selectFace.Ok() || !selectPen.Ok()) return {};
     const RECT all = {0, 0, kIconSize, kIconSize};
     FillRect(dc.Get(), &all, green.Get());
-    if (!ImageList_Draw(images, 0, dc.Get(), 0, 0, ILD_NORMAL)) return {};
+    if (!DrawIconEx(dc.Get(), 0, 0, dial, kIconSize, kIconSize, 0, nullptr, DI_NORMAL)) return {};
     // LineTo leaves each end point itself unpainted.
     const TrayHands hands = TrayHandEnds(hour, minute);
     MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
     LineTo(dc.Get(), hands.HourEnd.X, hands.HourEnd.Y);
     MoveToEx(dc.Get(), kTrayDialCentre.X, kTrayDialCentre.Y, nullptr);
     LineTo(dc.Get(), hands.MinuteEnd.X, hands.MinuteEnd.Y);
-  }  // the face must leave the DC before the image list takes it
-  if (ImageList_AddMasked(images, face.Get(), kTransparentGreen) != 1) return {};
-  return UniqueIcon(ImageList_GetIcon(images, 1, ILD_NORMAL));
+  }  // the face must leave the DC before the icon takes it
+  GdiFlush();
+  // The green is clear: set in the mask and black in the picture, whose other
+  // pixels carry no alpha, so the mask alone says what shows.
+  uint8_t maskBits[kIconSize * kIconSize / 8] = {};  // rows of 16 pixels: two bytes, word-aligned
+  auto* px = static_cast<uint32_t*>(bits);
+  for (int i = 0; i < kIconSize * kIconSize; ++i) {
+    px[i] &= 0xFFFFFF;
+    if (px[i] != kTransparentGreenPixel) continue;
+    px[i] = 0;
+    maskBits[i / 8] |= uint8_t(0x80 >> (i % 8));
+  }
+  UniqueBitmap mask(CreateBitmap(kIconSize, kIconSize, 1, 1, maskBits));
+  if (!mask) return {};
+  ICONINFO info{TRUE, 0, 0, mask.Get(), face.Get()};
+  return UniqueIcon(CreateIconIndirect(&info));
 }
 
 }  // namespace orlavox

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "ui/common_controls.h"
 #include "ui/dpi.h"
 #include "ui/scale.h"
 #include "ui/text_fit.h"
@@ -96,6 +97,7 @@ void Dialog::CreateControls() {
         ex |= WS_EX_CLIENTEDGE;
         break;
       case ControlKind::UpDown:
+        UseCommonControls();
         cls = UPDOWN_CLASSW;
         style |= UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | (s.Wraps ? UDS_WRAP : 0);
         break;
@@ -107,6 +109,7 @@ void Dialog::CreateControls() {
       case ControlKind::BitBtn: cls = L"BUTTON"; style |= BS_OWNERDRAW | BS_NOTIFY; break;
       case ControlKind::Image: style |= SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE; break;
       case ControlKind::ListView:
+        UseCommonControls();
         cls = WC_LISTVIEWW;
         style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
         ex |= WS_EX_CLIENTEDGE;
@@ -172,10 +175,12 @@ void Dialog::CreateControls() {
         break;
     }
     if (!s.HintText.empty()) {
-      if (!tooltip_)
+      if (!tooltip_) {
+        UseCommonControls();
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                    Instance(), nullptr);
+      }
       std::wstring hint = Wide(s.HintText);
       TOOLINFOW ti{};
       ti.cbSize = sizeof ti;

@@ -2,7 +2,6 @@
 // Owners of GDI and user objects: each frees its handle when it goes out of
 // scope, so no path through a drawing routine leaks one.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "win/unique_handle.h"
 
@@ -17,9 +16,6 @@ struct DeleteDcFree {
 struct DestroyIconFree {
   void operator()(HICON h) const { DestroyIcon(h); }
 };
-struct DestroyImageListFree {
-  void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
-};
 
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
@@ -27,7 +23,6 @@ using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconFree>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListFree>;
 
 // A memory DC compatible with `like` (the screen when null).
 class MemoryDc : public UniqueHandle<HDC, DeleteDcFree> {

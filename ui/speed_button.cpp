@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/common_controls.h"
 #include "win/wide_text.h"
 
 namespace orlavox::ui {
@@ -9,14 +10,25 @@ namespace orlavox::ui {
 bool SpeedButton::Create(HWND parent, int x, int y, int width, int height, const std::string& hint) {
   hint_ = hint;
   // The hint is the button's text: screen readers give it as the button's name.
-  if (!Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, hint.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
-                      x, y, width, height, parent))
-    return false;
+  return Window::Create(WindowClass{"OrlavoxSpeedButton", CS_DBLCLKS}, hint.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                        0, x, y, width, height, parent);
+}
+
+// The tooltip comes with the first move of the mouse over the button: a clock
+// nobody points at needs no common controls.
+void SpeedButton::MakeTip(WPARAM wp, LPARAM lp) {
+  if (tooltip_) return;
+  UseCommonControls();
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, Instance(),
                              nullptr);
   Tip(TTM_ADDTOOLW);
-  return true;
+  if (!tooltip_) return;
+  // The tooltip watches the button's messages from the next one on: it is
+  // given this move too, so the hint shows after the usual rest.
+  const DWORD pos = GetMessagePos();
+  MSG move{hwnd_, WM_MOUSEMOVE, wp, lp, DWORD(GetMessageTime()), {short(LOWORD(pos)), short(HIWORD(pos))}};
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void SpeedButton::Tip(UINT message) {
@@ -116,6 +128,7 @@ LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       InvalidateRect(hwnd_, nullptr, FALSE);
       return 0;
     case WM_MOUSEMOVE:
+      MakeTip(wp, lp);
       if (!hot_) {
         hot_ = true;
         TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};

@@ -40,7 +40,8 @@ class SpeedButton : public Window {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void Tip(UINT message);  // adds the tooltip, or gives it the hint again
+  void MakeTip(WPARAM wp, LPARAM lp);  // at the first move over the button
+  void Tip(UINT message);              // adds the tool, or gives it the hint again
   void Paint(HDC dc);
   HWND tooltip_ = nullptr;
   std::string hint_;

@@ -99,5 +99,28 @@ TEST_F(SpeedButtonTest, MovedAndResizedItIsDrawnAnew) {
   EXPECT_GE(newDark, 14 * 13);
 }
 
+// The hint shows when the pointer comes to rest on the button, from its very
+// first move there, with the hint given last, before or after.
+TEST_F(SpeedButtonTest, HintShowsFromTheFirstMoveAndFollowsSetHint) {
+  SpeedButton b;
+  ASSERT_TRUE(b.Create(host.Handle(), 4, 4, 40, 22, "Settings"));
+  b.SetHint("Alarm setup");
+  SetCursorPos(100 + 20, 100 + 12);  // one move, then rest
+  HWND tip = nullptr;
+  for (DWORD start = GetTickCount(); !tip && GetTickCount() - start < 3000; Sleep(20)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "tooltips_class32", nullptr));)
+      if (GetWindow(w, GW_OWNER) == host.Handle() && IsWindowVisible(w)) tip = w;
+  }
+  ASSERT_NE(tip, nullptr) << "no hint shown";
+  char text[64] = "";
+  GetWindowTextA(tip, text, sizeof text);  // the text it shows
+  EXPECT_STREQ(text, "Alarm setup");
+  b.SetHint("Settings");
+  GetWindowTextA(tip, text, sizeof text);
+  EXPECT_STREQ(text, "Settings");
+  SetCursorPos(0, 0);
+}
+
 }  // namespace
 }  // namespace orlavox::ui

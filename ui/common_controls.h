@@ -1,0 +1,12 @@
+#pragma once
+// The common controls library (up-downs, list views, tooltips) is loaded at
+// the first control that needs one, not at start: a clock left alone, shown
+// or in the tray, never maps it nor the pictures it loads with it.
+
+namespace orlavox::ui {
+
+// Makes the common controls' window classes ready; any number of calls, the
+// work is done once. Call it before creating such a control.
+void UseCommonControls();
+
+}  // namespace orlavox::ui
