@@ -159,20 +159,20 @@ TClockData::TClockData(HINSTANCE module) {
 }
 
 template <class Source>
-Picture TClockData::Timed(Source draw) const {
+UniqueBitmap TClockData::Timed(Source draw) const {
   LARGE_INTEGER before, after;
   QueryPerformanceCounter(&before);
-  Picture p = draw();
+  UniqueBitmap bmp = FromPicture(draw());
   QueryPerformanceCounter(&after);
   drawingTicks_ += after.QuadPart - before.QuadPart;
-  return p;
+  return bmp;
 }
 
 HBITMAP TClockData::Scaled(ImageList list, int index) const {
   auto& scaled = scaled_[size_t(list)];
   if (scaled.size() != present_[size_t(list)].size()) scaled.resize(present_[size_t(list)].size());
   UniqueBitmap& bmp = scaled[size_t(index)];
-  if (!bmp) bmp = FromPicture(Timed([&] { return faceSource_(list, index, dpi_, language_); }));
+  if (!bmp) bmp = Timed([&] { return faceSource_(list, index, dpi_, language_); });
   return bmp.Get();
 }
 
@@ -224,7 +224,7 @@ bool TClockData::DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   if (size != kGlyphSize && glyphSource_) {
     UniqueBitmap& scaled = scaledGlyphs_[size * 64 + 2 * i + (enabled ? 0 : 1)];
-    if (!scaled) scaled = FromPicture(Timed([&] { return glyphSource_(g, enabled, size); }));
+    if (!scaled) scaled = Timed([&] { return glyphSource_(g, enabled, size); });
     SelectGuard select(dc_.Get(), scaled.Get());
     return scaled && select.Ok() && AlphaBlend(dc, x, y, size, size, dc_.Get(), 0, 0, size, size, blend);
   }

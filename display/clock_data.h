@@ -53,15 +53,16 @@ class TClockData {
   // shows at (x, y).
   bool DrawGlyph(HDC dc, Glyph g, bool enabled, int x, int y, int size = kGlyphSize) const;
 
-  // Performance-counter ticks spent drawing pictures so far, face and glyphs
-  // (what a zoom step's timing tells apart from the rest of it).
+  // Performance-counter ticks spent drawing pictures so far, face and glyphs,
+  // each up to its bitmap (what a zoom step's timing tells apart from the
+  // rest of it).
   LONGLONG DrawingTicks() const { return drawingTicks_; }
 
  private:
   mutable LONGLONG drawingTicks_ = 0;
-  // A picture from a source, its drawing time counted.
+  // A picture from a source made into a bitmap, its time counted.
   template <class Source>
-  Picture Timed(Source draw) const;
+  UniqueBitmap Timed(Source draw) const;
   // At 100 %: the images in their strips (24-bit DIB sections, see
   // StripPlaceOf) and the glyphs in theirs (32-bit, premultiplied alpha);
   // which images and glyphs loaded.

@@ -74,7 +74,11 @@ void SpeedButton::Move(int x, int y, int width, int height) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void SpeedButton::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void SpeedButton::SetVisible(bool visible) {
+  // Its own flag, whatever its parent shows: asked again, nothing to change.
+  const bool shown = (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
 
 void SpeedButton::Paint(HDC target) {
   RECT r;
