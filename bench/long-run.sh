@@ -16,11 +16,7 @@ speed=${2:-1200}
 tick=${3:-10}
 cd "$ROOT"
 build_win32 build/win32 >/dev/null
-started_xvfb=
-if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
-wine_prefix "$ROOT/build/wineprefix-longrun" "" desktop
-cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
-trap cleanup EXIT
+bench_wine "$ROOT/build/wineprefix-longrun"
 win() { winepath -w "$1" 2>/dev/null; }
 mkdir -p build/win32/e2e/scratch
 export ORLAVOX_DIST_TEST=$(win "$ROOT/dist-test") ORLAVOX_TEST_PLUGINS=$(win "$ROOT/build/win32/test-plugins")

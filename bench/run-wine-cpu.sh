@@ -24,11 +24,7 @@ cd "$ROOT"
 build_win32 build/win32 >/dev/null
 baseline="$ROOT/build/win32/bench/baseline_timer.exe"
 
-started_xvfb=
-if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
-wine_prefix "$ROOT/build/wineprefix-bench" "" desktop
-cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
-trap cleanup EXIT
+bench_wine "$ROOT/build/wineprefix-bench"
 
 # The clock in its settings for the measurement: big framed display, the given interval.
 printf -v lnum '01000100%04d0000' "$interval"

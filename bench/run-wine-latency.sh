@@ -17,13 +17,9 @@ voice=${2:-English (female).dll}
 cd "$ROOT"
 build_win32 build/win32 >/dev/null
 
-started_xvfb=
-if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
 export LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LC_TIME LANGUAGE
-wine_prefix "$ROOT/build/wineprefix-bench" "" desktop
-cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
-trap cleanup EXIT
+bench_wine "$ROOT/build/wineprefix-bench"
 
 win() { printf 'Z:%s' "${1//\//\\}"; }
 work="$ROOT/build/bench-latency"

@@ -11,13 +11,9 @@ dpi=${2:-192}
 cd "$ROOT"
 build_win32 build/win32 >/dev/null
 
-started_xvfb=
-if [ -z "${DISPLAY:-}" ]; then start_xvfb; started_xvfb=1; fi
 export LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LC_TIME LANGUAGE
-wine_prefix "$ROOT/build/wineprefix-zoom" "" desktop
-cleanup() { wineserver -k 2>/dev/null || true; [ -n "$started_xvfb" ] && kill "$XVFB_PID" 2>/dev/null || true; }
-trap cleanup EXIT
+bench_wine "$ROOT/build/wineprefix-zoom"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true

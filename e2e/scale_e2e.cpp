@@ -247,10 +247,16 @@ TEST_F(ScaleE2E, ZoomByWheelAndKeysKeptAcrossStarts) {
   EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == w; }, 3000));
   Sleep(200);
   SetCursorPos(r.left + S(230), r.top + S(50));
-  keybd_event(VK_CONTROL, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
-  mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
-  keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+  auto turnTwice = [] {
+    keybd_event(VK_CONTROL, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
+    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
+    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+  };
+  turnTwice();
+  // A focus Wine takes later still reads its keymap again and drops the sent
+  // Ctrl: the turns go once more when the zoom has not moved at all.
+  if (!WaitFor([&] { return std::abs(Client(w).cx - S(292)) > slack; }, 3000)) turnTwice();
   EXPECT_TRUE(clientIs(w, 150)) << Client(w).cx;
   EXPECT_NEAR(Client(w).cy, S(130, 150), slack);
   EXPECT_TRUE(zoomStored(150));

@@ -52,6 +52,16 @@ start_xvfb() {
 # screen's size: Wine draws the frames, the taskbar and the tray itself, as a
 # window manager would (without one, every hidden window costs Wine a two-second
 # wait for the X server).
+# bench_wine <prefix>: what a benchmark under Wine starts with: a display (a
+# virtual one when there is none) and the prefix with its desktop; the Wine
+# server, and the display when it was started here, end with the script.
+bench_wine() {
+  BENCH_OWN_XVFB=
+  if [ -z "${DISPLAY:-}" ]; then start_xvfb; BENCH_OWN_XVFB=1; fi
+  wine_prefix "$1" "" desktop
+  trap 'wineserver -k 2>/dev/null || true; [ -n "$BENCH_OWN_XVFB" ] && kill "$XVFB_PID" 2>/dev/null || true' EXIT
+}
+
 wine_prefix() {
   local dir=$1 fresh=${2:-} desktop=${3:-}
   export WINEDEBUG=-all

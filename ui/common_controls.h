@@ -1,7 +1,8 @@
 #pragma once
 // The common controls library (up-downs, list views, tooltips) is loaded at
-// the first control that needs one, not at start: a clock left alone, shown
-// or in the tray, never maps it nor the pictures it loads with it.
+// the first control that needs one, not at start: the clock itself never
+// needs it while it is left alone, shown or in the tray (the help control,
+// loaded at start, may still bring it along).
 
 namespace orlavox::ui {
 
