@@ -132,15 +132,19 @@ bool AlarmEntry::operator==(const AlarmEntry& o) const {
          Announce == o.Announce;
 }
 
+void TakeSettingsRecord(const ClockSettings& s, AlarmEntry& first) {
+  first.On = s.AlarmOn;
+  first.Hour = s.AlarmHour;
+  first.Minute = s.AlarmMinute;
+  first.Sound = s.AlarmSound;
+  first.WaveFile = s.WaveFile;
+  first.RepeatInterval = s.AlarmRepeatInterval;
+  first.Announce = s.AlarmAnnounce;
+}
+
 AlarmEntry FirstAlarm(const ClockSettings& s, std::string_view storedDays) {
   AlarmEntry a;
-  a.On = s.AlarmOn;
-  a.Hour = s.AlarmHour;
-  a.Minute = s.AlarmMinute;
-  a.Sound = s.AlarmSound;
-  a.WaveFile = s.WaveFile;
-  a.RepeatInterval = s.AlarmRepeatInterval;
-  a.Announce = s.AlarmAnnounce;
+  TakeSettingsRecord(s, a);
   const size_t bar = storedDays.find('|');
   AlarmEntry read;
   if (!DecodeDays(storedDays.substr(0, bar), read)) return a;

@@ -46,6 +46,9 @@ inline constexpr size_t kMaxAlarmWaveChars = 1024;
 // stores "" there: the value is then deleted (never written).
 inline constexpr const char* kAlarmDaysValue = "AlarmDays";
 AlarmEntry FirstAlarm(const ClockSettings& s, std::string_view storedDays);
+// The first alarm's fields that the settings record holds (the alarm dialog
+// edits them there), copied into `first`; its days and name stay.
+void TakeSettingsRecord(const ClockSettings& s, AlarmEntry& first);
 void StoreFirstAlarm(const AlarmEntry& a, ClockSettings& s, std::string& storedDays);
 
 // The values of the further alarms: "Alarm2" ... "Alarm99". A load reads all

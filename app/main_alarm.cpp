@@ -12,21 +12,11 @@
 
 namespace orlavox {
 
-namespace {
-
-// The first alarm's fields that the settings record holds (the alarm dialog edits them there).
-void TakeRecord(const ClockSettings& s, AlarmEntry& first) {
-  first.On = s.AlarmOn, first.Hour = s.AlarmHour, first.Minute = s.AlarmMinute, first.Sound = s.AlarmSound;
-  first.WaveFile = s.WaveFile, first.RepeatInterval = s.AlarmRepeatInterval, first.Announce = s.AlarmAnnounce;
-}
-
-}  // namespace
-
-void TMainForm::RefreshFirstAlarm() { TakeRecord(ClockSettings, AlarmList.front()); }
+void TMainForm::RefreshFirstAlarm() { TakeSettingsRecord(ClockSettings, AlarmList.front()); }
 
 std::vector<AlarmEntry> TMainForm::Alarms() const {
   std::vector<AlarmEntry> list = AlarmList;
-  TakeRecord(ClockSettings, list.front());
+  TakeSettingsRecord(ClockSettings, list.front());
   return list;
 }
 
